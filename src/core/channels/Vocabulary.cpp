@@ -16,15 +16,15 @@ const char* const Ctcss[CtcssCount] = {
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 
 const char* const Dcs[DcsCount] = {
-    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065", "071",
-    "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145",
-    "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243",
-    "244", "245", "246", "251", "252", "255", "261", "263", "265", "266", "271", "274", "306",
-    "311", "315", "325", "331", "332", "343", "346", "351", "356", "364", "365", "371", "411",
-    "412", "413", "423", "431", "432", "445", "446", "452", "454", "455", "462", "464", "465",
-    "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
-    "631", "632", "645", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743",
-    "754"};
+    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065",
+    "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134",
+    "143", "145", "152", "155", "156", "162", "165", "172", "174", "205", "212", "223",
+    "225", "226", "243", "244", "245", "246", "251", "252", "255", "261", "263", "265",
+    "266", "271", "274", "306", "311", "315", "325", "331", "332", "343", "346", "351",
+    "356", "364", "365", "371", "411", "412", "413", "423", "431", "432", "445", "446",
+    "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523", "526",
+    "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654", "662",
+    "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
 // [column - 5][entry] = {Chinese, English}
 const char* const Flags[4][2][2] = {
@@ -36,42 +36,40 @@ const char* const Flags[4][2][2] = {
 
 } // namespace
 
-QString bandItem(int index)
-{
+QString bandItem(int index) {
     return (index >= 0 && index < BandCount) ? QString::fromLatin1(Bands[index]) : QString();
 }
 
-BandLimits bandLimits(int index)
-{
+BandLimits bandLimits(int index) {
     // Characters 1..3 and 5..7 of the item text are the limits.
     const QString item = bandItem(index);
     return {item.mid(0, 3).toInt(), item.mid(4, 3).toInt()};
 }
 
-int bandCode(int index) { return (index >= 0 && index < BandCount) ? BandCodes[index] : 0xFF; }
+int bandCode(int index) {
+    return (index >= 0 && index < BandCount) ? BandCodes[index] : 0xFF;
+}
 
-std::optional<int> bandIndexForCode(int code)
-{
+std::optional<int> bandIndexForCode(int code) {
     for (int i = 0; i < BandCount; ++i)
         if (BandCodes[i] == code)
             return i;
     return std::nullopt;
 }
 
-QString modelItem(int index) { return index == 0 ? QStringLiteral("RN-52") : QString(); }
+QString modelItem(int index) {
+    return index == 0 ? QStringLiteral("RN-52") : QString();
+}
 
-QString noToneText(int languageCode)
-{
+QString noToneText(int languageCode) {
     return showsEnglish(languageCode) ? QStringLiteral("Off") : QStringLiteral("关闭");
 }
 
-bool isNoToneText(const QString& text)
-{
+bool isNoToneText(const QString& text) {
     return text == QStringLiteral("关闭") || text == QStringLiteral("Off");
 }
 
-QString toneItem(int index, int languageCode)
-{
+QString toneItem(int index, int languageCode) {
     if (index == 0)
         return noToneText(languageCode);
     if (index >= 1 && index <= CtcssCount)
@@ -83,15 +81,13 @@ QString toneItem(int index, int languageCode)
     return {};
 }
 
-QString flagItem(int column, int entry, int languageCode)
-{
+QString flagItem(int column, int entry, int languageCode) {
     if (column < 5 || column > 8 || entry < 0 || entry > 1)
         return {};
     return QString::fromUtf8(Flags[column - 5][entry][showsEnglish(languageCode) ? 1 : 0]);
 }
 
-std::optional<int> flagEntry(int column, const QString& text)
-{
+std::optional<int> flagEntry(int column, const QString& text) {
     if (column < 5 || column > 8)
         return std::nullopt;
     for (int entry = 0; entry < 2; ++entry)

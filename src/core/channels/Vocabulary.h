@@ -10,7 +10,9 @@ namespace q716 {
 
 // List texts follow the language shown: English for code 1, otherwise the
 // Chinese texts the windows are designed with.
-inline bool showsEnglish(int languageCode) { return languageCode == 1; }
+inline bool showsEnglish(int languageCode) {
+    return languageCode == 1;
+}
 
 // Bands (Combo1).
 constexpr int BandCount = 7;

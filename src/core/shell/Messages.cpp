@@ -2,8 +2,7 @@
 
 namespace q716 {
 
-QString messageButtonText(int languageCode, int resultCode)
-{
+QString messageButtonText(int languageCode, int resultCode) {
     // Rows: OK, Cancel, Abort, Retry, Ignore, Yes, No (result codes 1..7).
     static const char* const texts[3][7] = {
         {"确定", "取消", "放弃", "重试", "忽略", "是", "否"},

@@ -9,11 +9,11 @@ namespace q716 {
 
 // The platform's message-box style words the program uses.
 enum MsgStyle : int {
-    MsgOk = 0,                   // OK, no icon
-    MsgCritical = 16,            // OK, error icon
-    MsgYesNoQuestion = 36,       // Yes/No, question icon
-    MsgInformation = 64,         // OK, information icon
-    MsgOkCancelExclamation = 305,        // OK/Cancel, exclamation, Cancel default
+    MsgOk = 0,                            // OK, no icon
+    MsgCritical = 16,                     // OK, error icon
+    MsgYesNoQuestion = 36,                // Yes/No, question icon
+    MsgInformation = 64,                  // OK, information icon
+    MsgOkCancelExclamation = 305,         // OK/Cancel, exclamation, Cancel default
     MsgOkCancelQuestionSystemModal = 4385 // OK/Cancel, question, Cancel default, system-modal
 };
 
@@ -38,8 +38,7 @@ struct Message {
 using MessageFn = std::function<int(const Message&)>;
 
 // Messages pick their Chinese text for language code 0 and English otherwise.
-inline QString pickText(int languageCode, const QString& zh, const QString& en)
-{
+inline QString pickText(int languageCode, const QString& zh, const QString& en) {
     return languageCode == 0 ? zh : en;
 }
 

@@ -31,20 +31,20 @@ struct ChannelGrid {
 // Form1: the main window's own controls.
 struct MainWindowState {
     ChannelGrid grid;
-    int combo1 = 0;  // band list position
-    int combo10 = 0; // model list position ("RN-52")
-    int combo2 = 1;  // voice language: off, Chinese, English
-    int combo3 = 11; // time-out: (i+1)*15 s; may be NoSelection after a load
-    int combo4 = 0;  // time-out warning: off, 1..10 s
-    int combo6 = 1;  // battery save
-    int combo7 = 1;  // beep
-    int combo9 = 4;  // squelch level 0..9
-    int combo11 = 0; // VOX function
-    int combo12 = 0; // VOX delay
-    int combo13 = 0; // VOX gain
-    int check3 = 0;  // cancel operation
-    int check4 = 0;  // VOX banned while receiving
-    QString text2;   // the password box as typed
+    int combo1 = 0;         // band list position
+    int combo10 = 0;        // model list position ("RN-52")
+    int combo2 = 1;         // voice language: off, Chinese, English
+    int combo3 = 11;        // time-out: (i+1)*15 s; may be NoSelection after a load
+    int combo4 = 0;         // time-out warning: off, 1..10 s
+    int combo6 = 1;         // battery save
+    int combo7 = 1;         // beep
+    int combo9 = 4;         // squelch level 0..9
+    int combo11 = 0;        // VOX function
+    int combo12 = 0;        // VOX delay
+    int combo13 = 0;        // VOX gain
+    int check3 = 0;         // cancel operation
+    int check4 = 0;         // VOX banned while receiving
+    QString text2;          // the password box as typed
     bool lockState = false; // mnulock checked
     int lastBand = 0;
     int bandLow = 400;  // MHz, included

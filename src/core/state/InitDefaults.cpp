@@ -4,8 +4,7 @@
 
 namespace q716 {
 
-void initDefaults(EditorState& s)
-{
+void initDefaults(EditorState& s) {
     MainWindowState& f = s.form1;
     ProgramValues& v = s.values;
 
@@ -50,8 +49,7 @@ void initDefaults(EditorState& s)
     f.combo13 = 0;
 }
 
-EditorState freshEditorState()
-{
+EditorState freshEditorState() {
     EditorState s;
     initDefaults(s);
     return s;
