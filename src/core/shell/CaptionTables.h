@@ -44,6 +44,10 @@ inline const QString* captionFor(const CaptionEntry& e, int languageCode) {
     return nullptr;
 }
 
+// The text an entry shows before the captions are first applied, which stays
+// when the language code is neither 0 nor 1.
+QString designCaption(const QString& window, const CaptionEntry& entry);
+
 // The project's home page, opened by the rights line and the about box.
 inline const QString HomePage = QStringLiteral("https://q716.example.org/");
 
