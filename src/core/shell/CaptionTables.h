@@ -48,6 +48,10 @@ inline const QString* captionFor(const CaptionEntry& e, int languageCode) {
 // when the language code is neither 0 nor 1.
 QString designCaption(const QString& window, const CaptionEntry& entry);
 
+// The text an entry shows for any language code: Chinese for 0, English for
+// 1, the design text (designCaption) otherwise.
+QString captionText(const QString& window, const CaptionEntry& entry, int languageCode);
+
 // The project's home page, opened by the rights line and the about box.
 inline const QString HomePage = QStringLiteral("https://q716.example.org/");
 
