@@ -1,0 +1,112 @@
+#include "dialogs/OptionsDialog.h"
+
+#include "dialogs/NumericText.h"
+#include "dialogs/PriorityRules.h"
+
+namespace q716 {
+
+namespace {
+
+int listIndex(int value, int size) {
+    return value >= 0 && value < size ? value : NoSelection;
+}
+
+int slotIndex(const EditorState& s, int slot, int size) {
+    return listIndex(leadingNumber(s.values.optionValues[slot]), size);
+}
+
+QString indexText(int index) {
+    return QString::number(index);
+}
+
+} // namespace
+
+QStringList retraceTimeItems() {
+    QStringList items{QStringLiteral("空")};
+    // Hundredths of a second, so every item is exact: 50, 55, ... 500.
+    for (int i = 1; i <= 91; ++i) {
+        const int hundredths = 50 + (i - 1) * 5;
+        items << QStringLiteral("%1.%2 S")
+                     .arg(hundredths / 100)
+                     .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    }
+    return items;
+}
+
+int firstDigitDelayPosition(int heldMilliseconds) {
+    const int position = (heldMilliseconds - 100) / 50;
+    return qBound(0, position, OptionsListSize::Combo18 - 1);
+}
+
+int firstDigitDelayMilliseconds(int position) {
+    if (position < 0)
+        return 0;
+    return 100 + 50 * position;
+}
+
+void loadOptionsDialog(EditorState& s, const MessageFn& show) {
+    namespace N = OptionsListSize;
+    OptionsDialogState& d = s.form5;
+    d.combo4 = slotIndex(s, 3, N::Combo4);
+    d.combo6 = slotIndex(s, 5, N::Combo6);
+    d.combo7 = slotIndex(s, 6, N::Combo7);
+    d.combo8 = slotIndex(s, 7, N::Combo8);
+    d.combo9 = slotIndex(s, 8, N::Combo9);
+    d.combo10 = slotIndex(s, 9, N::Combo10);
+    // A list fires its click rule only when its position really changes.
+    const int mode = slotIndex(s, 10, N::Combo11);
+    if (mode != d.combo11)
+        choosePriorityMode(s, mode, show);
+    const int channel = listIndex(leadingNumber(s.values.optionValues[11]) - 1, N::Combo12);
+    if (channel != d.combo12)
+        choosePreferredChannel(s, channel, show);
+    d.combo13 = slotIndex(s, 12, N::Combo13);
+    d.combo14 = slotIndex(s, 13, N::Combo14);
+    d.combo15 = slotIndex(s, 14, N::Combo15);
+    d.text5 = s.values.optionValues[18];
+    d.text6 = s.values.optionValues[19];
+    d.check3 = leadingNumber(s.values.optionValues[22]) ? 1 : 0;
+    d.check4 = leadingNumber(s.values.optionValues[23]) ? 1 : 0;
+    loadDtmfGroup(s);
+}
+
+void loadDtmfGroup(EditorState& s) {
+    namespace N = OptionsListSize;
+    OptionsDialogState& d = s.form5;
+    const auto& v = s.values.dtmfValues;
+    d.mfgrid1 = s.values.dtmfMemories;
+    d.combo0 = listIndex(v[0], N::Combo0);
+    d.combo16 = listIndex(v[1], N::Combo16);
+    d.combo18 = firstDigitDelayPosition(v[2]);
+    d.combo17 = listIndex(v[3], N::Combo17);
+    d.combo19 = listIndex(v[4], N::Combo19);
+    d.combo20 = listIndex(v[5], N::Combo20);
+    d.combo22 = listIndex(v[6], N::Combo22);
+    d.combo21 = listIndex(v[7], N::Combo21);
+}
+
+void acceptOptionsDialog(EditorState& s) {
+    const OptionsDialogState& d = s.form5;
+    auto& o = s.values.optionValues;
+    o[3] = indexText(d.combo4);
+    o[5] = indexText(d.combo6);
+    o[6] = indexText(d.combo7);
+    o[7] = indexText(d.combo8);
+    o[8] = indexText(d.combo9);
+    o[9] = indexText(d.combo10);
+    o[10] = indexText(d.combo11);
+    o[11] = indexText(d.combo12 + 1);
+    o[12] = indexText(d.combo13);
+    o[13] = indexText(d.combo14);
+    o[14] = indexText(d.combo15);
+    o[18] = d.text5;
+    o[19] = d.text6;
+    o[22] = indexText(d.check3);
+    o[23] = indexText(d.check4);
+    s.values.dtmfMemories = d.mfgrid1;
+    s.values.dtmfValues = {d.combo0,  d.combo16, firstDigitDelayMilliseconds(d.combo18),
+                           d.combo17, d.combo19, d.combo20,
+                           d.combo22, d.combo21};
+}
+
+} // namespace q716

@@ -1,0 +1,47 @@
+#pragma once
+// Form5, the optional functions: its load step, OK, and the lists it builds
+// at run time. The controls live in EditorState::form5; OK copies them into
+// OptionValues, DtmfMemories and DtmfValues. Cancel stores nothing and leaves
+// the controls as edited.
+
+#include "shell/Messages.h"
+#include "state/EditorState.h"
+
+#include <QStringList>
+
+namespace q716 {
+
+// Lengths of Form5's lists; a stored index outside its list shows no entry.
+namespace OptionsListSize {
+constexpr int Combo4 = 3, Combo6 = 2, Combo7 = 11, Combo8 = 6, Combo9 = 2, Combo10 = 2;
+constexpr int Combo11 = 3, Combo12 = 16, Combo13 = 92, Combo14 = 92, Combo15 = 4;
+constexpr int Combo0 = 4, Combo16 = 4, Combo18 = 19, Combo17 = 4, Combo19 = 17;
+constexpr int Combo20 = 2, Combo22 = 7, Combo21 = 16;
+} // namespace OptionsListSize
+
+// The scan delays are whole seconds; the radio takes up to 300.
+constexpr int ScanDelayMinimum = 0;
+constexpr int ScanDelayMaximum = 300;
+
+// Combo13 and Combo14: "空", then 0.50 S .. 5.00 S in steps of 0.05 s
+// (92 items). Item 0 follows the language through the caption tables.
+QStringList retraceTimeItems();
+
+// The first-digit delay is held in milliseconds (the image keeps it in units
+// of 10 ms); Combo18 lists 100 ms .. 1000 ms in steps of 50 ms. A held value
+// below the list shows its first entry, one above it the last.
+int firstDigitDelayPosition(int heldMilliseconds);
+int firstDigitDelayMilliseconds(int position);
+
+// The load step: the scan, PTT ID, duplicate and VOX controls from
+// OptionValues (the priority rules run for Combo11 and Combo12 as for a
+// user's choice, which may show their messages), then the DTMF group.
+void loadOptionsDialog(EditorState& state, const MessageFn& show);
+
+// The DTMF memory grid and the DTMF group from DtmfMemories and DtmfValues.
+void loadDtmfGroup(EditorState& state);
+
+// OK: every control into the program-wide values, unvalidated.
+void acceptOptionsDialog(EditorState& state);
+
+} // namespace q716
