@@ -1,0 +1,48 @@
+#include "shell/ParameterFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace q716 {
+
+QString parameterDirectory() {
+    const QString overridden = qEnvironmentVariable("Q716_CONFIG_DIR");
+    if (!overridden.isEmpty())
+        return overridden;
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (!programDir.isEmpty() && QFileInfo(programDir).isWritable())
+        return programDir;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString parameterFilePath() {
+    return QDir(parameterDirectory()).filePath(QStringLiteral("parameter"));
+}
+
+ParameterBytes readParameterFile(const QString& path) {
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(3);
+    auto byteAt = [&bytes](int i) { return i < bytes.size() ? quint8(bytes[i]) : 0; };
+    return {byteAt(0), byteAt(1), byteAt(2)};
+}
+
+bool writeParameterFile(const QString& path, const ParameterBytes& b) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const char bytes[3] = {char(quint8(b.lock)), char(quint8(b.port)), char(quint8(b.language))};
+    if (file.write(bytes, 3) != 3) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace q716
