@@ -1,0 +1,104 @@
+#pragma once
+// The read/write/password session with the radio as a pure state machine: it is
+// fed with starts, received bytes, breaks and timer ticks, and answers with the
+// actions its caller carries out. It does no I/O and keeps no timers itself.
+
+#include "link/SessionAction.h"
+#include "link/SessionHost.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace q716 {
+
+struct LinkRecord {
+    int CurrentAddress = 0;
+    QString ImageHex;
+    QString ReadHex;
+    bool BreakSeen = false;
+    int BlinkCount = 0;
+};
+
+// What the window shows of a session; the engine keeps it so the blinker can
+// toggle the label and the progress steps can be capped.
+struct SessionView {
+    QString caption;
+    bool labelVisible = false;
+    bool progressVisible = false;
+    int progressMaximum = 0;
+    int progressValue = 0;
+    bool controlsEnabled = true;
+    bool timer1 = false;
+    bool timer2 = false;
+};
+
+class Session {
+  public:
+    static constexpr int ProgressMaximum = 460;
+    static constexpr int WatchdogTicks = 5; // the session ends on the tick after this many
+    static constexpr int BlinkTicks = 10;
+    static constexpr int FirstAddress = 0x0010;
+    static constexpr int ReadEndAddress = 0x0410;
+    static constexpr int WriteEndAddress = 0x0350;
+    static constexpr int ReadBlockSize = 0x40;
+    static constexpr int WriteBlockSize = 0x10;
+    static constexpr int PasswordAddress = 0x01C0;
+    static constexpr int PasswordSize = 16;
+
+    explicit Session(SessionHost& host) : host_(host) {}
+
+    SessionActions startRead(bool portOpen) { return start(portOpen, QStringLiteral("R")); }
+    SessionActions startWrite(bool portOpen) { return start(portOpen, QStringLiteral("W")); }
+    // Started by "Create New Password"; leaves SessionMode and the controls alone.
+    SessionActions startPasswordChange(bool portOpen);
+    SessionActions bytesReceived(const QByteArray& bytes);
+    SessionActions breakReceived();
+    SessionActions timer1Tick();
+    SessionActions timer2Tick();
+
+    const SessionView& view() const { return view_; }
+
+    // The session state, public for the window and for tests to inspect.
+    QByteArray SendBuffer;
+    QString RxHex;
+    QString SessionMode;
+    int HandshakePhase = 0;
+    int HandshakeState = 0;
+    bool SessionDone = false;
+    bool SessionEnded = false;
+    int WatchdogCount = 0;
+    LinkRecord Link;
+    bool PasswordWritten = false;
+    bool PasswordChangeMode = false;
+
+  private:
+    SessionActions start(bool portOpen, const QString& mode);
+    void send(const QByteArray& bytes);
+    void handshakeStep();
+    void passwordStep();
+    void enterDataPhase();
+    void writeStep();
+    void readStep();
+    void finish(const QString& caption);
+    void passwordMismatch();
+    void addProgress(int step);
+    QByteArray passwordBytes() const;
+    QByteArray imageBytes(int address, int count) const;
+
+    void caption(const QString& text);
+    void labelVisible(bool on);
+    void progressVisible(bool on);
+    void controlsEnabled(bool on);
+    void timer1(bool on);
+    void timer2(bool on);
+    void message(const Message& m);
+    void emitAction(SessionAction::Kind kind, bool on = false);
+
+    int lang() const { return host_.languageCode(); }
+
+    SessionHost& host_;
+    SessionView view_;
+    SessionActions out_;
+};
+
+} // namespace q716
