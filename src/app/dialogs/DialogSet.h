@@ -2,11 +2,11 @@
 // The auxiliary dialogs of the main window: created hidden once, alive until
 // the program ends, each mirroring its part of the editor state.
 
+#include "dialogs/HiddenGesture.h"
 #include "state/EditorState.h"
 
 #include <QList>
 #include <QObject>
-#include <functional>
 
 class QWidget;
 
@@ -17,9 +17,6 @@ class Form4;
 class Form5;
 class Form6;
 class Form7;
-
-// Whole seconds since midnight, rounded; the hidden gesture's clock.
-using SecondsClock = std::function<int()>;
 
 class DialogSet : public QObject {
     Q_OBJECT

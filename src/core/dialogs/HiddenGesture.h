@@ -5,6 +5,8 @@
 
 #include "state/EditorState.h"
 
+#include <functional>
+
 namespace q716 {
 
 // The three touch points (labels of Form5), in the order of their flags.
@@ -15,6 +17,9 @@ constexpr int GestureWindowSeconds = 5;
 
 // Whole seconds since midnight, rounded, from the system clock.
 int secondsSinceMidnightNow();
+
+// Where the gesture reads the time; tests give their own.
+using SecondsClock = std::function<int()>;
 
 // A click on touch point `label` (0..2) at `nowSeconds` since midnight.
 // Returns true when it repeated the unlock: DebugUnlocked is then set and

@@ -1,0 +1,50 @@
+#include "dialogs/DialogSet.h"
+
+#include "dialogs/DebugDialog.h"
+#include "dialogs/EmbeddedDialog.h"
+#include "dialogs/Form2.h"
+#include "dialogs/Form4.h"
+#include "dialogs/Form5.h"
+#include "dialogs/Form6.h"
+#include "dialogs/Form7.h"
+#include "dialogs/KeysDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/TestFrequencyDialog.h"
+#include "shell/LocalMsgBox.h"
+
+namespace q716 {
+
+DialogSet::DialogSet(EditorState& state, QWidget* mainWindow, SecondsClock clock)
+    : QObject(mainWindow), state_(state) {
+    // Created and loaded in the order the captions first touch them.
+    form2_ = new Form2(state, mainWindow);
+    loadDebugDialog(state);
+    form4_ = new Form4(state, mainWindow);
+    loadTestFrequencyDialog(state);
+    form5_ = new Form5(state, mainWindow, std::move(clock));
+    loadOptionsDialog(state, localMessageFn());
+    form6_ = new Form6(state, mainWindow);
+    loadKeysDialog(state);
+    form7_ = new Form7(state, mainWindow);
+    loadEmbeddedDialog(state);
+    refreshFromState();
+
+    connect(form5_, &Form5::debugUnlockRepeated, this, [this] {
+        form2_->refreshFromState();
+        emit debugUnlockRepeated();
+    });
+}
+
+QList<QWidget*> DialogSet::windowsInCaptionOrder() const {
+    return {form2_, form4_, form5_, form6_, form7_};
+}
+
+void DialogSet::refreshFromState() {
+    form2_->refreshFromState();
+    form4_->refreshFromState();
+    form5_->refreshFromState();
+    form6_->refreshFromState();
+    form7_->refreshFromState();
+}
+
+} // namespace q716

@@ -1,0 +1,28 @@
+#pragma once
+// The common frame of the auxiliary dialogs: modeless, owned by the main
+// window, and only ever hidden by its close box, OK and Cancel.
+
+#include "state/EditorState.h"
+
+#include <QDialog>
+
+namespace q716 {
+
+class HidingDialog : public QDialog {
+    Q_OBJECT
+  public:
+    HidingDialog(const QString& name, EditorState& state, QWidget* mainWindow);
+
+    // Shows the controls as the editor state holds them.
+    virtual void refreshFromState() = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    EditorState& state_;
+    // Set while refreshFromState writes the controls, so that their change
+    // handlers do not write the same values back or run click rules.
+    bool refreshing_ = false;
+};
+
+} // namespace q716
