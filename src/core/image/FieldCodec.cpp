@@ -154,7 +154,7 @@ QString readDtmfField(const char* bytes, int length) {
     return text;
 }
 
-double leadingNumber(const QString& text) {
+double leadingDecimal(const QString& text) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i).isSpace())
         ++i;
@@ -174,7 +174,7 @@ double leadingNumber(const QString& text) {
 }
 
 int wholeNumber(const QString& text, int low, int high) {
-    const double v = std::nearbyint(leadingNumber(text));
+    const double v = std::nearbyint(leadingDecimal(text));
     if (!(v >= low))
         return low;
     if (v > high)

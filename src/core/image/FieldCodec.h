@@ -56,9 +56,9 @@ QString readDtmfField(const char* bytes, int length);
 
 // The usual decimal reading of a text: leading blanks, an optional sign, the
 // digits and decimals at its start; 0 when it starts with no number.
-double leadingNumber(const QString& text);
+double leadingDecimal(const QString& text);
 
-// leadingNumber rounded to a whole number (halves to even) and clamped.
+// leadingDecimal rounded to a whole number (halves to even) and clamped.
 int wholeNumber(const QString& text, int low, int high);
 
 // A number clamped to one byte.

@@ -1,0 +1,39 @@
+#pragma once
+// The commands of q716-cli. Each gets the arguments after the command name
+// (the command name first, as a program name for QCommandLineParser) and
+// returns the exit status.
+
+#include <QString>
+#include <QStringList>
+
+namespace q716::cli {
+
+using Command = int (*)(const QStringList& args);
+
+struct CommandEntry {
+    const char* name;
+    Command run;
+    const char* usage; // the arguments, as shown in the help
+};
+
+int runNew(const QStringList& args);
+int runResave(const QStringList& args);
+int runDump(const QStringList& args);
+int runBuild(const QStringList& args);
+
+// One line on stderr naming the file and the reason; returns exit status 1.
+int fail(const QString& file, const QString& reason);
+
+// A usage error of a command; returns exit status 1.
+int usageError(const QString& command, const QString& usage);
+
+// Parses `args` with the options of a command; on an unknown option or a
+// wrong number of file arguments prints the usage and returns false.
+struct ParsedArgs {
+    QStringList files;
+    bool english = false;
+};
+bool parseArgs(const QStringList& args, int fileCount, bool allowEnglish, const QString& usage,
+               ParsedArgs& out);
+
+} // namespace q716::cli
