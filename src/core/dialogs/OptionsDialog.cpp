@@ -33,17 +33,6 @@ QStringList retraceTimeItems() {
     return items;
 }
 
-int firstDigitDelayPosition(int heldMilliseconds) {
-    const int position = (heldMilliseconds - 100) / 50;
-    return qBound(0, position, OptionsListSize::Combo18 - 1);
-}
-
-int firstDigitDelayMilliseconds(int position) {
-    if (position < 0)
-        return 0;
-    return 100 + 50 * position;
-}
-
 void loadOptionsDialog(EditorState& s, const MessageFn& show) {
     namespace N = OptionsListSize;
     OptionsDialogState& d = s.form5;
@@ -77,7 +66,7 @@ void loadDtmfGroup(EditorState& s) {
     d.mfgrid1 = s.values.dtmfMemories;
     d.combo0 = listIndex(v[0], N::Combo0);
     d.combo16 = listIndex(v[1], N::Combo16);
-    d.combo18 = firstDigitDelayPosition(v[2]);
+    d.combo18 = listIndex(v[2], N::Combo18);
     d.combo17 = listIndex(v[3], N::Combo17);
     d.combo19 = listIndex(v[4], N::Combo19);
     d.combo20 = listIndex(v[5], N::Combo20);
@@ -104,9 +93,8 @@ void acceptOptionsDialog(EditorState& s) {
     o[22] = indexText(d.check3);
     o[23] = indexText(d.check4);
     s.values.dtmfMemories = d.mfgrid1;
-    s.values.dtmfValues = {d.combo0,  d.combo16, firstDigitDelayMilliseconds(d.combo18),
-                           d.combo17, d.combo19, d.combo20,
-                           d.combo22, d.combo21};
+    s.values.dtmfValues = {d.combo0,  d.combo16, d.combo18, d.combo17,
+                           d.combo19, d.combo20, d.combo22, d.combo21};
 }
 
 } // namespace q716

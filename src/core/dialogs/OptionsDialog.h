@@ -27,12 +27,6 @@ constexpr int ScanDelayMaximum = 300;
 // (92 items). Item 0 follows the language through the caption tables.
 QStringList retraceTimeItems();
 
-// The first-digit delay is held in milliseconds (the image keeps it in units
-// of 10 ms); Combo18 lists 100 ms .. 1000 ms in steps of 50 ms. A held value
-// below the list shows its first entry, one above it the last.
-int firstDigitDelayPosition(int heldMilliseconds);
-int firstDigitDelayMilliseconds(int position);
-
 // The load step: the scan, PTT ID, duplicate and VOX controls from
 // OptionValues (the priority rules run for Combo11 and Combo12 as for a
 // user's choice, which may show their messages), then the DTMF group.

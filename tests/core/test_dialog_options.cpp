@@ -1,0 +1,161 @@
+// Form5's load step, OK and list texts, on the editor state alone.
+#include "dialogs/OptionsDialog.h"
+#include "image/BuildImage.h"
+#include "image/LoadImage.h"
+#include "state/InitDefaults.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace q716;
+
+namespace {
+
+struct Recorder {
+    std::vector<Message> shown;
+    MessageFn fn() {
+        return [this](const Message& m) {
+            shown.push_back(m);
+            return int(ResultOk);
+        };
+    }
+};
+
+const QString FixedEmpty = QStringLiteral("当设定为‘固定’时信道不可为空，请重设！");
+const QString EmptyChannel = QStringLiteral("不可选择空信道，请重新选择！");
+
+} // namespace
+
+TEST(OptionsDialog, RetraceTimesAreNinetyTwoExactItems) {
+    const QStringList items = retraceTimeItems();
+    ASSERT_EQ(items.size(), 92);
+    EXPECT_EQ(items[0], QStringLiteral("空"));
+    EXPECT_EQ(items[1], QStringLiteral("0.50 S"));
+    EXPECT_EQ(items[2], QStringLiteral("0.55 S"));
+    // Where repeated floating-point sums drift, the items must not.
+    EXPECT_EQ(items[11], QStringLiteral("1.00 S"));
+    EXPECT_EQ(items[61], QStringLiteral("3.50 S"));
+    EXPECT_EQ(items[91], QStringLiteral("5.00 S"));
+}
+
+TEST(OptionsDialog, FreshStartLoadsTheDefaults) {
+    EditorState s = freshEditorState();
+    Recorder r;
+    loadOptionsDialog(s, r.fn());
+    EXPECT_TRUE(r.shown.empty());
+    EXPECT_EQ(s.form5.combo4, 1);
+    EXPECT_EQ(s.form5.combo11, 0);
+    EXPECT_EQ(s.form5.combo12, 0);
+    EXPECT_EQ(s.form5.combo13, 1);
+    EXPECT_EQ(s.form5.check3, 1);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(s.form5.mfgrid1[i], QString::number(i + 1));
+    EXPECT_EQ(s.form5.combo16, 1);
+}
+
+TEST(OptionsDialog, UnreadableSlotsLoadAsFirstEntryAndForeignIndexesAsNone) {
+    EditorState s = freshEditorState();
+    s.values.optionValues[3] = QStringLiteral("abc");
+    s.values.optionValues[14] = QStringLiteral("9");
+    s.values.optionValues[12] = QStringLiteral("-1");
+    s.values.dtmfValues[4] = 40;
+    loadOptionsDialog(s, {});
+    EXPECT_EQ(s.form5.combo4, 0);
+    EXPECT_EQ(s.form5.combo15, NoSelection);
+    EXPECT_EQ(s.form5.combo13, NoSelection);
+    EXPECT_EQ(s.form5.combo19, NoSelection);
+}
+
+TEST(OptionsDialog, LoadingFixedPriorityFollowsThePriorityRules) {
+    // All channels empty: the message during the load, the mode back to "No".
+    EditorState empty = freshEditorState();
+    empty.values.optionValues[10] = QStringLiteral("1");
+    Recorder r;
+    loadOptionsDialog(empty, r.fn());
+    ASSERT_EQ(r.shown.size(), 1u);
+    EXPECT_EQ(r.shown[0].text, FixedEmpty);
+    EXPECT_EQ(r.shown[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(empty.form5.combo11, 0);
+
+    // Channel 3 the first in use, the stored channel 5 empty: channel 3 wins.
+    EditorState s = freshEditorState();
+    s.form1.grid.cell(3, 1) = QStringLiteral("435.02500");
+    s.values.optionValues[10] = QStringLiteral("1");
+    s.values.optionValues[11] = QStringLiteral("5");
+    Recorder r2;
+    loadOptionsDialog(s, r2.fn());
+    EXPECT_EQ(s.form5.combo11, 1);
+    EXPECT_EQ(s.form5.combo12, 2);
+    EXPECT_EQ(s.form5.priorityChannelMemo, 3);
+    ASSERT_EQ(r2.shown.size(), 1u);
+    EXPECT_EQ(r2.shown[0].text, EmptyChannel);
+}
+
+TEST(OptionsDialog, OkStoresEveryControlUnvalidated) {
+    EditorState s = freshEditorState();
+    loadOptionsDialog(s, {});
+    OptionsDialogState& d = s.form5;
+    d.combo4 = 2;
+    d.combo6 = 0;
+    d.combo7 = 10;
+    d.combo8 = 5;
+    d.combo9 = 0;
+    d.combo10 = 0;
+    d.combo11 = 2;
+    d.combo12 = NoSelection;
+    d.combo13 = 91;
+    d.combo14 = 0;
+    d.combo15 = 3;
+    d.text5 = QStringLiteral(" 12x");
+    d.text6 = QString();
+    d.check3 = 0;
+    d.check4 = 1;
+    d.mfgrid1[7] = QStringLiteral("ABCD*#0123456789ABC");
+    d.combo0 = 3;
+    d.combo18 = 7;
+    d.combo21 = 15;
+    acceptOptionsDialog(s);
+    const auto& o = s.values.optionValues;
+    EXPECT_EQ(o[3], QStringLiteral("2"));
+    EXPECT_EQ(o[6], QStringLiteral("10"));
+    EXPECT_EQ(o[7], QStringLiteral("5"));
+    EXPECT_EQ(o[10], QStringLiteral("2"));
+    EXPECT_EQ(o[11], QStringLiteral("0")); // no channel chosen
+    EXPECT_EQ(o[12], QStringLiteral("91"));
+    EXPECT_EQ(o[14], QStringLiteral("3"));
+    EXPECT_EQ(o[18], QStringLiteral(" 12x"));
+    EXPECT_EQ(o[19], QString());
+    EXPECT_EQ(o[22], QStringLiteral("0"));
+    EXPECT_EQ(o[23], QStringLiteral("1"));
+    // Slots the dialog does not own are left alone.
+    EXPECT_EQ(o[16], QStringLiteral("1"));
+    EXPECT_EQ(s.values.dtmfMemories[7], QStringLiteral("ABCD*#0123456789ABC"));
+    EXPECT_EQ(s.values.dtmfValues[0], 3);
+    EXPECT_EQ(s.values.dtmfValues[2], 7);
+    EXPECT_EQ(s.values.dtmfValues[7], 15);
+}
+
+TEST(OptionsDialog, EditedValuesSurviveAnImageRoundTrip) {
+    EditorState s = freshEditorState();
+    s.form1.grid.cell(2, 1) = QStringLiteral("435.02500");
+    loadOptionsDialog(s, {});
+    s.form5.combo18 = 8; // 500 ms
+    s.form5.combo11 = 2;
+    s.form5.combo12 = 1;
+    s.form5.combo13 = 91;
+    s.form5.text5 = QStringLiteral("300");
+    s.form5.mfgrid1[0] = QStringLiteral("0123*#");
+    acceptOptionsDialog(s);
+
+    EditorState back = freshEditorState();
+    back.form1.grid.cell(2, 1) = QStringLiteral("435.02500");
+    loadOptionsDialog(back, {});
+    LoadImage(back, BuildImage(s), {});
+    EXPECT_EQ(back.form5.combo18, 8);
+    EXPECT_EQ(back.form5.combo11, 2);
+    EXPECT_EQ(back.form5.combo12, 1);
+    EXPECT_EQ(back.form5.combo13, 91);
+    EXPECT_EQ(back.form5.text5, QStringLiteral("300"));
+    EXPECT_EQ(back.form5.mfgrid1[0], QStringLiteral("0123*#"));
+}
