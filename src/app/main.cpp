@@ -1,7 +1,12 @@
+#include "shell/Form1.h"
+#include "shell/Startup.h"
+
 #include <QApplication>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    q716::configureApplication(app);
+    const std::unique_ptr<q716::Form1> window = q716::startMainWindow(app.arguments().mid(1));
+    window->show();
+    return app.exec();
 }

@@ -1,0 +1,10 @@
+#include "channels/DropDownCombo.h"
+
+namespace q716 {
+
+void DropDownCombo::showPopup() {
+    emit dropDown();
+    QComboBox::showPopup();
+}
+
+} // namespace q716

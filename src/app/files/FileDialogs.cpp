@@ -1,0 +1,34 @@
+#include "files/FileDialogs.h"
+
+#include "shell/Messages.h"
+
+#include <QFileDialog>
+
+namespace q716 {
+
+namespace {
+FileDialogAnswerer g_answerer;
+}
+
+void setFileDialogAnswerer(FileDialogAnswerer answerer) {
+    g_answerer = std::move(answerer);
+}
+
+QString channelFileFilter() {
+    return ApplicationTitle + QStringLiteral("(*.DAT)");
+}
+
+QString chooseChannelFileToOpen(QWidget* parent) {
+    if (g_answerer)
+        return g_answerer(FileDialogKind::Open, channelFileFilter());
+    return QFileDialog::getOpenFileName(parent, ApplicationTitle, QString(), channelFileFilter());
+}
+
+QString chooseChannelFileToSave(QWidget* parent) {
+    if (g_answerer)
+        return g_answerer(FileDialogKind::Save, channelFileFilter());
+    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), channelFileFilter(),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace q716

@@ -1,0 +1,25 @@
+#pragma once
+// The open and save dialogs of the channel file commands, behind a seam so
+// tests can answer them like a user.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace q716 {
+
+enum class FileDialogKind { Open, Save };
+
+// Returns the chosen file name, or an empty text for Cancel.
+using FileDialogAnswerer = std::function<QString(FileDialogKind kind, const QString& filter)>;
+void setFileDialogAnswerer(FileDialogAnswerer answerer);
+
+// The filter: the application title followed by "(*.DAT)".
+QString channelFileFilter();
+
+QString chooseChannelFileToOpen(QWidget* parent);
+// Qt does not ask about overwriting; the Save command asks itself.
+QString chooseChannelFileToSave(QWidget* parent);
+
+} // namespace q716

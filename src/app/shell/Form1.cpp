@@ -1,0 +1,326 @@
+#include "shell/Form1.h"
+
+#include "channels/DropDownCombo.h"
+#include "channels/Vocabulary.h"
+#include "dialogs/DialogSet.h"
+#include "shell/ApplyCaptions.h"
+#include "shell/ClickLabel.h"
+#include "shell/FrmAbout.h"
+#include "shell/LocalMsgBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace q716 {
+
+namespace {
+
+// Column widths of Grid1 in twips, columns 0..8, and the row height.
+constexpr std::array<int, GridColumns> ColumnTwips = {700, 1530, 1200, 1530, 1200,
+                                                      900, 950,  1200, 1200};
+constexpr int RowTwips = 300;
+
+int twipsToPixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name) {
+    return named(new QLabel(parent), name);
+}
+
+QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
+    auto* combo = named(new QComboBox(parent), name);
+    combo->addItems(items);
+    return combo;
+}
+
+QStringList numbered(int from, int to, const QString& suffix) {
+    QStringList items;
+    for (int i = from; i <= to; ++i)
+        items << QString::number(i) + suffix;
+    return items;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/logo.svg")));
+    buildMenus();
+    buildToolbar();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+    buildFrame1();
+    buildFrame2();
+    buildGrid();
+    buildEditors();
+
+    ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
+    ProgressBar1->setVisible(false);
+    Label = label(central, "Label");
+    Label2 = named(new ClickLabel(central), "Label2");
+    Label2->setCursor(Qt::PointingHandCursor);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Frame1);
+    top->addWidget(Frame2, 1);
+    auto* status = new QHBoxLayout;
+    status->addWidget(Label, 1);
+    status->addWidget(ProgressBar1, 1);
+    status->addWidget(Label2);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top);
+    layout->addWidget(Grid1, 0, Qt::AlignHCenter);
+    layout->addLayout(status);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (const WindowCaptions* table = captionsOf(objectName()))
+        applyDesignCaptions(this, *table);
+    setMessageBoxOwner(this);
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name) {
+        auto* a = named(new QAction(this), name);
+        menu->addAction(a);
+        return a;
+    };
+    auto separator = [this](QMenu* menu, const char* name) {
+        QAction* s = menu->addSeparator();
+        s->setParent(this);
+        s->setObjectName(QString::fromLatin1(name));
+        return s;
+    };
+    QMenuBar* bar = menuBar();
+    mnuFile = named(bar->addMenu(QString()), "mnuFile");
+    mnuNew = action(mnuFile, "mnuNew");
+    mnuOpen = action(mnuFile, "mnuOpen");
+    mnuAssave = action(mnuFile, "mnuAssave");
+    mnuline = separator(mnuFile, "mnuline");
+    mnuQuit = action(mnuFile, "mnuQuit");
+
+    mnupro = named(bar->addMenu(QString()), "mnupro");
+    mnureadFre = action(mnupro, "mnureadFre");
+    mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuwriteFre = action(mnupro, "mnuwriteFre");
+    mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuline1 = separator(mnupro, "mnuline1");
+    mnudtmf = action(mnupro, "mnudtmf");
+    Key_enactment = action(mnupro, "Key_enactment");
+    mnusetin = action(mnupro, "mnusetin");
+    mnudebug = action(mnupro, "mnudebug");
+    mnutestfre = action(mnupro, "mnutestfre");
+
+    mnuset = named(bar->addMenu(QString()), "mnuset");
+    mnulock = action(mnuset, "mnulock");
+    mnulock->setCheckable(true);
+    mnuPass = action(mnuset, "mnuPass");
+
+    mnucom = named(new QAction(this), "mnucom");
+    bar->addAction(mnucom);
+
+    mnuLanguage = named(bar->addMenu(QString()), "mnuLanguage");
+    mnuChinese = action(mnuLanguage, "mnuChinese");
+    mnuEnglish = action(mnuLanguage, "mnuEnglish");
+
+    mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
+    mnumainhelp = action(mnuhelp, "mnumainhelp");
+    mnumainhelp->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuabout = action(mnuhelp, "mnuabout");
+}
+
+void Form1::buildToolbar() {
+    Toolbar1 = named(new QToolBar(this), "Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    addToolBar(Toolbar1);
+    auto button = [this](const char* key, bool visible) {
+        auto* a = new QAction(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(key))),
+                              QString(), this);
+        a->setProperty("key", QString::fromLatin1(key));
+        a->setVisible(visible);
+        Toolbar1->addAction(a);
+    };
+    button("new", true);
+    button("open", true);
+    button("save", true);
+    Toolbar1->addSeparator();
+    button("read", true);
+    button("write", true);
+    button("TAnMa", false);
+    button("Login", false);
+}
+
+QAction* Form1::toolbarButton(const QString& key) const {
+    for (QAction* a : Toolbar1->actions())
+        if (a->property("key").toString() == key)
+            return a;
+    return nullptr;
+}
+
+void Form1::buildFrame1() {
+    Frame1 = named(new QGroupBox(centralWidget()), "Frame1");
+    Label10 = label(Frame1, "Label10");
+    Combo10 = list(Frame1, "Combo10", {modelItem(0)});
+    Label3 = label(Frame1, "Label3");
+    Combo1 = named(new DropDownCombo(Frame1), "Combo1");
+    for (int i = 0; i < BandCount; ++i)
+        Combo1->addItem(bandItem(i));
+    Label9 = label(Frame1, "Label9");
+    Text2 = named(new QLineEdit(Frame1), "Text2");
+    Text2->setEchoMode(QLineEdit::Password);
+    Text2->setMaxLength(16);
+    Picture1 = label(Frame1, "Picture1");
+    Picture1->setPixmap(QIcon(QStringLiteral(":/images/logo.svg")).pixmap(QSize(57, 52)));
+    Picture1->setAlignment(Qt::AlignCenter);
+
+    auto* g = new QGridLayout(Frame1);
+    g->addWidget(Label10, 0, 0);
+    g->addWidget(Combo10, 0, 1);
+    g->addWidget(Label3, 1, 0);
+    g->addWidget(Combo1, 1, 1);
+    g->addWidget(Label9, 2, 0);
+    g->addWidget(Text2, 2, 1);
+    g->addWidget(Picture1, 0, 2, 3, 1);
+}
+
+void Form1::buildFrame2() {
+    Frame2 = named(new QGroupBox(centralWidget()), "Frame2");
+    const QString seconds = QStringLiteral(" 秒");
+    const QStringList offOn = {QStringLiteral("禁止"), QStringLiteral("使能")};
+    Label5 = label(Frame2, "Label5");
+    Combo3 = list(Frame2, "Combo3", {});
+    Label1 = label(Frame2, "Label1");
+    Combo4 = list(Frame2, "Combo4", QStringList{QStringLiteral("关闭")} + numbered(1, 10, seconds));
+    Label6 = label(Frame2, "Label6");
+    Combo9 = list(Frame2, "Combo9", numbered(0, 9, QStringLiteral(" 级")));
+    Label4 = label(Frame2, "Label4");
+    Combo2 = list(Frame2, "Combo2",
+                  {QStringLiteral("关"), QStringLiteral("中文"), QStringLiteral("英文")});
+    Label7 = label(Frame2, "Label7");
+    Combo6 = list(Frame2, "Combo6", offOn);
+    Label8 = label(Frame2, "Label8");
+    Combo7 = list(Frame2, "Combo7", offOn);
+    Label11 = label(Frame2, "Label11");
+    Combo11 = list(Frame2, "Combo11", offOn);
+    Label13 = label(Frame2, "Label13");
+    Combo13 = list(Frame2, "Combo13", QStringList{QStringLiteral("关闭")} + numbered(1, 10, {}));
+    Label12 = label(Frame2, "Label12");
+    Combo12 = list(Frame2, "Combo12",
+                   {QStringLiteral("0.3S"), QStringLiteral("0.5S"), QStringLiteral("1S"),
+                    QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")});
+    Check3 = named(new QCheckBox(Frame2), "Check3");
+    Check4 = named(new QCheckBox(Frame2), "Check4");
+
+    auto* g = new QGridLayout(Frame2);
+    const std::array<std::pair<QLabel*, QComboBox*>, 9> pairs = {{{Label5, Combo3},
+                                                                  {Label1, Combo4},
+                                                                  {Label6, Combo9},
+                                                                  {Label4, Combo2},
+                                                                  {Label7, Combo6},
+                                                                  {Label8, Combo7},
+                                                                  {Label11, Combo11},
+                                                                  {Label13, Combo13},
+                                                                  {Label12, Combo12}}};
+    for (int i = 0; i < int(pairs.size()); ++i) {
+        g->addWidget(pairs[i].first, i / 3, (i % 3) * 2);
+        g->addWidget(pairs[i].second, i / 3, (i % 3) * 2 + 1);
+    }
+    g->addWidget(Check3, 3, 0, 1, 2);
+    g->addWidget(Check4, 3, 2, 1, 2);
+}
+
+void Form1::buildGrid() {
+    Grid1 = named(new QTableWidget(ChannelCount, GridColumns, centralWidget()), "Grid1");
+    Grid1->verticalHeader()->setVisible(false);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1->setTabKeyNavigation(false);
+
+    // Sizes follow the twips of the radio's original layout at the screen's DPI.
+    const int dpiX = Grid1->logicalDpiX();
+    const int rowHeight = twipsToPixels(RowTwips, Grid1->logicalDpiY());
+    QHeaderView* header = Grid1->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setMinimumSectionSize(1);
+    header->setFixedHeight(rowHeight);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setMinimumSectionSize(1);
+    Grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    int width = 0;
+    for (int c = 0; c < GridColumns; ++c) {
+        const int w = twipsToPixels(ColumnTwips[c], dpiX);
+        Grid1->setColumnWidth(c, w);
+        Grid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
+        width += w;
+    }
+    const int frame = 2 * Grid1->frameWidth();
+    Grid1->setFixedSize(width + frame, rowHeight * (ChannelCount + 1) + frame);
+
+    const QColor shade(192, 192, 255);
+    for (int r = 0; r < ChannelCount; ++r) {
+        for (int c = 0; c < GridColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            // Rows 2, 4, .., 16 are shaded.
+            if ((r + 1) % 2 == 0)
+                item->setBackground(shade);
+            Grid1->setItem(r, c, item);
+        }
+    }
+}
+
+void Form1::buildEditors() {
+    QWidget* central = centralWidget();
+    Text1 = named(new QLineEdit(central), "Text1");
+    Text1->setMaxLength(9);
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192);"));
+    Text1->setVisible(false);
+
+    Combo8 = named(new QComboBox(central), "Combo8");
+    Combo8->setEditable(true);
+    Combo8->setInsertPolicy(QComboBox::NoInsert);
+    Combo8->setMaxVisibleItems(12);
+    for (int i = 0; i < ToneCount; ++i)
+        Combo8->addItem(toneItem(i, 0));
+    Combo8->setVisible(false);
+
+    for (int n = 5; n <= 8; ++n) {
+        auto* combo = named(new QComboBox(central), "Combo5");
+        combo->setProperty("index", n);
+        combo->addItem(flagItem(n, 0, 0));
+        combo->addItem(flagItem(n, 1, 0));
+        combo->setVisible(false);
+        Combo5s[n - 5] = combo;
+    }
+}
+
+} // namespace q716

@@ -1,0 +1,186 @@
+#pragma once
+// The main window: channel table, model and band, function settings, menus
+// and toolbar. It owns the editor state for the whole run; its controls only
+// show that state, and its handlers let the core decide every change.
+
+#include "shell/TAnMaTiming.h"
+#include "state/EditorState.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QTableWidget;
+class QToolBar;
+
+namespace q716 {
+
+class ClickLabel;
+class DialogSet;
+class DropDownCombo;
+class FrmAbout;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    EditorState state;
+
+    // Channel table and its in-place editors.
+    QTableWidget* Grid1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QComboBox* Combo8 = nullptr;
+    std::array<QComboBox*, 4> Combo5s{}; // Combo5(5..8)
+    QComboBox* Combo5(int index) const { return Combo5s[index - 5]; }
+
+    // Model, band and password.
+    QGroupBox* Frame1 = nullptr;
+    QComboBox* Combo10 = nullptr;
+    DropDownCombo* Combo1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel *Label10 = nullptr, *Label3 = nullptr, *Label9 = nullptr;
+
+    // Function settings.
+    QGroupBox* Frame2 = nullptr;
+    QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr, *Combo6 = nullptr,
+              *Combo7 = nullptr, *Combo9 = nullptr, *Combo11 = nullptr, *Combo12 = nullptr,
+              *Combo13 = nullptr;
+    QCheckBox *Check3 = nullptr, *Check4 = nullptr;
+    QLabel *Label1 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr,
+           *Label7 = nullptr, *Label8 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+           *Label13 = nullptr;
+
+    // Toolbar, progress and status.
+    QToolBar* Toolbar1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Label = nullptr;
+    ClickLabel* Label2 = nullptr;
+
+    // Menus.
+    QMenu *mnuFile = nullptr, *mnupro = nullptr, *mnuset = nullptr, *mnuLanguage = nullptr,
+          *mnuhelp = nullptr;
+    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuAssave = nullptr, *mnuline = nullptr,
+            *mnuQuit = nullptr;
+    QAction *mnureadFre = nullptr, *mnuwriteFre = nullptr, *mnuline1 = nullptr, *mnudtmf = nullptr,
+            *Key_enactment = nullptr, *mnusetin = nullptr, *mnudebug = nullptr,
+            *mnutestfre = nullptr;
+    QAction *mnulock = nullptr, *mnuPass = nullptr, *mnucom = nullptr;
+    QAction *mnuChinese = nullptr, *mnuEnglish = nullptr, *mnumainhelp = nullptr,
+            *mnuabout = nullptr;
+
+    // The windows created hidden by the first ApplyCaptions.
+    DialogSet* dialogs = nullptr;
+    FrmAbout* frmAbout = nullptr;
+
+    // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
+    QAction* toolbarButton(const QString& key) const;
+
+    // Start-up: parameter file, defaults, language, captions.
+    void Form_Load();
+
+    // Public operations on the channel table.
+    void SetGrid1Text();
+    void ClearGrid1();
+    void ClearGrid();
+    void ClearNO(int row);
+
+    // Every caption of every window in the current language; creates the
+    // dialogs hidden the first time.
+    void ApplyCaptions();
+    // Another window (serial port, password dialogs) joins the captions.
+    void registerCaptionWindow(QWidget* window);
+
+    // The controls of this window and of the dialogs show the state again;
+    // call after anything outside the handlers changed it (a load).
+    void refreshFromState();
+
+    // Opens a channel file by name as the Open command does after its dialog.
+    void openChannelFileNamed(const QString& path);
+
+    // The clock of the "TAnMa" double press.
+    void setTimeOfDayClock(TimeOfDayClock clock) { timeOfDay_ = std::move(clock); }
+
+    // The in-place editor state of the grid.
+    int EditRow = 0;
+    int EditCol = 0;
+    bool GridClickArmed = false;
+
+  public slots:
+    void Grid1_Click();
+    void Text1_LostFocus();
+    void Combo8_Click(int index);
+    void Combo8_LostFocus();
+    void Combo5_Click(int column, int index);
+    void Combo5_LostFocus(int column);
+    void Combo1_DropDown();
+    void Combo1_Click(int index);
+    void Text2_Change();
+    void Label2_Click();
+    void Toolbar1_ButtonClick(QAction* button);
+
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuAssave_Click();
+    void mnuQuit_Click();
+    void mnureadFre_Click();
+    void mnuwriteFre_Click();
+    void mnudtmf_Click();
+    void Key_enactment_Click();
+    void mnusetin_Click();
+    void mnudebug_Click();
+    void mnutestfre_Click();
+    void mnulock_Click();
+    void mnuPass_Click();
+    void mnucom_Click();
+    void mnuChinese_Click();
+    void mnuEnglish_Click();
+    void mnumainhelp_Click();
+    void mnuabout_Click();
+    void TAnMa_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolbar();
+    void buildFrame1();
+    void buildFrame2();
+    void buildGrid();
+    void buildEditors();
+    void connectHandlers();
+
+    void refreshGrid();
+    void refreshControls();
+    void applyLock();
+    void ensureDialogs();
+    void showDialog(const char* objectName);
+    void placeEditor(QWidget* editor, int row, int col, bool fullHeight);
+    void hideEditors();
+
+    bool gridEvent(QEvent* event);
+    bool text1KeyPress(QKeyEvent* key);
+    bool combo8KeyPress(QKeyEvent* key);
+    bool text2KeyPress(QKeyEvent* key);
+
+    QList<QWidget*> extraCaptionWindows_;
+    TimeOfDayClock timeOfDay_;
+    TAnMaTiming tanma_;
+    bool refreshing_ = false;
+    bool text1Open_ = false;
+    bool combo8Open_ = false;
+    int combo5Open_ = 0; // column of the open list editor, 0 = none
+};
+
+} // namespace q716

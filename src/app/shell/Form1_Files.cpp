@@ -1,0 +1,56 @@
+// The channel file commands New, Open and Save.
+#include "shell/Form1.h"
+
+#include "channels/ChannelTable.h"
+#include "files/ChannelFile.h"
+#include "files/FileDialogs.h"
+#include "shell/FileQuestions.h"
+#include "shell/LocalMsgBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTableWidget>
+
+namespace q716 {
+
+void Form1::mnuNew_Click() {
+    runNewCommand(state.form1.grid, state.values.languageCode, localMessageFn());
+    refreshGrid();
+}
+
+void Form1::mnuOpen_Click() {
+    const QString path = chooseChannelFileToOpen(this);
+    if (path.isEmpty())
+        return;
+    openChannelFileNamed(path);
+}
+
+void Form1::openChannelFileNamed(const QString& path) {
+    const int language = state.values.languageCode;
+    const FileResult result = openChannelFile(state, path, localMessageFn());
+    // A name that cannot be read is no channel file either; say so instead
+    // of ending without a word.
+    if (result.status == FileStatus::CannotOpen)
+        LocalMsgBox(wrongTypeMessage(language));
+    if (result.ok())
+        refreshFromState();
+}
+
+void Form1::mnuAssave_Click() {
+    QString path;
+    for (;;) {
+        path = chooseChannelFileToSave(this);
+        if (path.isEmpty())
+            return;
+        if (!QFileInfo::exists(path))
+            break;
+        if (LocalMsgBox(overwriteQuestion(state.values.languageCode)) == ResultYes)
+            break;
+    }
+    setWindowTitle(ApplicationTitle + QLatin1Char('-') +
+                   QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    if (!saveChannelFile(state, path).ok())
+        LocalMsgBox(saveFailedMessage(state.values.languageCode));
+}
+
+} // namespace q716

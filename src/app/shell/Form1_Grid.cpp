@@ -1,0 +1,288 @@
+// The channel table, its in-place editors, the band list and the password box.
+#include "shell/Form1.h"
+
+#include "channels/BandChange.h"
+#include "channels/CellRules.h"
+#include "channels/ChannelTable.h"
+#include "channels/DropDownCombo.h"
+#include "shell/LocalMsgBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+namespace q716 {
+
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// The character a key press types, backspace included; none for keys that
+// type nothing (arrows, Delete, function keys).
+std::optional<QChar> typedChar(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Backspace)
+        return QChar(8);
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isPrint())
+        return std::nullopt;
+    return text[0];
+}
+
+// Runs a key filter on a line edit: the key is discarded or typed (possibly
+// changed) by hand. Returns true when the event was consumed.
+bool filterInto(QLineEdit* edit, QKeyEvent* key, std::optional<QChar> (*filter)(QChar)) {
+    const std::optional<QChar> typed = typedChar(key);
+    if (!typed)
+        return false;
+    const std::optional<QChar> accepted = filter(*typed);
+    if (!accepted)
+        return true;
+    if (*accepted == QChar(8) || *accepted == *typed)
+        return false;
+    edit->insert(QString(*accepted));
+    return true;
+}
+
+} // namespace
+
+void Form1::SetGrid1Text() {
+    q716::SetGrid1Text(state.form1.grid, state.values.languageCode);
+    refreshGrid();
+}
+
+void Form1::ClearGrid1() {
+    q716::ClearGrid1(state.form1.grid);
+    refreshGrid();
+}
+
+void Form1::ClearGrid() {
+    q716::ClearGrid(state.form1.grid);
+    refreshGrid();
+}
+
+void Form1::ClearNO(int row) {
+    q716::ClearNO(state.form1.grid, row);
+    refreshGrid();
+}
+
+void Form1::placeEditor(QWidget* editor, int row, int col, bool fullHeight) {
+    QRect cell = Grid1->visualItemRect(Grid1->item(row - 1, col));
+    cell.moveTopLeft(Grid1->viewport()->mapTo(centralWidget(), cell.topLeft()));
+    if (fullHeight)
+        editor->setGeometry(cell);
+    else
+        editor->setGeometry(cell.x(), cell.y(), cell.width(), editor->sizeHint().height());
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::hideEditors() {
+    text1Open_ = combo8Open_ = false;
+    combo5Open_ = 0;
+    Text1->hide();
+    Combo8->hide();
+    for (QComboBox* combo : Combo5s)
+        combo->hide();
+}
+
+void Form1::Grid1_Click() {
+    if (!GridClickArmed)
+        return;
+    GridClickArmed = false;
+    const int row = Grid1->currentRow() + 1;
+    const int col = Grid1->currentColumn();
+    if (row < 1 || row > ChannelCount || col < 0)
+        return;
+    const GridClickTarget target = gridClickTarget(state.form1.grid, row, col);
+    if (target.editor == CellEditor::None)
+        return;
+    EditRow = target.row;
+    EditCol = target.col;
+    Grid1->setCurrentCell(EditRow - 1, EditCol);
+    switch (target.editor) {
+    case CellEditor::Text1:
+        Text1->setText(target.text);
+        text1Open_ = true;
+        placeEditor(Text1, EditRow, EditCol, true);
+        Text1->selectAll();
+        break;
+    case CellEditor::Combo8:
+        Combo8->setEditText(target.text);
+        combo8Open_ = true;
+        placeEditor(Combo8, EditRow, EditCol, false);
+        Combo8->lineEdit()->selectAll();
+        Combo8->showPopup();
+        break;
+    case CellEditor::Combo5: {
+        QComboBox* combo = Combo5(EditCol);
+        combo->setCurrentIndex(target.listIndex);
+        combo5Open_ = EditCol;
+        placeEditor(combo, EditRow, EditCol, false);
+        combo->showPopup();
+        break;
+    }
+    case CellEditor::None:
+        break;
+    }
+}
+
+void Form1::Text1_LostFocus() {
+    if (!text1Open_)
+        return;
+    text1Open_ = false;
+    const FrequencyCommit commit =
+        commitFrequencyAt(state.form1, EditRow, EditCol, Text1->text(), state.values.languageCode);
+    Text1->hide();
+    refreshGrid();
+    if (commit.message) {
+        LocalMsgBox(*commit.message);
+        Grid1->setFocus();
+    }
+}
+
+void Form1::Combo8_Click(int index) {
+    if (!combo8Open_)
+        return;
+    combo8Open_ = false;
+    chooseToneItem(state.form1.grid, EditRow, EditCol, index, state.values.languageCode);
+    Combo8->hide();
+    refreshGrid();
+    Grid1->setFocus();
+}
+
+void Form1::Combo8_LostFocus() {
+    if (!combo8Open_)
+        return;
+    combo8Open_ = false;
+    commitToneAt(state.form1.grid, EditRow, EditCol, Combo8->currentText());
+    Combo8->hide();
+    refreshGrid();
+}
+
+void Form1::Combo5_Click(int column, int index) {
+    if (combo5Open_ != column)
+        return;
+    combo5Open_ = 0;
+    chooseFlagItem(state.form1.grid, EditRow, column, index, state.values.languageCode);
+    Combo5(column)->hide();
+    refreshGrid();
+    Grid1->setFocus();
+}
+
+void Form1::Combo5_LostFocus(int column) {
+    if (combo5Open_ != column)
+        return;
+    combo5Open_ = 0;
+    Combo5(column)->hide();
+}
+
+void Form1::Combo1_DropDown() {
+    bandListOpened(state.form1);
+}
+
+void Form1::Combo1_Click(int index) {
+    bandSelected(state.form1, index, state.values.languageCode, localMessageFn());
+    refreshGrid();
+    refreshControls();
+}
+
+void Form1::Text2_Change() {
+    state.form1.text2 = Text2->text();
+    state.values.commPassword = Text2->text().trimmed();
+}
+
+bool Form1::gridEvent(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            Grid1->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton)
+            GridClickArmed = true;
+    } else if (event->type() == QEvent::MouseMove) {
+        // A press completes a click; dragging starts no range selection.
+        return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+    }
+    return false;
+}
+
+bool Form1::text1KeyPress(QKeyEvent* key) {
+    if (isEnter(key)) {
+        Grid1->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return filterInto(Text1, key, &filterText1Key);
+}
+
+bool Form1::combo8KeyPress(QKeyEvent* key) {
+    if (isEnter(key)) {
+        Grid1->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return filterInto(Combo8->lineEdit(), key, &filterCombo8Key);
+}
+
+bool Form1::text2KeyPress(QKeyEvent* key) {
+    return filterInto(Text2, key, &filterPasswordKey);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == Grid1->viewport())
+        return gridEvent(event);
+    if (watched == Grid1 && type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+        GridClickArmed = true;
+        Grid1_Click();
+        return true;
+    }
+    if (watched == Text1) {
+        if (type == QEvent::KeyPress)
+            return text1KeyPress(static_cast<QKeyEvent*>(event));
+        if (type == QEvent::FocusOut)
+            Text1_LostFocus();
+        return false;
+    }
+    if ((watched == Combo8 || watched == Combo8->lineEdit()) && type == QEvent::KeyPress)
+        return combo8KeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == Combo8->view() && type == QEvent::KeyPress) {
+        // Typing while the list is open goes to the edit field, as in the
+        // original editor; navigation keys stay with the list.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (typedChar(key) && key->key() != Qt::Key_Space) {
+            Combo8->hidePopup();
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(Combo8, &copy);
+            return true;
+        }
+        return false;
+    }
+    if (watched == Combo8 && type == QEvent::FocusOut) {
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            Combo8_LostFocus();
+        return false;
+    }
+    if (type == QEvent::FocusOut && watched->objectName() == QLatin1String("Combo5")) {
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            Combo5_LostFocus(watched->property("index").toInt());
+        return false;
+    }
+    if (watched == Text2) {
+        if (type == QEvent::KeyPress)
+            return text2KeyPress(static_cast<QKeyEvent*>(event));
+        if (type == QEvent::KeyRelease || type == QEvent::FocusOut)
+            Text2_Change();
+        return false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace q716

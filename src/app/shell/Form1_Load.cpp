@@ -1,0 +1,210 @@
+// Start-up, shut-down, captions and the state the controls mirror.
+#include "shell/Form1.h"
+
+#include "channels/DropDownCombo.h"
+#include "channels/Vocabulary.h"
+#include "dialogs/DialogSet.h"
+#include "shell/ApplyCaptions.h"
+#include "shell/ClickLabel.h"
+#include "shell/FrmAbout.h"
+#include "shell/LanguageSetting.h"
+#include "shell/LocalMsgBox.h"
+#include "shell/ParameterFile.h"
+#include "state/InitDefaults.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QToolBar>
+
+namespace q716 {
+
+void Form1::Form_Load() {
+    const ParameterBytes stored = readParameterFile(parameterFilePath());
+    if (stored.lock == 1)
+        state.form1.lockState = true;
+    else if (stored.lock == 0)
+        state.form1.lockState = false;
+    state.values.selectedPort = stored.port;
+
+    {
+        const QSignalBlocker block(Combo3);
+        Combo3->clear();
+        for (int i = 1; i <= 40; ++i)
+            Combo3->addItem(QString::number(i * 15) + QStringLiteral(" S"));
+    }
+
+    initDefaults(state);
+    ProgressBar1->setVisible(false);
+
+    state.values.languageCode = loadLanguageSetting(QStringLiteral("RM-52"), stored.language);
+    ApplyCaptions();
+    refreshGrid();
+    refreshControls();
+    applyLock();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // A failed write only loses the remembered lock, port and language.
+    writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
+                                             state.values.selectedPort, state.values.languageCode});
+    if (frmAbout)
+        frmAbout->hide();
+    if (dialogs)
+        for (QWidget* w : dialogs->windowsInCaptionOrder())
+            w->hide();
+    for (QWidget* w : extraCaptionWindows_)
+        w->hide();
+    event->accept();
+}
+
+void Form1::ensureDialogs() {
+    if (!dialogs) {
+        dialogs = new DialogSet(state, this);
+        connect(dialogs, &DialogSet::debugUnlockRepeated, this,
+                [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
+    }
+    if (!frmAbout)
+        frmAbout = new FrmAbout(this);
+}
+
+void Form1::registerCaptionWindow(QWidget* window) {
+    extraCaptionWindows_.append(window);
+    if (const WindowCaptions* table = captionsOf(window->objectName()))
+        applyWindowCaptions(window, *table, state.values.languageCode);
+}
+
+void Form1::ApplyCaptions() {
+    ensureDialogs();
+    QList<QWidget*> windows{this};
+    windows += dialogs->windowsInCaptionOrder();
+    windows += extraCaptionWindows_;
+    windows.append(frmAbout);
+    applyAllCaptions(windows, state.values.languageCode);
+    setMessageBoxLanguage(state.values.languageCode);
+}
+
+void Form1::refreshFromState() {
+    refreshGrid();
+    refreshControls();
+    applyLock();
+    if (dialogs)
+        dialogs->refreshFromState();
+}
+
+void Form1::refreshGrid() {
+    const ChannelGrid& grid = state.form1.grid;
+    for (int r = 1; r <= ChannelCount; ++r)
+        for (int c = 0; c < GridColumns; ++c)
+            Grid1->item(r - 1, c)->setText(grid.cells[r][c]);
+}
+
+void Form1::refreshControls() {
+    refreshing_ = true;
+    const MainWindowState& f = state.form1;
+    const std::array<std::pair<QComboBox*, int>, 11> lists = {{{Combo1, f.combo1},
+                                                               {Combo10, f.combo10},
+                                                               {Combo2, f.combo2},
+                                                               {Combo3, f.combo3},
+                                                               {Combo4, f.combo4},
+                                                               {Combo6, f.combo6},
+                                                               {Combo7, f.combo7},
+                                                               {Combo9, f.combo9},
+                                                               {Combo11, f.combo11},
+                                                               {Combo12, f.combo12},
+                                                               {Combo13, f.combo13}}};
+    for (const auto& [combo, index] : lists)
+        combo->setCurrentIndex(index < combo->count() ? index : NoSelection);
+    Check3->setChecked(f.check3 != 0);
+    Check4->setChecked(f.check4 != 0);
+    if (Text2->text() != f.text2)
+        Text2->setText(f.text2);
+    refreshing_ = false;
+}
+
+void Form1::applyLock() {
+    mnulock->setChecked(state.form1.lockState);
+    const bool enabled = !state.form1.lockState;
+    Frame1->setEnabled(enabled);
+    Frame2->setEnabled(enabled);
+    Grid1->setEnabled(enabled);
+    if (!enabled)
+        hideEditors();
+}
+
+void Form1::connectHandlers() {
+    // Function settings: the list position is the value the image encodes.
+    const std::array<std::pair<QComboBox*, int MainWindowState::*>, 10> lists = {
+        {{Combo10, &MainWindowState::combo10},
+         {Combo2, &MainWindowState::combo2},
+         {Combo3, &MainWindowState::combo3},
+         {Combo4, &MainWindowState::combo4},
+         {Combo6, &MainWindowState::combo6},
+         {Combo7, &MainWindowState::combo7},
+         {Combo9, &MainWindowState::combo9},
+         {Combo11, &MainWindowState::combo11},
+         {Combo12, &MainWindowState::combo12},
+         {Combo13, &MainWindowState::combo13}}};
+    for (const auto& [combo, member] : lists) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, member = member](int i) {
+            if (!refreshing_)
+                state.form1.*member = i;
+        });
+    }
+    connect(Check3, &QCheckBox::toggled, this, [this](bool on) {
+        if (!refreshing_)
+            state.form1.check3 = on ? 1 : 0;
+    });
+    connect(Check4, &QCheckBox::toggled, this, [this](bool on) {
+        if (!refreshing_)
+            state.form1.check4 = on ? 1 : 0;
+    });
+
+    connect(Combo1, &DropDownCombo::dropDown, this, &Form1::Combo1_DropDown);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo8, &QComboBox::activated, this, &Form1::Combo8_Click);
+    for (int n = 5; n <= 8; ++n)
+        connect(Combo5(n), &QComboBox::activated, this,
+                [this, n](int index) { Combo5_Click(n, index); });
+    connect(Grid1, &QTableWidget::cellClicked, this, &Form1::Grid1_Click);
+    connect(Label2, &ClickLabel::clicked, this, &Form1::Label2_Click);
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
+
+    for (QObject* o : {static_cast<QObject*>(Grid1), static_cast<QObject*>(Grid1->viewport()),
+                       static_cast<QObject*>(Text1), static_cast<QObject*>(Combo8),
+                       static_cast<QObject*>(Combo8->lineEdit()),
+                       static_cast<QObject*>(Combo8->view()), static_cast<QObject*>(Text2)})
+        o->installEventFilter(this);
+    for (QComboBox* combo : Combo5s)
+        combo->installEventFilter(this);
+
+    const std::array<std::pair<QAction*, void (Form1::*)()>, 18> menus = {{
+        {mnuNew, &Form1::mnuNew_Click},
+        {mnuOpen, &Form1::mnuOpen_Click},
+        {mnuAssave, &Form1::mnuAssave_Click},
+        {mnuQuit, &Form1::mnuQuit_Click},
+        {mnureadFre, &Form1::mnureadFre_Click},
+        {mnuwriteFre, &Form1::mnuwriteFre_Click},
+        {mnudtmf, &Form1::mnudtmf_Click},
+        {Key_enactment, &Form1::Key_enactment_Click},
+        {mnusetin, &Form1::mnusetin_Click},
+        {mnudebug, &Form1::mnudebug_Click},
+        {mnutestfre, &Form1::mnutestfre_Click},
+        {mnulock, &Form1::mnulock_Click},
+        {mnuPass, &Form1::mnuPass_Click},
+        {mnucom, &Form1::mnucom_Click},
+        {mnuChinese, &Form1::mnuChinese_Click},
+        {mnuEnglish, &Form1::mnuEnglish_Click},
+        {mnumainhelp, &Form1::mnumainhelp_Click},
+        {mnuabout, &Form1::mnuabout_Click},
+    }};
+    for (const auto& [action, handler] : menus)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+} // namespace q716

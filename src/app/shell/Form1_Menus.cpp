@@ -1,0 +1,125 @@
+// Menu and toolbar commands, the lock, the languages, help and about.
+#include "shell/Form1.h"
+
+#include "channels/ChannelTable.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/HiddenGesture.h"
+#include "shell/CaptionTables.h"
+#include "shell/FrmAbout.h"
+#include "shell/UrlOpener.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QToolBar>
+
+namespace q716 {
+
+void Form1::Toolbar1_ButtonClick(QAction* button) {
+    const QString key = button->property("key").toString();
+    if (key == QLatin1String("new"))
+        mnuNew_Click();
+    else if (key == QLatin1String("open"))
+        mnuOpen_Click();
+    else if (key == QLatin1String("save"))
+        mnuAssave_Click();
+    else if (key == QLatin1String("read"))
+        mnureadFre_Click();
+    else if (key == QLatin1String("write"))
+        mnuwriteFre_Click();
+    else if (key == QLatin1String("TAnMa"))
+        TAnMa_Click();
+}
+
+void Form1::mnuQuit_Click() {
+    close();
+}
+
+// The radio link is wired to these four by the session controller.
+void Form1::mnureadFre_Click() {}
+void Form1::mnuwriteFre_Click() {}
+void Form1::mnuPass_Click() {}
+void Form1::mnucom_Click() {}
+
+void Form1::showDialog(const char* name) {
+    ensureDialogs();
+    for (QWidget* w : dialogs->windowsInCaptionOrder()) {
+        if (w->objectName() == QLatin1String(name)) {
+            w->show();
+            w->raise();
+            w->activateWindow();
+        }
+    }
+}
+
+void Form1::mnudtmf_Click() {
+    showDialog("Form5");
+}
+void Form1::Key_enactment_Click() {
+    showDialog("Form6");
+}
+void Form1::mnusetin_Click() {
+    showDialog("Form7");
+}
+void Form1::mnudebug_Click() {
+    showDialog("Form2");
+}
+void Form1::mnutestfre_Click() {
+    showDialog("Form4");
+}
+
+void Form1::mnulock_Click() {
+    state.form1.lockState = !state.form1.lockState;
+    applyLock();
+}
+
+void Form1::mnuChinese_Click() {
+    if (state.values.languageCode != 1)
+        return;
+    state.values.languageCode = 0;
+    ApplyCaptions();
+    SetGrid1Text();
+}
+
+void Form1::mnuEnglish_Click() {
+    if (state.values.languageCode != 0)
+        return;
+    state.values.languageCode = 1;
+    ApplyCaptions();
+    SetGrid1Text();
+}
+
+void Form1::mnumainhelp_Click() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+#ifdef Q_OS_WIN
+    const QString chm = programDir.filePath(QStringLiteral("Q716A.CHM"));
+    if (QFileInfo::exists(chm)) {
+        openUrl(QUrl::fromLocalFile(chm));
+        return;
+    }
+#endif
+    openUrl(QUrl::fromLocalFile(programDir.filePath(QStringLiteral("docs/manual.html"))));
+}
+
+void Form1::mnuabout_Click() {
+    ensureDialogs();
+    frmAbout->show();
+    frmAbout->raise();
+}
+
+void Form1::Label2_Click() {
+    openUrl(QUrl(HomePage));
+}
+
+void Form1::TAnMa_Click() {
+    if (!tanma_.press(timeOfDay_()))
+        return;
+    leaveServiceMode(state);
+    state.values.adminMode = false;
+    if (dialogs)
+        dialogs->refreshFromState();
+    toolbarButton(QStringLiteral("TAnMa"))->setVisible(false);
+}
+
+} // namespace q716

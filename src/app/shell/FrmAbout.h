@@ -1,0 +1,40 @@
+#pragma once
+// The about box: product title, edition, issue date and the developer line,
+// which opens the project's home page.
+
+#include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace q716 {
+
+class ClickLabel;
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmAbout(QWidget* owner);
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Label2 = nullptr;
+    ClickLabel* lblDescription = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    std::array<QFrame*, 2> Line1{};
+    QLabel* Label1 = nullptr;
+
+  public slots:
+    void cmdOK_Click();
+    void lblDescription_Click();
+
+  protected:
+    // The close box only hides the window; it lives until the program ends.
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace q716

@@ -1,0 +1,22 @@
+#include "shell/Startup.h"
+
+#include "shell/Form1.h"
+
+#include <QCoreApplication>
+
+namespace q716 {
+
+void configureApplication(QCoreApplication& app) {
+    app.setApplicationName(QStringLiteral("q716"));
+    app.setOrganizationName(QStringLiteral("q716"));
+}
+
+std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {
+    auto window = std::make_unique<Form1>();
+    window->Form_Load();
+    if (!arguments.isEmpty())
+        window->openChannelFileNamed(arguments.first());
+    return window;
+}
+
+} // namespace q716

@@ -1,0 +1,20 @@
+#pragma once
+// What main() does, shared with the window tests and the screenshot programs.
+
+#include <QStringList>
+#include <memory>
+
+class QCoreApplication;
+
+namespace q716 {
+
+class Form1;
+
+// Names the program for the per-user folders.
+void configureApplication(QCoreApplication& app);
+
+// Builds the main window, runs its start-up and opens a channel file named
+// on the command line. The window is not shown yet.
+std::unique_ptr<Form1> startMainWindow(const QStringList& arguments);
+
+} // namespace q716
