@@ -1,0 +1,167 @@
+#include "LinkCommands.h"
+
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+#include "image/LoadImage.h"
+#include "link/DeviceSessionRunner.h"
+#include "link/EditorSessionHost.h"
+#include "state/InitDefaults.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QSerialPort>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace q716;
+
+namespace {
+
+constexpr int EnglishLanguage = 1;
+
+struct LinkArgs {
+    QString port;
+    QString file;
+};
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// Parses "--port DEV FILE"; prints the usage problem and returns false when wrong.
+bool parseArgs(const QString& command, const QStringList& args, const QString& fileName,
+               LinkArgs& out) {
+    QCommandLineParser parser;
+    const QCommandLineOption portOpt(QStringLiteral("port"),
+                                     QStringLiteral("Serial device the radio is connected to."),
+                                     QStringLiteral("DEV"));
+    parser.addOption(portOpt);
+    parser.addPositionalArgument(fileName, QStringLiteral("Channel file."));
+    if (!parser.parse(args)) {
+        printError(parser.errorText());
+        return false;
+    }
+    if (!parser.isSet(portOpt) || parser.positionalArguments().size() != 1) {
+        printError(QStringLiteral("usage: q716-cli %1 --port DEV %2").arg(command, fileName));
+        return false;
+    }
+    out.port = parser.value(portOpt);
+    out.file = parser.positionalArguments().first();
+    return true;
+}
+
+bool openPort(QSerialPort& port, const QString& device) {
+    port.setPortName(device);
+    port.setBaudRate(QSerialPort::Baud9600);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port.open(QIODevice::ReadWrite)) {
+        QString why = port.errorString();
+        if (port.error() == QSerialPort::PermissionError)
+            why += QStringLiteral(" (join the group that owns the device, e.g. "
+                                  "`sudo usermod -aG dialout $USER`, then log in again)");
+        printError(QStringLiteral("Cannot open serial port %1: %2").arg(device, why));
+        return false;
+    }
+    // The cable draws its power from the control lines; a pseudo-terminal has
+    // none, which is fine.
+    port.setDataTerminalReady(true);
+    port.setRequestToSend(true);
+    // Whatever an earlier user of the port left unread must not be taken as a reply.
+    port.clear();
+    return true;
+}
+
+void drawProgress(int value, int maximum) {
+    if (!isatty(STDERR_FILENO) || maximum <= 0)
+        return;
+    constexpr int Width = 40;
+    const int filled = Width * value / maximum;
+    std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
+                 QByteArray(Width - filled, ' ').constData(), 100 * value / maximum);
+    std::fflush(stderr);
+}
+
+// Runs one session on the open port; true when it succeeded. The success text
+// goes to stdout, the failure message to stderr.
+bool runSession(QSerialPort& port, EditorState& state, bool write) {
+    EditorSessionHost host(
+        state, [](const EditorState& s) { return BuildImage(s); },
+        [](EditorState& s, const QString& hex) {
+            LoadImage(s, hex, [](const Message& m) {
+                printError(m.text);
+                return int(ResultOk);
+            });
+        });
+    DeviceSessionRunner runner(port, host);
+    bool ok = false;
+    QString text;
+    QEventLoop loop;
+    QObject::connect(&runner, &DeviceSessionRunner::progress, &drawProgress);
+    QObject::connect(&runner, &DeviceSessionRunner::finished, &loop,
+                     [&](bool success, const QString& t) {
+                         ok = success;
+                         text = t;
+                         loop.quit();
+                     });
+    if (write)
+        runner.startWrite();
+    else
+        runner.startRead();
+    if (runner.session().view().timer1)
+        loop.exec();
+    // The end byte must reach the radio before the port closes.
+    port.waitForBytesWritten(1000);
+    if (isatty(STDERR_FILENO))
+        std::fprintf(stderr, "\n");
+    if (ok)
+        std::printf("%s\n", qPrintable(text));
+    else
+        printError(text);
+    return ok;
+}
+
+} // namespace
+
+namespace q716::cli {
+
+int runRead(const QStringList& args) {
+    LinkArgs a;
+    if (!parseArgs(QStringLiteral("read"), args, QStringLiteral("OUT.DAT"), a))
+        return 1;
+    EditorState state = freshEditorState();
+    state.values.languageCode = EnglishLanguage;
+    QSerialPort port;
+    if (!openPort(port, a.port) || !runSession(port, state, false))
+        return 1;
+    const FileResult saved = saveChannelFile(state, a.file);
+    if (!saved.ok()) {
+        printError(QStringLiteral("Cannot save %1: %2").arg(a.file, saved.reason));
+        return 1;
+    }
+    return 0;
+}
+
+int runWrite(const QStringList& args) {
+    LinkArgs a;
+    if (!parseArgs(QStringLiteral("write"), args, QStringLiteral("IN.DAT"), a))
+        return 1;
+    EditorState state = freshEditorState();
+    state.values.languageCode = EnglishLanguage;
+    const FileResult opened = openChannelFile(state, a.file, [](const Message& m) {
+        printError(m.text);
+        return int(ResultOk);
+    });
+    if (!opened.ok()) {
+        printError(QStringLiteral("Cannot open %1: %2").arg(a.file, opened.reason));
+        return 1;
+    }
+    QSerialPort port;
+    return openPort(port, a.port) && runSession(port, state, true) ? 0 : 1;
+}
+
+} // namespace q716::cli

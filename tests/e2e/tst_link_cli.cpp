@@ -1,0 +1,178 @@
+// q716-cli read and write against the simulated radio through a real
+// pseudo-terminal: the image that arrives, the blocks that are written and in
+// which order, and how each fault of the radio ends.
+
+#include "support/SimRadio.h"
+
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+#include "state/InitDefaults.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace q716;
+using namespace q716::e2e;
+
+namespace {
+
+const QString CommunicationError =
+    QStringLiteral("Communication error, please check the intercom model, fault, attachment and "
+                   "computer serial choice!");
+
+// An editor holding a few channels and values, so an image is more than erased memory.
+EditorState samplePlan() {
+    EditorState s = freshEditorState();
+    s.values.languageCode = 1;
+    const char* rx[] = {"435.12500", "440.00000", "401.06250", "470.50000"};
+    const char* tone[] = {"67.0", "D023N", "254.1", "D754I"};
+    for (int row = 1; row <= 4; ++row) {
+        s.form1.grid.cell(row, 1) = QString::fromLatin1(rx[row - 1]);
+        s.form1.grid.cell(row, 3) = QString::fromLatin1(rx[row - 1]);
+        s.form1.grid.cell(row, 2) = QString::fromLatin1(tone[row - 1]);
+        s.form1.grid.cell(row, 4) = QString::fromLatin1(tone[4 - row]);
+    }
+    s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
+    s.values.commPassword = QStringLiteral("abc123");
+    s.values.highPowerLevel = 200;
+    return s;
+}
+
+QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
+    QList<int> addresses;
+    for (const QByteArray& m : received)
+        if (m.size() == 20 && uchar(m.at(0)) == 0x57 && m.at(3) == 0x10)
+            addresses.append((uchar(m.at(1)) << 8) | uchar(m.at(2)));
+    return addresses;
+}
+
+} // namespace
+
+class TestLinkCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+  private slots:
+    void readBringsTheRadioImageIntoAFile();
+    void writeSendsThePlanBlocksInOrder();
+    void faultsEndAsTheRadioDictates_data();
+    void faultsEndAsTheRadioDictates();
+    void portThatCannotBeOpenedSaysWhy();
+    void sessionsFollowEachOtherOnOneSimulator();
+};
+
+void TestLinkCli::readBringsTheRadioImageIntoAFile() {
+    const QByteArray image = buildImageBytes(samplePlan());
+    QVERIFY(writeMemoryFile(path("read.mem"), image));
+    SimRadio sim(path("read.mem"), path("read.log"));
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    const CliResult r = runCli({"read", "--port", sim.devicePath(), path("read.dat")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.trimmed(), QStringLiteral("Read frequency success!"));
+    const ChannelFileRead file = readChannelFile(path("read.dat"));
+    QVERIFY(file.result.ok());
+    QCOMPARE(file.imageHex.left(2 * 848),
+             QString::fromLatin1(sim.memory().mid(0x10, 848).toHex().toUpper()));
+    // Sixteen read requests, 0x0010 to 0x03D0, in order.
+    QList<QByteArray> requests;
+    for (const QByteArray& m : sim.logged('>'))
+        if (m.size() == 4 && m.at(0) == 'R')
+            requests.append(m);
+    QCOMPARE(requests.size(), 16);
+    for (int i = 0; i < 16; ++i) {
+        const int a = 0x0010 + 0x40 * i;
+        QCOMPARE(requests[i], QByteArray::fromHex(QByteArray::number(0x52000040 | (a << 8), 16)));
+    }
+    QCOMPARE(sim.logged('>').last(), QByteArray("E"));
+}
+
+void TestLinkCli::writeSendsThePlanBlocksInOrder() {
+    const EditorState plan = samplePlan();
+    QVERIFY(saveChannelFile(plan, path("plan.dat")).ok());
+    const QByteArray built = buildImageBytes(plan);
+    SimRadio sim(path("write.mem"), path("write.log"));
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    const CliResult r = runCli({"write", "--port", sim.devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.trimmed(), QStringLiteral("Write frequency success!"));
+    QVERIFY(sim.stop());
+
+    QList<int> expected;
+    for (int a = 0x0010; a < 0x0180; a += 0x10)
+        expected.append(a);
+    expected << 0x01B0 << 0x0300 << 0x0310 << 0x0320 << 0x0330 << 0x0340;
+    QCOMPARE(writeBlockAddresses(sim.logged('>')), expected);
+
+    const QByteArray memory = sim.memory();
+    for (int a : expected)
+        QCOMPARE(memory.mid(a, 16), built.mid(a - 0x10, 16));
+    // Calibration, password, DTMF memories and test frequencies stay as they were.
+    QCOMPARE(memory.mid(0x0180, 0x30), QByteArray(0x30, char(0xFF)));
+    QCOMPARE(memory.mid(0x01C0, 0x140), QByteArray(0x140, char(0xFF)));
+}
+
+void TestLinkCli::faultsEndAsTheRadioDictates_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("succeeds");
+    QTest::newRow("silent after the identification") << "silent-after=2" << false;
+    QTest::newRow("silent in the data phase") << "silent-after=6" << false;
+    QTest::newRow("wrong address") << "wrong-address" << false;
+    QTest::newRow("replies in pieces") << "split" << true;
+    // A pseudo-terminal carries no break, so the junk byte is never dropped and
+    // nothing matches the reply it precedes.
+    QTest::newRow("break and junk") << "break" << false;
+}
+
+void TestLinkCli::faultsEndAsTheRadioDictates() {
+    QFETCH(QString, fault);
+    QFETCH(bool, succeeds);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
+    QVERIFY(writeMemoryFile(path(name + ".mem"), buildImageBytes(samplePlan())));
+    SimRadio sim(path(name + ".mem"), path(name + ".log"), {"--fault", fault});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    const QString out = path(name + ".dat");
+    const CliResult r = runCli({"read", "--port", sim.devicePath(), out});
+    if (succeeds) {
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readChannelFile(out).result.ok());
+    } else {
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(CommunicationError), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+        // The session still says goodbye to the radio.
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.logged('>').isEmpty() && sim.logged('>').last() == "E",
+                                 30000);
+    }
+}
+
+void TestLinkCli::portThatCannotBeOpenedSaysWhy() {
+    const CliResult r = runCli({"read", "--port", path("no-such-port"), path("never.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("Cannot open serial port")), qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("never.dat")));
+    QVERIFY(saveChannelFile(samplePlan(), path("plan2.dat")).ok());
+    const CliResult w = runCli({"write", "--port", path("no-such-port"), path("plan2.dat")});
+    QCOMPARE(w.exitCode, 1);
+    const CliResult missing = runCli({"write", "--port", path("no-such-port"), path("none.dat")});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY(!missing.err.isEmpty());
+}
+
+void TestLinkCli::sessionsFollowEachOtherOnOneSimulator() {
+    QVERIFY(saveChannelFile(samplePlan(), path("again.dat")).ok());
+    SimRadio sim(path("again.mem"), path("again.log"));
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    QCOMPARE(runCli({"write", "--port", sim.devicePath(), path("again.dat")}).exitCode, 0);
+    QCOMPARE(runCli({"read", "--port", sim.devicePath(), path("back.dat")}).exitCode, 0);
+    const ChannelFileRead original = readChannelFile(path("again.dat"));
+    const ChannelFileRead back = readChannelFile(path("back.dat"));
+    QVERIFY(back.result.ok());
+    // Everything a write carries comes back; the rest reads as the radio had it.
+    QCOMPARE(back.imageHex.left(2 * 0x170), original.imageHex.left(2 * 0x170));
+}
+
+QTEST_GUILESS_MAIN(TestLinkCli)
+#include "tst_link_cli.moc"
