@@ -2,6 +2,7 @@
 // core as the window program.
 
 #include "Commands.h"
+#include "LinkCommands.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -16,6 +17,8 @@ const CommandEntry Commands[] = {
     {"resave", runResave, "IN.DAT OUT.DAT"},
     {"dump", runDump, "IN.DAT [--english]"},
     {"build", runBuild, "PLAN.json OUT.DAT"},
+    {"read", runRead, "--port DEV OUT.DAT"},
+    {"write", runWrite, "--port DEV IN.DAT"},
 };
 
 void printHelp(FILE* to) {
