@@ -115,15 +115,17 @@ class Plan {
         return true;
     }
 
-    // A text of one-byte characters of at most `maxLength`.
-    bool text(const QString& key, const QJsonValue& value, int maxLength, QString& out) {
+    // A text of at most `maxLength` characters, one-byte ones unless
+    // `anyCharacter` (cell texts may be Chinese list items).
+    bool text(const QString& key, const QJsonValue& value, int maxLength, QString& out,
+              bool anyCharacter = false) {
         if (!value.isString())
             return bad(key, QStringLiteral("expected a text"));
         const QString t = value.toString();
         if (t.size() > maxLength)
             return bad(key, QStringLiteral("longer than %1 characters").arg(maxLength));
         for (const QChar c : t) {
-            if (c.unicode() > 0xFF)
+            if (c.unicode() > 0xFF && !anyCharacter)
                 return bad(key, QStringLiteral("character '%1' has no one-byte code").arg(c));
         }
         out = t;
@@ -217,8 +219,8 @@ bool applyChannel(Plan& p, MainWindowState& f, const QJsonValue& value, qsizetyp
     QString cells[9];
     for (int col = 1; col <= 8; ++col) {
         const QJsonValue v = ch.value(QLatin1String(CellKeys[col]));
-        if (!v.isUndefined() &&
-            !p.text(where + QLatin1Char('.') + QLatin1String(CellKeys[col]), v, 64, cells[col]))
+        if (!v.isUndefined() && !p.text(where + QLatin1Char('.') + QLatin1String(CellKeys[col]), v,
+                                        64, cells[col], true))
             return false;
     }
     ChannelGrid& g = f.grid;
