@@ -7,6 +7,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/LocalMsgBox.h"
+#include "shell/Resources.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,6 +48,7 @@ QLabel* label(QWidget* parent, const char* name) {
 
 QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
     auto* combo = named(new QComboBox(parent), name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->addItems(items);
     return combo;
 }
@@ -61,6 +63,7 @@ QStringList numbered(int from, int to, const QString& suffix) {
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay()) {
+    initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/images/logo.svg")));
     buildMenus();

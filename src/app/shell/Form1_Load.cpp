@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTableWidget>
@@ -87,6 +88,12 @@ void Form1::ApplyCaptions() {
     windows.append(frmAbout);
     applyAllCaptions(windows, state.values.languageCode);
     setMessageBoxLanguage(state.values.languageCode);
+    // Texts of the other language have other widths.
+    centralWidget()->layout()->activate();
+    adjustSize();
+    for (QWidget* w : windows)
+        if (w != this && w->layout())
+            w->adjustSize();
 }
 
 void Form1::refreshFromState() {

@@ -2,6 +2,7 @@
 
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
+#include "shell/Resources.h"
 #include "shell/UrlOpener.h"
 
 #include <QCloseEvent>
@@ -36,6 +37,7 @@ QFrame* line(QWidget* parent, int index) {
 } // namespace
 
 FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
+    initResources();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Help"));
 
