@@ -115,7 +115,8 @@ bool runSession(QSerialPort& port, EditorState& state, bool write) {
     if (runner.session().view().timer1)
         loop.exec();
     // The end byte must reach the radio before the port closes.
-    port.waitForBytesWritten(1000);
+    if (port.bytesToWrite() > 0)
+        port.waitForBytesWritten(1000);
     if (isatty(STDERR_FILENO))
         std::fprintf(stderr, "\n");
     if (ok)
