@@ -292,7 +292,9 @@ bool applySettings(Plan& p, MainWindowState& f, const QJsonValue& value) {
             continue;
         const QString key = QStringLiteral("settings.") + QLatin1String(l.key);
         const int high = l.count == 0 ? 1 : l.count - 1;
-        if (!p.integer(key, v, 0, high, f.*l.field))
+        // A loaded time-out byte of 0 leaves the list without a selection.
+        const int low = l.field == &MainWindowState::combo3 ? NoSelection : 0;
+        if (!p.integer(key, v, low, high, f.*l.field))
             return false;
     }
     return true;
