@@ -1,0 +1,100 @@
+#include "link/SessionController.h"
+
+#include "image/BuildImage.h"
+#include "image/LoadImage.h"
+#include "shell/LocalMsgBox.h"
+
+#include <QWidget>
+
+namespace q716 {
+
+SessionController::SessionController(QWidget* owner, EditorState& state, SessionWindow& window)
+    : QObject(owner), window_(window), MSComm1_(new MSComm1(owner)),
+      host_(
+          state, [](const EditorState& s) { return BuildImage(s); },
+          [](EditorState& s, const QString& hex) { LoadImage(s, hex, localMessageFn()); }),
+      session_(host_) {
+    Timer1 = new QTimer(owner);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    Timer2 = new QTimer(owner);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &SessionController::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &SessionController::Timer2_Timer);
+    connect(MSComm1_, &MSComm1::received, this, &SessionController::MSComm1_OnComm);
+}
+
+void SessionController::startRead() {
+    apply(session_.startRead(MSComm1_->isOpen()));
+}
+
+void SessionController::startWrite() {
+    apply(session_.startWrite(MSComm1_->isOpen()));
+}
+
+bool SessionController::startPasswordChange() {
+    const bool open = MSComm1_->isOpen();
+    apply(session_.startPasswordChange(open));
+    return open;
+}
+
+void SessionController::MSComm1_OnComm() {
+    apply(session_.bytesReceived(MSComm1_->input()));
+}
+
+void SessionController::Timer1_Timer() {
+    apply(session_.timer1Tick());
+}
+
+void SessionController::Timer2_Timer() {
+    apply(session_.timer2Tick());
+}
+
+void SessionController::apply(const SessionActions& actions) {
+    for (const SessionAction& a : actions) {
+        switch (a.kind) {
+        case SessionAction::Send:
+            MSComm1_->output(a.bytes);
+            break;
+        case SessionAction::Caption:
+            window_.setStatusCaption(a.text);
+            break;
+        case SessionAction::LabelVisible:
+            window_.setStatusVisible(a.on);
+            break;
+        case SessionAction::ProgressVisible:
+            window_.setProgressVisible(a.on);
+            break;
+        case SessionAction::ProgressRange:
+            window_.setProgressRange(a.value, a.maximum);
+            break;
+        case SessionAction::ProgressValue:
+            window_.setProgressValue(a.value);
+            break;
+        case SessionAction::ControlsEnabled:
+            window_.setSessionControlsEnabled(a.on);
+            break;
+        case SessionAction::EnableFrame1:
+            window_.enableFrame1AndFocusCombo1();
+            break;
+        case SessionAction::Timer1Enabled:
+            a.on ? Timer1->start() : Timer1->stop();
+            break;
+        case SessionAction::Timer2Enabled:
+            a.on ? Timer2->start() : Timer2->stop();
+            break;
+        case SessionAction::ShowMessage:
+            LocalMsgBox(a.message);
+            break;
+        case SessionAction::ImageLoaded:
+            window_.refreshFromState();
+            break;
+        case SessionAction::SessionSucceeded:
+        case SessionAction::SessionFailed:
+            break;
+        }
+    }
+}
+
+} // namespace q716
