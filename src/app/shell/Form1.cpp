@@ -314,6 +314,9 @@ void Form1::buildEditors() {
     Combo8->setMaxVisibleItems(12);
     for (int i = 0; i < ToneCount; ++i)
         Combo8->addItem(toneItem(i, 0));
+    // Qt would count leaving the edit field with a list text as a choice; here
+    // only a pick from the list is a choice, the rest is the tone commit.
+    disconnect(Combo8->lineEdit(), &QLineEdit::editingFinished, Combo8, nullptr);
     Combo8->setVisible(false);
 
     for (int n = 5; n <= 8; ++n) {

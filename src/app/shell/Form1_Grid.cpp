@@ -8,6 +8,7 @@
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -48,6 +49,10 @@ bool filterInto(QLineEdit* edit, QKeyEvent* key, std::optional<QChar> (*filter)(
         return false;
     edit->insert(QString(*accepted));
     return true;
+}
+
+bool listOpen(const QFocusEvent* focus) {
+    return focus->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget();
 }
 
 } // namespace
@@ -265,13 +270,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    // Opening a list moves the focus into its popup; that is no leaving.
     if (watched == Combo8 && type == QEvent::FocusOut) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (!listOpen(static_cast<QFocusEvent*>(event)))
             Combo8_LostFocus();
         return false;
     }
     if (type == QEvent::FocusOut && watched->objectName() == QLatin1String("Combo5")) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (!listOpen(static_cast<QFocusEvent*>(event)))
             Combo5_LostFocus(watched->property("index").toInt());
         return false;
     }

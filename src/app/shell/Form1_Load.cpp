@@ -178,7 +178,9 @@ void Form1::connectHandlers() {
     for (int n = 5; n <= 8; ++n)
         connect(Combo5(n), &QComboBox::activated, this,
                 [this, n](int index) { Combo5_Click(n, index); });
-    connect(Grid1, &QTableWidget::cellClicked, this, &Form1::Grid1_Click);
+    // The press completes the click: the editor opens while the button is
+    // still down, as a list that opens on a press expects.
+    connect(Grid1, &QTableWidget::cellPressed, this, &Form1::Grid1_Click);
     connect(Label2, &ClickLabel::clicked, this, &Form1::Label2_Click);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
 

@@ -5,6 +5,7 @@
 // opened, and the main window built as main() builds it.
 
 #include "shell/Form1.h"
+#include "shell/Messages.h"
 
 #include <QByteArray>
 #include <QList>
