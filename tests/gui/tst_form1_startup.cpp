@@ -1,0 +1,185 @@
+// Start-up and shut-down of the main window: parameter file, lock, language
+// override, design texts, the TAnMa double press, help and about.
+#include "support/AppFixture.h"
+#include "support/GridDriver.h"
+
+#include "channels/DropDownCombo.h"
+#include "shell/CaptionTables.h"
+#include "shell/ClickLabel.h"
+#include "shell/FrmAbout.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+using namespace q716test;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void firstStartWithoutParameterFile() {
+        AppFixture fx;
+        {
+            auto w = fx.start();
+            QCOMPARE(w->windowTitle(), QString("Q716S对讲机编程软件 V1.00"));
+            QVERIFY(!w->mnulock->isChecked());
+            QVERIFY(w->Grid1->isEnabled() && w->Frame1->isEnabled() && w->Frame2->isEnabled());
+            QCOMPARE(w->Combo1->currentText(), QString("400-480MHz"));
+            QCOMPARE(w->Combo10->currentIndex(), 0);
+            QCOMPARE(w->Combo3->currentText(), QString("180 秒"));
+            QCOMPARE(w->Combo9->currentText(), QString("4 级"));
+            QCOMPARE(w->Grid1->horizontalHeaderItem(7)->text(), QString("宽\\窄带"));
+            for (int r = 1; r <= 16; ++r) {
+                QCOMPARE(cell(*w, r, 0), QString("%1").arg(r, 2, 10, QChar('0')));
+                QVERIFY(cell(*w, r, 1).isEmpty());
+                const bool shaded =
+                    w->Grid1->item(r - 1, 4)->background().color() == QColor(192, 192, 255);
+                QCOMPARE(shaded, r % 2 == 0);
+            }
+            QVERIFY(!w->ProgressBar1->isVisible());
+            QVERIFY(!w->toolbarButton("TAnMa")->isVisible());
+            QVERIFY(!w->toolbarButton("Login")->isVisible());
+            QCOMPARE(w->toolbarButton("read")->toolTip(), QString("读频"));
+            QVERIFY(w->dialogs);
+            QVERIFY(w->frmAbout && !w->frmAbout->isVisible());
+            w->mnuQuit->trigger();
+        }
+        QCOMPARE(fx.parameterBytes(), QByteArray("\0\0\0", 3));
+        QVERIFY(fx.messages.isEmpty());
+    }
+
+    void storedLockAndPortSurviveARun() {
+        AppFixture fx;
+        fx.writeParameter(QByteArray("\x01\x05\x01", 3));
+        {
+            auto w = fx.start();
+            QVERIFY(w->mnulock->isChecked());
+            QVERIFY(!w->Grid1->isEnabled());
+            QVERIFY(!w->Frame1->isEnabled());
+            QVERIFY(!w->Frame2->isEnabled());
+            QCOMPARE(w->state.values.selectedPort, 5);
+            QCOMPARE(w->windowTitle(), QString("Q716S Radio Software V1.00"));
+            w->mnulock->trigger();
+            w->close();
+        }
+        QCOMPARE(fx.parameterBytes(), QByteArray("\x00\x05\x01", 3));
+    }
+
+    void languageOverride_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("fileLanguage");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("english") << QVariant("english") << 0 << 1 << true;
+        QTest::newRow("English") << QVariant("English") << 1 << 0 << true;
+        QTest::newRow("text 1") << QVariant("1") << 1 << 0 << true;
+        QTest::newRow("number") << QVariant(1) << 1 << 0 << true;
+        QTest::newRow("empty") << QVariant("") << 1 << 1 << false;
+    }
+    void languageOverride() {
+        QFETCH(QVariant, value);
+        QFETCH(int, fileLanguage);
+        QFETCH(int, expected);
+        QFETCH(bool, removed);
+        AppFixture fx;
+        fx.writeParameter(QByteArray("\0\0", 2) + char(fileLanguage));
+        fx.setLanguageOverride(value);
+        {
+            auto w = fx.start();
+            QCOMPARE(w->state.values.languageCode, expected);
+            QCOMPARE(w->mnuFile->title(),
+                     expected == 1 ? QString("File(&F)") : QString("文件(&F)"));
+            w->close();
+        }
+        QCOMPARE(fx.languageOverridePresent(), !removed);
+        QCOMPARE(int(fx.parameterBytes().at(2)), expected);
+        // The next start follows the parameter file.
+        auto again = fx.start();
+        QCOMPARE(again->state.values.languageCode, removed ? expected : fileLanguage);
+    }
+
+    void unknownLanguageKeepsTheDesignTexts() {
+        AppFixture fx;
+        fx.writeParameter(QByteArray("\0\0\x02", 3));
+        auto w = fx.start();
+        QCOMPARE(w->windowTitle(), QString("TQ-418 Radio Software"));
+        QCOMPARE(w->Combo3->itemText(0), QString("15 S"));
+        QCOMPARE(w->frmAbout->lblTitle->text(), QString("应用程序标题"));
+        w->mnuEnglish->trigger();
+        w->mnuChinese->trigger();
+        QCOMPARE(w->state.values.languageCode, 2);
+        QCOMPARE(w->windowTitle(), QString("TQ-418 Radio Software"));
+
+        fx.answerMessages({q716::ResultCancel});
+        w->mnuNew->trigger();
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("All channel data will be clear."));
+        QCOMPARE(fx.messages[0].buttons, QStringList({"確定", "取消"}));
+    }
+
+    void tanmaDoublePressLeavesServiceMode() {
+        AppFixture fx;
+        auto w = fx.start();
+        double now = 0;
+        w->setTimeOfDayClock([&now] { return now; });
+        QAction* tanma = w->toolbarButton("TAnMa");
+        w->state.values.factoryMode = true;
+        w->state.values.debugUnlocked = true;
+        w->state.form5.gestureTouched = {true, true, true};
+        w->state.form2.slidersEnabled = true;
+        tanma->setVisible(true);
+        QWidget* button = w->Toolbar1->widgetForAction(tanma);
+        QVERIFY(button);
+
+        now = 10.4;
+        QTest::mouseClick(button, Qt::LeftButton);
+        now = 11.6; // 1.6 s after the stored 10: only restarts
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(w->state.values.debugUnlocked);
+        QVERIFY(tanma->isVisible());
+
+        now = 20.6;
+        QTest::mouseClick(button, Qt::LeftButton);
+        now = 21.8; // 0.8 s after the stored 21
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!w->state.values.debugUnlocked);
+        QVERIFY(!w->state.values.factoryMode);
+        QVERIFY(!w->state.form2.slidersEnabled);
+        QVERIFY(!w->state.form5.gestureTouched[0]);
+        QVERIFY(!tanma->isVisible());
+    }
+
+    void helpRightsLineAndAbout() {
+        AppFixture fx;
+        auto w = fx.start();
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QCOMPARE(fx.openedUrls.size(), 1);
+        QVERIFY(fx.openedUrls[0].isLocalFile());
+        QVERIFY(fx.openedUrls[0].toLocalFile().endsWith("docs/manual.html"));
+
+        QTest::mouseClick(w->Label2, Qt::LeftButton);
+        QCOMPARE(fx.openedUrls.last(), QUrl(q716::HomePage));
+
+        w->mnuabout->trigger();
+        QVERIFY(w->frmAbout->isVisible());
+        QCOMPARE(w->frmAbout->windowTitle(), QString("Help"));
+        QCOMPARE(w->frmAbout->lblVersion->text(), QString("简体中文版 V1.00"));
+        w->mnuEnglish->trigger();
+        QCOMPARE(w->frmAbout->lblTitle->text(), QString("Q716S Radio Software "));
+        QCOMPARE(w->frmAbout->Label2->text(), QString("Issue：2012.10"));
+        QCOMPARE(w->frmAbout->windowTitle(), QString("Help"));
+        QTest::mouseClick(w->frmAbout->lblDescription, Qt::LeftButton);
+        QCOMPARE(fx.openedUrls.last(), QUrl(q716::HomePage));
+        QTest::mouseClick(w->frmAbout->cmdOK, Qt::LeftButton);
+        QVERIFY(!w->frmAbout->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_form1_startup.moc"
