@@ -1,0 +1,206 @@
+// New, Open and Save of channel files, and the language switch.
+#include "support/AppFixture.h"
+#include "support/GridDriver.h"
+
+#include "channels/DropDownCombo.h"
+#include "image/BuildImage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QToolBar>
+
+using namespace q716test;
+
+namespace {
+
+void fillTwoChannels(q716::Form1& w) {
+    typeIntoCell(w, 1, 1, "435.125");
+    typeIntoCell(w, 1, 2, "d23n");
+    typeIntoCell(w, 3, 1, "446.00625");
+    typeIntoCell(w, 3, 3, "440");
+    typeIntoCell(w, 3, 4, "88.5");
+}
+
+QStringList gridTexts(q716::Form1& w) {
+    QStringList texts;
+    for (int r = 1; r <= 16; ++r)
+        for (int c = 0; c <= 8; ++c)
+            texts << cell(w, r, c);
+    return texts;
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void newAnsweredCancelThenOk() {
+        AppFixture fx;
+        auto w = fx.start();
+        fillTwoChannels(*w);
+        const QStringList before = gridTexts(*w);
+
+        fx.answerMessages({q716::ResultCancel});
+        QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton("new")), Qt::LeftButton);
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("所有信道的数据将被清除！"));
+        QCOMPARE(fx.messages[0].title, QString("警告"));
+        QCOMPARE(fx.messages[0].defaultButton, QString("取消"));
+        QCOMPARE(gridTexts(*w), before);
+
+        fx.answerMessages({q716::ResultOk});
+        w->mnuNew->trigger();
+        for (int r = 1; r <= 16; ++r) {
+            QCOMPARE(cell(*w, r, 0), QString("%1").arg(r, 2, 10, QChar('0')));
+            for (int c = 1; c <= 8; ++c)
+                QVERIFY(cell(*w, r, c).isEmpty());
+        }
+        QCOMPARE(w->Grid1->item(1, 3)->background().color(), QColor(192, 192, 255));
+    }
+
+    void saveThenOpenGivesTheSameState() {
+        AppFixture fx;
+        auto w = fx.start();
+        fillTwoChannels(*w);
+        w->Combo9->setCurrentIndex(7);
+        QTest::mouseClick(w->Check3, Qt::LeftButton);
+        const QString path = fx.tempPath("plan.DAT");
+        const QByteArray image = q716::buildImageBytes(w->state);
+        const QStringList texts = gridTexts(*w);
+
+        fx.answerFileDialogs({path});
+        w->mnuAssave->trigger();
+        QCOMPARE(fx.messages.size(), 0);
+        QCOMPARE(w->windowTitle(), "Q716A-" + QDir::toNativeSeparators(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("NXR54") + image);
+
+        fx.answerMessages({q716::ResultOk});
+        w->mnuNew->trigger();
+        w->Combo9->setCurrentIndex(0);
+        QTest::mouseClick(w->Check3, Qt::LeftButton);
+
+        fx.answerFileDialogs({path});
+        QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton("open")), Qt::LeftButton);
+        QCOMPARE(gridTexts(*w), texts);
+        QCOMPARE(w->Combo9->currentIndex(), 7);
+        QVERIFY(w->Check3->isChecked());
+        QCOMPARE(q716::buildImageBytes(w->state), image);
+        QCOMPARE(fx.unscriptedMessages, 0);
+    }
+
+    void overwriteNoAsksForAnotherName() {
+        AppFixture fx;
+        auto w = fx.start();
+        const QString taken = fx.tempPath("taken.DAT");
+        QFile f(taken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+        f.close();
+        const QString fresh = fx.tempPath("fresh.DAT");
+
+        fx.answerFileDialogs({taken, fresh});
+        fx.answerMessages({q716::ResultNo});
+        w->mnuAssave->trigger();
+        QCOMPARE(fx.fileDialogsShown, 2);
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("该文件已存在，是否覆盖？"));
+        QCOMPARE(fx.messages[0].buttons, QStringList({"是", "否"}));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("keep"));
+        QCOMPARE(QFileInfo(fresh).size(), 853);
+
+        // Cancel ends silently and keeps the caption.
+        const QString caption = w->windowTitle();
+        w->mnuAssave->trigger();
+        w->mnuOpen->trigger();
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(w->windowTitle(), caption);
+    }
+
+    void wrongFileIsRefusedAndChangesNothing() {
+        AppFixture fx;
+        auto w = fx.start();
+        fillTwoChannels(*w);
+        const QStringList before = gridTexts(*w);
+        const QByteArray image = q716::buildImageBytes(w->state);
+        const QString path = fx.tempPath("wrong.DAT");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("NXR55") + QByteArray(848, '\0'));
+        f.close();
+
+        fx.answerFileDialogs({path, fx.tempPath("missing.DAT")});
+        fx.answerMessages({q716::ResultOk, q716::ResultOk});
+        w->mnuOpen->trigger();
+        w->mnuOpen->trigger();
+        QCOMPARE(fx.messages.size(), 2);
+        for (const ShownMessage& m : fx.messages) {
+            QCOMPARE(m.text, QString("文件类型不对，无法打开。"));
+            QCOMPARE(m.title, QString("Q716A"));
+        }
+        QCOMPARE(gridTexts(*w), before);
+        QCOMPARE(q716::buildImageBytes(w->state), image);
+    }
+
+    void fileNamedOnTheCommandLineOpensAtStart() {
+        AppFixture fx;
+        const QString path = fx.tempPath("start.DAT");
+        {
+            auto w = fx.start();
+            typeIntoCell(*w, 2, 1, "433.5");
+            fx.answerFileDialogs({path});
+            w->mnuAssave->trigger();
+        }
+        auto w = fx.start({path});
+        QCOMPARE(cell(*w, 2, 1), QString("433.50000"));
+    }
+
+    void languageSwitchAndBackKeepsEverySelection() {
+        AppFixture fx;
+        auto w = fx.start();
+        fillTwoChannels(*w);
+        w->Combo3->setCurrentIndex(3);
+        w->Combo2->setCurrentIndex(2);
+        w->Combo13->setCurrentIndex(5);
+        const QStringList zhTexts = gridTexts(*w);
+        const QString zhTitle = w->windowTitle();
+        const QList<int> selections = {w->Combo1->currentIndex(), w->Combo2->currentIndex(),
+                                       w->Combo3->currentIndex(), w->Combo13->currentIndex()};
+
+        w->mnuEnglish->trigger();
+        QCOMPARE(w->windowTitle(), QString("Q716S Radio Software V1.00"));
+        QCOMPARE(w->mnuEnglish->text(), QString("Englist"));
+        QCOMPARE(w->mnumainhelp->text(), QString("The help topic  F1 \""));
+        QCOMPARE(w->Combo3->currentText(), QString("60 S"));
+        QCOMPARE(w->Combo2->currentText(), QString("Englist"));
+        QCOMPARE(cell(*w, 1, 2), QString("D023N"));
+        QCOMPARE(cell(*w, 1, 4), QString("Off"));
+        QCOMPARE(cell(*w, 1, 5), QString("Hight"));
+        QCOMPARE(cell(*w, 3, 4), QString("88.5"));
+        QCOMPARE(cell(*w, 3, 1), QString("446.00625"));
+        QCOMPARE(w->Combo8->itemText(0), QString("Off"));
+        QCOMPARE(w->toolbarButton("write")->toolTip(), QString("Write frequency"));
+        QCOMPARE(w->Grid1->horizontalHeaderItem(0)->text(), QString("CH"));
+
+        // English again changes nothing; Chinese restores every first text.
+        w->mnuEnglish->trigger();
+        w->mnuChinese->trigger();
+        QCOMPARE(gridTexts(*w), zhTexts);
+        QCOMPARE(w->windowTitle(), zhTitle);
+        QCOMPARE(w->Combo3->currentText(), QString("60 秒"));
+        const QList<int> after = {w->Combo1->currentIndex(), w->Combo2->currentIndex(),
+                                  w->Combo3->currentIndex(), w->Combo13->currentIndex()};
+        QCOMPARE(after, selections);
+        QCOMPARE(w->state.form1.combo3, 3);
+        QCOMPARE(w->state.form1.combo13, 5);
+    }
+};
+
+QTEST_MAIN(TestFiles)
+#include "tst_form1_files.moc"
