@@ -76,6 +76,12 @@ Form4::Form4(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, sta
     connect(command2, &QPushButton::clicked, this, &Form4::Command2_Click);
 }
 
+// Closing the window hides it, which commits an open cell editor; the
+// handler of that edit must not run on a half-destroyed dialog.
+Form4::~Form4() {
+    mfgrid1->itemDelegate()->disconnect(this);
+}
+
 void Form4::refreshFromState() {
     const QSignalBlocker block(mfgrid1);
     for (int r = 1; r <= TestFrequencyRows; ++r)

@@ -13,6 +13,8 @@ class Form4 : public HidingDialog {
   public:
     Form4(EditorState& state, QWidget* mainWindow);
 
+    ~Form4() override;
+
     void refreshFromState() override;
 
   private:

@@ -251,6 +251,12 @@ void Form5::connectPlainLists() {
     connect(Check4, &QCheckBox::clicked, this, [&d](bool on) { d.check4 = on ? 1 : 0; });
 }
 
+// Closing the window hides it, which commits an open cell editor; the
+// handler of that edit must not run on a half-destroyed dialog.
+Form5::~Form5() {
+    mfgrid1->itemDelegate()->disconnect(this);
+}
+
 void Form5::refreshFromState() {
     const OptionsDialogState& d = state_.form5;
     const std::pair<QComboBox*, int> lists[] = {

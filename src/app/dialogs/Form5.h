@@ -22,6 +22,8 @@ class Form5 : public HidingDialog {
   public:
     Form5(EditorState& state, QWidget* mainWindow, SecondsClock clock);
 
+    ~Form5() override;
+
     void refreshFromState() override;
 
   signals:
