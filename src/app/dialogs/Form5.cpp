@@ -84,8 +84,9 @@ Form5::Form5(EditorState& state, QWidget* mainWindow, SecondsClock clock)
     buildScanFrame();
     buildHiddenControls();
     connectPlainLists();
-    setMinimumSize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel);
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    // The designed client area, unless the texts of a language need more.
+    resize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel);
 }
 
 void Form5::buildScanFrame() {
