@@ -25,9 +25,8 @@ EditorState sampleState(int languageCode) {
     s.values.optionValues[10] = QStringLiteral("1");
     s.values.optionValues[18] = QStringLiteral("5");
     s.values.optionValues[19] = QStringLiteral("3");
-    const char* const pairs[][2] = {{"435.12500", "435.12500"},
-                                    {"446.00625", "446.00625"},
-                                    {"409.75000", "409.75000"}};
+    const char* const pairs[][2] = {
+        {"435.12500", "435.12500"}, {"446.00625", "446.00625"}, {"409.75000", "409.75000"}};
     for (int r = 0; r < 3; ++r) {
         s.values.testFrequencies[r] = QString::fromLatin1(pairs[r][0]);
         s.values.testFrequencies[r + 16] = QString::fromLatin1(pairs[r][1]);
