@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,7 +186,13 @@ class TestDialogFiles : public QObject {
         w->mnudtmf->trigger();
         w->Key_enactment->trigger();
         pressKey(child<QComboBox>(d.form6(), "Combo1"), Qt::Key_Down);
+        w->mnusetin->trigger();
+        QInputMethodEvent chinese;
+        chinese.setCommitString(QStringLiteral("对讲机"));
+        QApplication::sendEvent(child<QLineEdit>(d.form7(), "Text1"), &chinese);
+        QVERIFY(child<QLabel>(d.form7(), "LblHint")->text().contains(QStringLiteral("“?”")));
         w->mnuEnglish->trigger();
+        QVERIFY(child<QLabel>(d.form7(), "LblHint")->text().startsWith(QStringLiteral("Note")));
         QCOMPARE(d.form5()->windowTitle(), QStringLiteral("Optional Function"));
         QCOMPARE(child<QComboBox>(d.form6(), "Combo1")->currentText(),
                  QStringLiteral("Delete temporary"));

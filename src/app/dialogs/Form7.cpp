@@ -78,6 +78,14 @@ void Form7::showHint() {
     LblHint->setVisible(!hint.isEmpty());
 }
 
+// The caption tables rewrite the title on every language switch; the note
+// follows it.
+void Form7::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && LblHint)
+        showHint();
+    HidingDialog::changeEvent(event);
+}
+
 bool Form7::eventFilter(QObject* watched, QEvent* event) {
     auto* text = qobject_cast<QLineEdit*>(watched);
     if (!text)

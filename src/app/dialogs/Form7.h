@@ -19,6 +19,7 @@ class Form7 : public HidingDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void showHint();
@@ -26,7 +27,7 @@ class Form7 : public HidingDialog {
     void Command2_Click();
 
     QLineEdit *Text1, *Text2;
-    QLabel* LblHint;
+    QLabel* LblHint = nullptr;
 };
 
 } // namespace q716
