@@ -80,6 +80,10 @@ void FormUsePass::Command2_Click() {
     hide();
 }
 
+void FormUsePass::reject() {
+    Command2_Click();
+}
+
 void FormUsePass::Command3_Click() {
     const PasswordCheck check =
         checkNewPassword(Text1->text(), Text2->text(), Text3->text(), state_.values.languageCode);

@@ -25,6 +25,10 @@ class FormUsePass : public QDialog {
     void Command3_Click();
     void Command2_Click();
 
+    // The close box and Escape act as Cancel: the dialog lives on, hidden,
+    // in the current language, with no password left in its boxes.
+    void reject() override;
+
     QLabel *Label1, *Label2, *Label3;
     QLineEdit *Text1, *Text2, *Text3;
     QPushButton *Command3, *Command2;

@@ -39,6 +39,12 @@ bool SessionController::startPasswordChange() {
     return open;
 }
 
+void SessionController::Send() {
+    session_.WatchdogCount = 0;
+    session_.RxHex.clear();
+    MSComm1_->output(session_.SendBuffer);
+}
+
 void SessionController::MSComm1_OnComm() {
     apply(session_.bytesReceived(MSComm1_->input()));
 }

@@ -29,6 +29,9 @@ class SessionController : public QObject {
     // Create New Password; false when the port was closed (the message was shown).
     bool startPasswordChange();
 
+    // Restarts the watchdog, clears the received bytes and writes SendBuffer.
+    void Send();
+
     void MSComm1_OnComm();
     void Timer1_Timer();
     void Timer2_Timer();

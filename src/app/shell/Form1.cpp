@@ -80,6 +80,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setVisible(false);
     Label = label(central, "Label");
+    Label->setVisible(false);
+    // The status line blinks during a session; the window keeps its size.
+    for (QWidget* w : {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(Label)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     Label2 = named(new ClickLabel(central), "Label2");
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -3,6 +3,7 @@
 // and toolbar. It owns the editor state for the whole run; its controls only
 // show that state, and its handlers let the core decide every change.
 
+#include "link/SessionWindow.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -25,9 +26,12 @@ namespace q716 {
 class ClickLabel;
 class DialogSet;
 class DropDownCombo;
+class FormCOM;
+class FormUsePass;
 class FrmAbout;
+class SessionController;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public SessionWindow {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
@@ -82,6 +86,13 @@ class Form1 : public QMainWindow {
     DialogSet* dialogs = nullptr;
     FrmAbout* frmAbout = nullptr;
 
+    // The radio link, created by Form_Load: the port control MSComm1, the
+    // timers Timer1 and Timer2 and the session engine, the port dialog and
+    // the password dialog.
+    SessionController* link = nullptr;
+    FormCOM* formCOM = nullptr;
+    FormUsePass* formUsePass = nullptr;
+
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
     QAction* toolbarButton(const QString& key) const;
 
@@ -102,7 +113,20 @@ class Form1 : public QMainWindow {
 
     // The controls of this window and of the dialogs show the state again;
     // call after anything outside the handlers changed it (a load).
-    void refreshFromState();
+    void refreshFromState() override;
+
+    // Restarts the session watchdog, clears the received bytes and writes
+    // the session's send buffer to the port.
+    void Send();
+
+    // What a session shows on this window.
+    void setStatusCaption(const QString& text) override;
+    void setStatusVisible(bool visible) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressValue(int value) override;
+    void setSessionControlsEnabled(bool enabled) override;
+    void enableFrame1AndFocusCombo1() override;
 
     // Opens a channel file by name as the Open command does after its dialog.
     void openChannelFileNamed(const QString& path);
@@ -153,6 +177,7 @@ class Form1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void createLink();
     void buildMenus();
     void buildToolbar();
     void buildFrame1();

@@ -32,6 +32,7 @@ void Form1::Form_Load() {
     else if (stored.lock == 0)
         state.form1.lockState = false;
     state.values.selectedPort = stored.port;
+    createLink();
 
     {
         const QSignalBlocker block(Combo3);

@@ -36,12 +36,6 @@ void Form1::mnuQuit_Click() {
     close();
 }
 
-// The radio link is wired to these four by the session controller.
-void Form1::mnureadFre_Click() {}
-void Form1::mnuwriteFre_Click() {}
-void Form1::mnuPass_Click() {}
-void Form1::mnucom_Click() {}
-
 void Form1::showDialog(const char* name) {
     ensureDialogs();
     for (QWidget* w : dialogs->windowsInCaptionOrder()) {

@@ -1,0 +1,354 @@
+// The main window against the simulated radio through a real pseudo-terminal:
+// reads and writes started from the toolbar and the shortcuts, the password
+// change, a closed port and a radio that falls silent.
+
+#include "support/AppFixture.h"
+#include "support/SimRadio.h"
+
+#include "channels/DropDownCombo.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/Form2.h"
+#include "dialogs/Form4.h"
+#include "dialogs/Form6.h"
+#include "dialogs/Form7.h"
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+#include "image/LoadImage.h"
+#include "link/FormCOM.h"
+#include "link/FormUsePass.h"
+#include "link/SessionController.h"
+#include "state/InitDefaults.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <memory>
+
+using namespace q716;
+using namespace q716::e2e;
+using q716test::AppFixture;
+
+namespace {
+
+constexpr int Timeout = 20000;
+
+const QString CommunicationError =
+    QStringLiteral("Communication error, please check the intercom model, fault, attachment and "
+                   "computer serial choice!");
+const QString PortNotOpen =
+    QStringLiteral("Communication port not open, please first selection menu 'communication port' "
+                   "to open its serial ports!");
+
+// A plan that touches the table, the settings and every dialog's values.
+EditorState samplePlan() {
+    EditorState s = freshEditorState();
+    s.values.languageCode = 1;
+    const char* rx[] = {"435.12500", "440.00000", "401.06250", "470.50000"};
+    const char* tone[] = {"67.0", "D023N", "254.1", "D754I"};
+    for (int row = 1; row <= 4; ++row) {
+        s.form1.grid.cell(row, 1) = QString::fromLatin1(rx[row - 1]);
+        s.form1.grid.cell(row, 3) = QString::fromLatin1(rx[row - 1]);
+        s.form1.grid.cell(row, 2) = QString::fromLatin1(tone[row - 1]);
+        s.form1.grid.cell(row, 4) = QString::fromLatin1(tone[4 - row]);
+    }
+    s.form1.combo9 = 7;
+    s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
+    s.values.commPassword = QStringLiteral("abc123");
+    s.values.keyFunctionPF2 = 3;
+    s.values.highPowerLevel = 200;
+    s.values.testFrequencies[0] = QStringLiteral("436.12500");
+    s.values.testFrequencies[16] = QStringLiteral("437.25000");
+    return s;
+}
+
+QList<int> planAddresses(bool debugUnlocked) {
+    QList<int> a;
+    for (int address = 0x0010; address < 0x0180; address += 0x10)
+        a.append(address);
+    if (debugUnlocked)
+        a.append(0x0180);
+    a << 0x01B0 << 0x0300 << 0x0310 << 0x0320 << 0x0330 << 0x0340;
+    return a;
+}
+
+// The addresses of the write blocks of each session, split at the end bytes.
+QList<QList<int>> writeSessions(const QList<QByteArray>& received) {
+    QList<QList<int>> sessions{{}};
+    for (const QByteArray& m : received) {
+        if (m == "E")
+            sessions.append(QList<int>());
+        else if (m.size() == 20 && m.at(0) == 'W' && m.at(3) == 0x10)
+            sessions.last().append((uchar(m.at(1)) << 8) | uchar(m.at(2)));
+    }
+    sessions.removeAll(QList<int>{});
+    return sessions;
+}
+
+QByteArray lastReceived(const SimRadio& sim) {
+    const QList<QByteArray> received = sim.logged('>');
+    return received.isEmpty() ? QByteArray() : received.last();
+}
+
+int openMessages(const QList<QByteArray>& received) {
+    return int(received.count(QByteArray("TQ-PROG")));
+}
+
+QString dialogText(QWidget* dialog, const char* name) {
+    return dialog->findChild<QLineEdit*>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class TestLinkWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<AppFixture> app;
+    std::unique_ptr<SimRadio> sim;
+    std::unique_ptr<Form1> w;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // The simulator on `memory` (created erased when missing), the window
+    // started in English with COM1 remembered and COM1 the simulator's device.
+    void start(const QString& name, const QStringList& simArgs = {},
+               const QStringList& windowArgs = {}) {
+        sim = std::make_unique<SimRadio>(path(name + ".mem"), path(name + ".log"), simArgs);
+        QVERIFY2(sim->start(), qPrintable(sim->errorText()));
+        qputenv("Q716_PORTS", sim->devicePath().toLocal8Bit());
+        app->writeParameter(QByteArray("\x00\x01\x01", 3));
+        w = app->start(windowArgs);
+        QVERIFY(w->link->comm().isOpen());
+        QVERIFY(w->formCOM->OptionCOM[0]->isChecked());
+    }
+
+    void clickToolbar(const char* key) {
+        QWidget* button = w->Toolbar1->widgetForAction(w->toolbarButton(QLatin1String(key)));
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // The countdown after a successful end gives the controls back.
+    void waitUntilIdle() {
+        QTRY_VERIFY_WITH_TIMEOUT(w->Toolbar1->isEnabled() && w->mnupro->isEnabled() &&
+                                     !w->link->Timer1->isActive() && !w->link->Timer2->isActive(),
+                                 Timeout);
+        QVERIFY(!w->Label->isVisible());
+        QVERIFY(!w->ProgressBar1->isVisible());
+    }
+
+  private slots:
+    void init() { app = std::make_unique<AppFixture>(); }
+    void cleanup() {
+        w.reset();
+        sim.reset();
+        app.reset();
+        qunsetenv("Q716_PORTS");
+    }
+
+    void readFillsTheTableAndTheDialogs();
+    void writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked();
+    void passwordChangeWithTheRightOldPassword();
+    void passwordChangeWithAWrongOldPassword();
+    void closedPortChangesNothing();
+    void silentRadioEndsWithTheCommunicationError();
+};
+
+void TestLinkWindow::readFillsTheTableAndTheDialogs() {
+    const QByteArray image = buildImageBytes(samplePlan());
+    QVERIFY(writeMemoryFile(path("read.mem"), image));
+    start(QStringLiteral("read"));
+    QVERIFY(!w->Label->isVisible());
+    QCOMPARE(w->Grid1->item(0, 1)->text(), QString());
+
+    w->mnulock->trigger();
+    QVERIFY(!w->Frame1->isEnabled());
+    clickToolbar("read");
+    QVERIFY(!w->Toolbar1->isEnabled());
+    QVERIFY(!w->mnupro->isEnabled());
+    // A session opens the model frame of a locked window and focuses the band.
+    QVERIFY(w->Frame1->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(w->Combo1->hasFocus(), Timeout);
+    QCOMPARE(w->Label->text(), QStringLiteral("Is communication, please later……"));
+    // The shortcut of the disabled menu starts no second session.
+    QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(lastReceived(*sim), QByteArray("E"), Timeout);
+    waitUntilIdle();
+    QCOMPARE(openMessages(sim->logged('>')), 1);
+    QCOMPARE(app->messages.size(), 0);
+
+    // What the radio holds, spread over a fresh editor by the codec.
+    EditorState expected = freshEditorState();
+    expected.values.languageCode = 1;
+    LoadImage(expected, QString::fromLatin1(sim->memory().mid(0x10, 0x400).toHex().toUpper()),
+              [](const Message&) { return 1; });
+    for (int r = 1; r <= ChannelCount; ++r)
+        for (int c = 0; c < GridColumns; ++c)
+            QCOMPARE(w->Grid1->item(r - 1, c)->text(), expected.form1.grid.cells[r][c]);
+    QCOMPARE(w->Grid1->item(0, 1)->text(), QStringLiteral("435.12500"));
+    QCOMPARE(w->Grid1->item(1, 2)->text(), QStringLiteral("D023N"));
+    QCOMPARE(w->Combo9->currentIndex(), 7);
+    QCOMPARE(w->Text2->text(), QStringLiteral("abc123"));
+    QCOMPARE(dialogText(w->dialogs->form7(), "Text1"), QStringLiteral("FIELD UNIT 7"));
+    QCOMPARE(dialogText(w->dialogs->form7(), "Text2"), QStringLiteral("Q716"));
+    QCOMPARE(w->dialogs->form6()->findChild<QComboBox*>("Combo2")->currentIndex(), 3);
+    QCOMPARE(w->dialogs->form2()->findChild<QSlider*>("Slider1")->value(), 200);
+    auto* testGrid = w->dialogs->form4()->findChild<QTableWidget*>("mfgrid1");
+    QCOMPARE(testGrid->item(0, 1)->text(), QStringLiteral("436.12500"));
+    QCOMPARE(testGrid->item(0, 2)->text(), QStringLiteral("437.25000"));
+    QCOMPARE(buildImageBytes(w->state), image);
+    // The loaded editor keeps the window's lock.
+    QVERIFY(!w->Frame1->isEnabled() && !w->Grid1->isEnabled());
+}
+
+void TestLinkWindow::writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked() {
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    start(QStringLiteral("write"), {}, {path("plan.dat")});
+    QCOMPARE(w->Grid1->item(0, 1)->text(), QStringLiteral("435.12500"));
+    const QByteArray built = buildImageBytes(w->state);
+
+    QTest::keyClick(w.get(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!w->Toolbar1->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                              Timeout);
+    QCOMPARE(w->ProgressBar1->value(), 300);
+    waitUntilIdle();
+
+    w->state.values.debugUnlocked = true;
+    w->state.values.highPowerLevel = 180;
+    const QByteArray unlocked = buildImageBytes(w->state);
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                              Timeout);
+    waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
+    // Send repeats the send buffer, here the end byte of the last session.
+    const auto ends = [this] { return sim->logged('>').count(QByteArray("E")); };
+    const qsizetype endsBefore = ends();
+    w->Send();
+    QTRY_COMPARE_WITH_TIMEOUT(ends(), endsBefore + 1, Timeout);
+    QVERIFY(sim->stop());
+
+    const QList<QList<int>> sessions = writeSessions(sim->logged('>'));
+    QCOMPARE(sessions.size(), 2);
+    QCOMPARE(sessions[0], planAddresses(false));
+    QCOMPARE(sessions[1], planAddresses(true));
+    const QByteArray memory = sim->memory();
+    for (int a : planAddresses(false))
+        QCOMPARE(memory.mid(a, 16), built.mid(a - 0x10, 16));
+    QCOMPARE(memory.mid(0x0180, 16), unlocked.mid(0x0170, 16));
+    QVERIFY(memory.mid(0x0180, 16) != built.mid(0x0170, 16));
+    // Password, DTMF memories and test frequencies never travel in a write.
+    QCOMPARE(memory.mid(0x01C0, 0x140), QByteArray(0x140, char(0xFF)));
+}
+
+void TestLinkWindow::passwordChangeWithTheRightOldPassword() {
+    QVERIFY(writeMemoryFile(path("pass.mem"), buildImageBytes(samplePlan())));
+    start(QStringLiteral("pass"));
+    w->mnuPass->trigger();
+    FormUsePass* f = w->formUsePass;
+    QTRY_VERIFY_WITH_TIMEOUT(f->isVisible(), Timeout);
+    QCOMPARE(f->Label1->text(), QStringLiteral("Old Password:"));
+    QTest::keyClicks(f->Text1, QStringLiteral("abc123"));
+    QTest::keyClicks(f->Text2, QStringLiteral("New.9x"));
+    QTest::keyClicks(f->Text3, QStringLiteral("New.9x"));
+    QTest::mouseClick(f->Command3, Qt::LeftButton);
+    QVERIFY(!f->isVisible());
+    QCOMPARE(w->Text2->text(), QStringLiteral("abc123"));
+    QCOMPARE(w->state.values.commPassword, QStringLiteral("New.9x"));
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(),
+                              QStringLiteral("Communications password is changed successfully!"),
+                              Timeout);
+    waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
+    QVERIFY(sim->stop());
+    QByteArray expected("New.9x");
+    expected.append(QByteArray(10, char(0xFF)));
+    QCOMPARE(sim->memory().mid(0x01C0, 16), expected);
+    // Nothing but the password block was written.
+    QCOMPARE(writeSessions(sim->logged('>')), QList<QList<int>>{{0x01C0}});
+}
+
+void TestLinkWindow::passwordChangeWithAWrongOldPassword() {
+    QVERIFY(writeMemoryFile(path("wrong.mem"), buildImageBytes(samplePlan())));
+    start(QStringLiteral("wrong"));
+    w->mnuPass->trigger();
+    FormUsePass* f = w->formUsePass;
+    QTest::keyClicks(f->Text1, QStringLiteral("abc124"));
+    QTest::keyClicks(f->Text2, QStringLiteral("zzz"));
+    QTest::keyClicks(f->Text3, QStringLiteral("zzz"));
+    QTest::keyClick(f->Text3, Qt::Key_Return);
+    QVERIFY(!f->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, Timeout);
+    QCOMPARE(app->messages[0].text, QStringLiteral("Password is not correct"));
+    QVERIFY(!app->messages[0].hasIcon);
+    QTRY_VERIFY_WITH_TIMEOUT(w->Toolbar1->isEnabled() && !w->link->Timer1->isActive() &&
+                                 !w->link->Timer2->isActive(),
+                             Timeout);
+    QVERIFY(!w->Label->isVisible());
+    QVERIFY(sim->stop());
+    QCOMPARE(sim->memory().mid(0x01C0, 16), buildImageBytes(samplePlan()).mid(0x01B0, 16));
+    QCOMPARE(writeSessions(sim->logged('>')), QList<QList<int>>{});
+    QCOMPARE(lastReceived(*sim), QByteArray("E"));
+}
+
+void TestLinkWindow::closedPortChangesNothing() {
+    qputenv("Q716_PORTS", "");
+    app->writeParameter(QByteArray("\x00\x01\x01", 3));
+    w = app->start();
+    QVERIFY(!w->link->comm().isOpen());
+    for (QRadioButton* b : w->formCOM->OptionCOM)
+        QVERIFY(!b->isEnabled() && !b->isChecked());
+    const QByteArray before = buildImageBytes(w->state);
+
+    clickToolbar("read");
+    QCOMPARE(app->messages.size(), 1);
+    QCOMPARE(app->messages[0].text, PortNotOpen);
+    QVERIFY(app->messages[0].hasIcon);
+    QTest::keyClick(w.get(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(app->messages.size(), 2);
+    QCOMPARE(app->messages[1].text, PortNotOpen);
+
+    QVERIFY(w->Toolbar1->isEnabled());
+    QVERIFY(w->mnupro->isEnabled());
+    QVERIFY(!w->Label->isVisible());
+    QVERIFY(!w->ProgressBar1->isVisible());
+    QVERIFY(!w->link->Timer1->isActive() && !w->link->Timer2->isActive());
+    QCOMPARE(buildImageBytes(w->state), before);
+}
+
+void TestLinkWindow::silentRadioEndsWithTheCommunicationError() {
+    QVERIFY(writeMemoryFile(path("silent.mem"), buildImageBytes(samplePlan())));
+    start(QStringLiteral("silent"), {QStringLiteral("--fault"), QStringLiteral("silent-after=6")});
+    const QByteArray before = buildImageBytes(w->state);
+    const QString firstCell = w->Grid1->item(0, 1)->text();
+
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, Timeout);
+    QCOMPARE(app->messages[0].text, CommunicationError);
+    QVERIFY(app->messages[0].hasIcon);
+    QVERIFY(w->Toolbar1->isEnabled());
+    QVERIFY(w->mnupro->isEnabled());
+    QVERIFY(!w->Label->isVisible());
+    QVERIFY(!w->ProgressBar1->isVisible());
+    QVERIFY(!w->link->Timer1->isActive() && !w->link->Timer2->isActive());
+    QCOMPARE(w->Grid1->item(0, 1)->text(), firstCell);
+    QCOMPARE(buildImageBytes(w->state), before);
+    // The session still says goodbye to the radio.
+    QTRY_COMPARE_WITH_TIMEOUT(lastReceived(*sim), QByteArray("E"), Timeout);
+}
+
+QTEST_MAIN(TestLinkWindow)
+#include "tst_link_window.moc"

@@ -1,0 +1,205 @@
+// The port dialog FormCOM over pseudo-terminals named in Q716_PORTS, and the
+// password dialog FormUsePass with its key filter and checks.
+
+#include "support/AppFixture.h"
+
+#include "link/FormCOM.h"
+#include "link/FormUsePass.h"
+#include "link/SessionController.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <fcntl.h>
+#include <memory>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace q716;
+using q716test::AppFixture;
+
+namespace {
+
+constexpr int Timeout = 20000;
+
+// The master side of a pseudo-terminal; its slave is a serial device to the program.
+class Pty {
+  public:
+    Pty() {
+        fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd_ >= 0 && grantpt(fd_) == 0 && unlockpt(fd_) == 0)
+            path_ = QString::fromLocal8Bit(ptsname(fd_));
+    }
+    ~Pty() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    QString path() const { return path_; }
+    QByteArray readAvailable() {
+        char buffer[256];
+        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        return n > 0 ? QByteArray(buffer, int(n)) : QByteArray();
+    }
+
+  private:
+    int fd_ = -1;
+    QString path_;
+};
+
+} // namespace
+
+class TestLinkForms : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AppFixture> app;
+    std::unique_ptr<Form1> w;
+
+    void start(const QByteArray& ports, int rememberedPort, int language = 1) {
+        qputenv("Q716_PORTS", ports);
+        app->writeParameter(QByteArray(1, '\0') + char(rememberedPort) + char(language));
+        w = app->start();
+    }
+
+  private slots:
+    void init() { app = std::make_unique<AppFixture>(); }
+    void cleanup() {
+        w.reset();
+        app.reset();
+        qunsetenv("Q716_PORTS");
+    }
+
+    void portDialogShowsTheSlotsAndSelectingOpens() {
+        Pty first, second;
+        QVERIFY(!first.path().isEmpty() && !second.path().isEmpty());
+        const QString missing = QDir::temp().filePath(QStringLiteral("q716-no-such-port"));
+        start((first.path() + ':' + missing + ':' + second.path()).toLocal8Bit(), 1);
+        FormCOM* f = w->formCOM;
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Com"));
+        QCOMPARE(f->OptionCOM.size(), 20);
+        QCOMPARE(f->OptionCOM[0]->text(), QStringLiteral("COM1 (%1)").arg(first.path()));
+        QCOMPARE(f->OptionCOM[1]->text(), QStringLiteral("COM2 (%1)").arg(missing));
+        QCOMPARE(f->OptionCOM[2]->text(), QStringLiteral("COM3 (%1)").arg(second.path()));
+        for (int i = 3; i < 20; ++i)
+            QCOMPARE(f->OptionCOM[i]->text(), QStringLiteral("COM%1").arg(i + 1));
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(f->OptionCOM[i]->isEnabled(), i == 0 || i == 2);
+        QVERIFY(f->OptionCOM[0]->isChecked());
+        QVERIFY(w->link->comm().isOpen());
+        QCOMPARE(w->link->comm().commPort(), 1);
+
+        w->mnucom->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QTest::mouseClick(f->OptionCOM[1], Qt::LeftButton);
+        QCOMPARE(w->state.values.selectedPort, 1);
+        QTest::mouseClick(f->OptionCOM[2], Qt::LeftButton);
+        QVERIFY(f->OptionCOM[2]->isChecked());
+        QCOMPARE(w->state.values.selectedPort, 3);
+        QCOMPARE(w->link->comm().commPort(), 3);
+        QVERIFY(w->link->comm().isOpen());
+        // What the program sends now reaches the second device.
+        w->link->comm().output("TQ");
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += second.readAvailable()) == "TQ", Timeout);
+        QCOMPARE(first.readAvailable(), QByteArray());
+
+        // The port dialog keeps its caption in both languages; closing only hides it.
+        w->mnuChinese->trigger();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Com"));
+        f->close();
+        QVERIFY(!f->isVisible());
+        w->mnucom->trigger();
+        QVERIFY(f->isVisible());
+        QVERIFY(f->OptionCOM[2]->isChecked());
+
+        // The chosen port is remembered at exit.
+        w->close();
+        QCOMPARE(app->parameterBytes().at(1), char(3));
+    }
+
+    void aGoneRememberedPortFallsToTheOnlyOne() {
+        Pty only;
+        const QString missing = QDir::temp().filePath(QStringLiteral("q716-no-such-port"));
+        start((missing + ':' + only.path()).toLocal8Bit(), 1);
+        QVERIFY(!w->formCOM->OptionCOM[0]->isEnabled());
+        QVERIFY(w->formCOM->OptionCOM[1]->isEnabled());
+        for (QRadioButton* b : w->formCOM->OptionCOM)
+            QVERIFY(!b->isChecked());
+        QCOMPARE(w->state.values.selectedPort, 2);
+        QVERIFY(w->link->comm().isOpen());
+        w->close();
+        QCOMPARE(app->parameterBytes().at(1), char(2));
+    }
+
+    void passwordDialogFiltersKeysAndChecksEntries() {
+        start(QByteArray(), 0);
+        w->mnuPass->trigger();
+        FormUsePass* f = w->formUsePass;
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QCOMPARE(f->windowTitle(), QStringLiteral("Set Used Password"));
+        QCOMPARE(f->Label1->text(), QStringLiteral("Old Password:"));
+        QCOMPARE(f->Command3->text(), QStringLiteral("Create New Password"));
+        QCOMPARE(f->Text1->echoMode(), QLineEdit::Password);
+
+        QTest::keyClicks(f->Text1, QStringLiteral("a-b c!9.Z_"));
+        QCOMPARE(f->Text1->text(), QStringLiteral("abc9.Z"));
+        QTest::keyClick(f->Text1, Qt::Key_Backspace);
+        QCOMPARE(f->Text1->text(), QStringLiteral("abc9."));
+
+        // An empty old password.
+        f->Text1->selectAll();
+        QTest::keyClick(f->Text1, Qt::Key_Backspace);
+        QTest::keyClicks(f->Text2, QStringLiteral("new1"));
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(app->messages.size(), 1);
+        QCOMPARE(app->messages[0].text,
+                 QStringLiteral("Password cannot be empty, please re-enter!"));
+        QVERIFY(!app->messages[0].hasIcon);
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->Text2->text(), QStringLiteral("new1"));
+
+        // A confirmation that differs in letter case only.
+        QTest::keyClicks(f->Text1, QStringLiteral("old"));
+        QTest::keyClicks(f->Text3, QStringLiteral("NEW1"));
+        QTest::keyClick(f->Text3, Qt::Key_Return);
+        QCOMPARE(app->messages.size(), 2);
+        QCOMPARE(app->messages[1].text,
+                 QStringLiteral("Confirm password is incorrect, please rewrite!"));
+        QCOMPARE(f->Text3->text(), QString());
+        QCOMPARE(f->Text1->text(), QStringLiteral("old"));
+        QCOMPARE(f->Text2->text(), QStringLiteral("new1"));
+        QVERIFY(f->isVisible());
+        QCOMPARE(w->state.values.commPassword, QString());
+
+        // Accepted entries with no port: the boxes are taken, the port message shown.
+        QTest::keyClicks(f->Text3, QStringLiteral("new1"));
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(app->messages.size(), 3);
+        QVERIFY(app->messages[2].text.startsWith(QStringLiteral("Communication port not open")));
+        QCOMPARE(w->Text2->text(), QStringLiteral("old"));
+        QCOMPARE(w->state.values.commPassword, QStringLiteral("new1"));
+        QVERIFY(f->isVisible());
+        QVERIFY(!w->link->Timer1->isActive());
+
+        // Captions follow the language; Escape cancels and empties the boxes.
+        w->mnuChinese->trigger();
+        QCOMPARE(f->Label1->text(), QStringLiteral("原始通讯密码:"));
+        QCOMPARE(f->Command2->text(), QStringLiteral("取消"));
+        f->activateWindow();
+        QTest::keyClick(f->Text1, Qt::Key_Escape);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->Text1->text(), QString());
+        QCOMPARE(f->Text2->text(), QString());
+        QCOMPARE(f->Text3->text(), QString());
+        w->mnuPass->trigger();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->Label1->text(), QStringLiteral("原始通讯密码:"));
+    }
+};
+
+QTEST_MAIN(TestLinkForms)
+#include "tst_link_forms.moc"
