@@ -30,8 +30,8 @@ inline constexpr std::array<SettingList, 11> SettingLists{{
     {"voxBannedWhileReceiving", "Check4", 0, &MainWindowState::check4},
 }};
 
-// The text of entry `index` of a main-window list in a language; empty when
-// the caption tables hold none.
+// The text of entry `index` of a main-window list in a language; empty for a
+// check box or an index outside the list.
 QString settingItemText(const char* control, int index, int languageCode);
 
 } // namespace q716::cli
