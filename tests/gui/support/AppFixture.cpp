@@ -49,6 +49,8 @@ AppFixture::AppFixture() {
         q716::configureApplication(*qApp);
     QDir(dir_.path()).mkpath(QStringLiteral("config"));
     qputenv("Q716_CONFIG_DIR", configDir().toLocal8Bit());
+    // No serial ports unless a test names its own devices.
+    qputenv("Q716_PORTS", QByteArray());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        dir_.filePath(QStringLiteral("settings")));
 
@@ -86,6 +88,7 @@ AppFixture::~AppFixture() {
     q716::setFileDialogAnswerer({});
     q716::setUrlOpener({});
     qunsetenv("Q716_CONFIG_DIR");
+    qunsetenv("Q716_PORTS");
 }
 
 QString AppFixture::configDir() const {

@@ -1,8 +1,9 @@
 #pragma once
-// A clean world for one window test or screenshot program: the parameter
-// file and the per-user settings in a temporary folder, message boxes and
-// file dialogs answered from scripted queues, web pages recorded instead of
-// opened, and the main window built as main() builds it.
+// A clean world for one window test or screenshot program: no serial ports
+// (Q716_PORTS empty) unless a test names its own, the parameter file and the
+// per-user settings in a temporary folder, message boxes and file dialogs
+// answered from scripted queues, web pages recorded instead of opened, and
+// the main window built as main() builds it.
 
 #include "shell/Form1.h"
 #include "shell/Messages.h"
