@@ -6,7 +6,7 @@ namespace {
 
 using P = CaptionProperty;
 
-// Builder for one window's rows, in the order of the tables of Part 1.2.
+// Builder for one window's rows, in the order the windows apply them.
 class Rows {
 public:
     explicit Rows(const char* window) { w_.window = QString::fromLatin1(window); }
