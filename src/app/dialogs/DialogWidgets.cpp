@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogTexts.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -46,6 +47,17 @@ QPushButton* designButton(const QString& window, const QString& name, QWidget* p
 void showListIndex(QComboBox* combo, int index) {
     const QSignalBlocker block(combo);
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+OkCancelButtons addOkCancelRow(const QString& window, QBoxLayout* main, QWidget* dialog) {
+    auto* buttons = new QHBoxLayout;
+    OkCancelButtons b{designButton(window, QStringLiteral("Command1"), dialog),
+                      designButton(window, QStringLiteral("Command2"), dialog)};
+    buttons->addStretch(1);
+    buttons->addWidget(b.command1);
+    buttons->addWidget(b.command2);
+    main->addLayout(buttons);
+    return b;
 }
 
 } // namespace q716

@@ -5,7 +5,6 @@
 #include "dialogs/GridCellDelegate.h"
 #include "dialogs/TestFrequencyDialog.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -64,13 +63,7 @@ Form4::Form4(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, sta
     connect(mfgrid1, &QTableWidget::cellClicked, this, &Form4::mfgrid1_Click);
     main->addWidget(mfgrid1);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* command1 = designButton(Window, QStringLiteral("Command1"), this);
-    QPushButton* command2 = designButton(Window, QStringLiteral("Command2"), this);
-    buttons->addStretch(1);
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    main->addLayout(buttons);
+    const auto [command1, command2] = addOkCancelRow(Window, main, this);
     main->setSizeConstraint(QLayout::SetMinimumSize);
     connect(command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form4::Command2_Click);

@@ -125,13 +125,7 @@ void Form5::buildScanFrame() {
     main->addLayout(others);
     main->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* command1 = designButton(Window, QStringLiteral("Command1"), this);
-    QPushButton* command2 = designButton(Window, QStringLiteral("Command2"), this);
-    buttons->addStretch(1);
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    main->addLayout(buttons);
+    const auto [command1, command2] = addOkCancelRow(Window, main, this);
 
     gestureLabels_ = {label14, label17, label18};
     for (QLabel* l : gestureLabels_)

@@ -48,13 +48,7 @@ Form6::Form6(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, sta
     top->addWidget(Image1);
     main->addLayout(top);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* command1 = designButton(Window, QStringLiteral("Command1"), this);
-    QPushButton* command2 = designButton(Window, QStringLiteral("Command2"), this);
-    buttons->addStretch(1);
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    main->addLayout(buttons);
+    const auto [command1, command2] = addOkCancelRow(Window, main, this);
     main->setSizeConstraint(QLayout::SetMinimumSize);
 
     Combo1->installEventFilter(this);

@@ -4,7 +4,6 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/EmbeddedDialog.h"
 
-#include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,13 +38,7 @@ Form7::Form7(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, sta
     main->addWidget(Text2);
     main->addWidget(LblHint);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* command1 = designButton(Window, QStringLiteral("Command1"), this);
-    QPushButton* command2 = designButton(Window, QStringLiteral("Command2"), this);
-    buttons->addStretch(1);
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    main->addLayout(buttons);
+    const auto [command1, command2] = addOkCancelRow(Window, main, this);
     main->setSizeConstraint(QLayout::SetMinimumSize);
 
     for (QLineEdit* text : {Text1, Text2})
