@@ -7,6 +7,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/LocalMsgBox.h"
+#include "shell/MainWindowLists.h"
 #include "shell/Resources.h"
 
 #include <QAction>
@@ -51,13 +52,6 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->addItems(items);
     return combo;
-}
-
-QStringList numbered(int from, int to, const QString& suffix) {
-    QStringList items;
-    for (int i = from; i <= to; ++i)
-        items << QString::number(i) + suffix;
-    return items;
 }
 
 } // namespace
@@ -219,29 +213,27 @@ void Form1::buildFrame1() {
 
 void Form1::buildFrame2() {
     Frame2 = named(new QGroupBox(centralWidget()), "Frame2");
-    const QString seconds = QStringLiteral(" 秒");
-    const QStringList offOn = {QStringLiteral("禁止"), QStringLiteral("使能")};
+    const auto designList = [this](const char* name) {
+        return list(Frame2, name, mainWindowListItems(QLatin1String(name), DesignLanguage));
+    };
     Label5 = label(Frame2, "Label5");
-    Combo3 = list(Frame2, "Combo3", {});
+    Combo3 = list(Frame2, "Combo3", {}); // filled at start-up
     Label1 = label(Frame2, "Label1");
-    Combo4 = list(Frame2, "Combo4", QStringList{QStringLiteral("关闭")} + numbered(1, 10, seconds));
+    Combo4 = designList("Combo4");
     Label6 = label(Frame2, "Label6");
-    Combo9 = list(Frame2, "Combo9", numbered(0, 9, QStringLiteral(" 级")));
+    Combo9 = designList("Combo9");
     Label4 = label(Frame2, "Label4");
-    Combo2 = list(Frame2, "Combo2",
-                  {QStringLiteral("关"), QStringLiteral("中文"), QStringLiteral("英文")});
+    Combo2 = designList("Combo2");
     Label7 = label(Frame2, "Label7");
-    Combo6 = list(Frame2, "Combo6", offOn);
+    Combo6 = designList("Combo6");
     Label8 = label(Frame2, "Label8");
-    Combo7 = list(Frame2, "Combo7", offOn);
+    Combo7 = designList("Combo7");
     Label11 = label(Frame2, "Label11");
-    Combo11 = list(Frame2, "Combo11", offOn);
+    Combo11 = designList("Combo11");
     Label13 = label(Frame2, "Label13");
-    Combo13 = list(Frame2, "Combo13", QStringList{QStringLiteral("关闭")} + numbered(1, 10, {}));
+    Combo13 = designList("Combo13");
     Label12 = label(Frame2, "Label12");
-    Combo12 = list(Frame2, "Combo12",
-                   {QStringLiteral("0.3S"), QStringLiteral("0.5S"), QStringLiteral("1S"),
-                    QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")});
+    Combo12 = designList("Combo12");
     Check3 = named(new QCheckBox(Frame2), "Check3");
     Check4 = named(new QCheckBox(Frame2), "Check4");
 

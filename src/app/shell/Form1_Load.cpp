@@ -9,6 +9,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/LanguageSetting.h"
 #include "shell/LocalMsgBox.h"
+#include "shell/MainWindowLists.h"
 #include "shell/ParameterFile.h"
 #include "state/InitDefaults.h"
 
@@ -37,8 +38,7 @@ void Form1::Form_Load() {
     {
         const QSignalBlocker block(Combo3);
         Combo3->clear();
-        for (int i = 1; i <= 40; ++i)
-            Combo3->addItem(QString::number(i * 15) + QStringLiteral(" S"));
+        Combo3->addItems(mainWindowListItems(QStringLiteral("Combo3"), DesignLanguage));
     }
 
     initDefaults(state);
