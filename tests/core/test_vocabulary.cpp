@@ -4,8 +4,7 @@
 
 using namespace q716;
 
-TEST(Vocabulary, ToneListOrderIsTheStoredOrder)
-{
+TEST(Vocabulary, ToneListOrderIsTheStoredOrder) {
     EXPECT_EQ(toneItem(0, 0), QStringLiteral("关闭"));
     EXPECT_EQ(toneItem(0, 1), QStringLiteral("Off"));
     EXPECT_EQ(toneItem(1, 1), QStringLiteral("67.0"));
@@ -17,8 +16,7 @@ TEST(Vocabulary, ToneListOrderIsTheStoredOrder)
     EXPECT_TRUE(toneItem(261, 1).isEmpty());
 }
 
-TEST(Vocabulary, BandsGiveLimitsAndCodes)
-{
+TEST(Vocabulary, BandsGiveLimitsAndCodes) {
     EXPECT_EQ(bandLimits(0).low, 400);
     EXPECT_EQ(bandLimits(0).high, 480);
     EXPECT_EQ(bandLimits(5).low, 136);
@@ -28,8 +26,7 @@ TEST(Vocabulary, BandsGiveLimitsAndCodes)
     EXPECT_FALSE(bandIndexForCode(0x99).has_value());
 }
 
-TEST(Vocabulary, FlagCellsAreRecognisedInEitherLanguage)
-{
+TEST(Vocabulary, FlagCellsAreRecognisedInEitherLanguage) {
     EXPECT_EQ(flagItem(5, 1, 1), QStringLiteral("Hight"));
     EXPECT_EQ(flagItem(6, 1, 0), QStringLiteral("载波"));
     EXPECT_EQ(flagEntry(7, QStringLiteral("宽带")), 1);

@@ -8,7 +8,7 @@ using P = CaptionProperty;
 
 // Builder for one window's rows, in the order the windows apply them.
 class Rows {
-public:
+  public:
     explicit Rows(const char* window) { w_.window = QString::fromLatin1(window); }
 
     Rows& window(const char* zh, const char* en) {
@@ -37,11 +37,11 @@ public:
 
     WindowCaptions done() { return std::move(w_); }
 
-private:
+  private:
     Rows& add(const QString& control, int arrayIndex, P property, int index, const char* zh,
               const char* en) {
-        w_.entries.push_back({control, arrayIndex, property, index, QString::fromUtf8(zh),
-                              QString::fromUtf8(en)});
+        w_.entries.push_back(
+            {control, arrayIndex, property, index, QString::fromUtf8(zh), QString::fromUtf8(en)});
         return *this;
     }
 
