@@ -2,6 +2,7 @@
 // pseudo-terminal: the image that arrives, the blocks that are written and in
 // which order, and how each fault of the radio ends.
 
+#include "support/SamplePlan.h"
 #include "support/SimRadio.h"
 
 #include "files/ChannelFile.h"
@@ -16,28 +17,6 @@ using namespace q716;
 using namespace q716::e2e;
 
 namespace {
-
-const QString CommunicationError =
-    QStringLiteral("Communication error, please check the intercom model, fault, attachment and "
-                   "computer serial choice!");
-
-// An editor holding a few channels and values, so an image is more than erased memory.
-EditorState samplePlan() {
-    EditorState s = freshEditorState();
-    s.values.languageCode = 1;
-    const char* rx[] = {"435.12500", "440.00000", "401.06250", "470.50000"};
-    const char* tone[] = {"67.0", "D023N", "254.1", "D754I"};
-    for (int row = 1; row <= 4; ++row) {
-        s.form1.grid.cell(row, 1) = QString::fromLatin1(rx[row - 1]);
-        s.form1.grid.cell(row, 3) = QString::fromLatin1(rx[row - 1]);
-        s.form1.grid.cell(row, 2) = QString::fromLatin1(tone[row - 1]);
-        s.form1.grid.cell(row, 4) = QString::fromLatin1(tone[4 - row]);
-    }
-    s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
-    s.values.commPassword = QStringLiteral("abc123");
-    s.values.highPowerLevel = 200;
-    return s;
-}
 
 QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
     QList<int> addresses;

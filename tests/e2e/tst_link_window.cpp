@@ -3,6 +3,7 @@
 // change, a closed port and a radio that falls silent.
 
 #include "support/AppFixture.h"
+#include "support/SamplePlan.h"
 #include "support/SimRadio.h"
 
 #include "channels/DropDownCombo.h"
@@ -43,30 +44,11 @@ namespace {
 
 constexpr int Timeout = 20000;
 
-const QString CommunicationError =
-    QStringLiteral("Communication error, please check the intercom model, fault, attachment and "
-                   "computer serial choice!");
-const QString PortNotOpen =
-    QStringLiteral("Communication port not open, please first selection menu 'communication port' "
-                   "to open its serial ports!");
-
 // A plan that touches the table, the settings and every dialog's values.
-EditorState samplePlan() {
-    EditorState s = freshEditorState();
-    s.values.languageCode = 1;
-    const char* rx[] = {"435.12500", "440.00000", "401.06250", "470.50000"};
-    const char* tone[] = {"67.0", "D023N", "254.1", "D754I"};
-    for (int row = 1; row <= 4; ++row) {
-        s.form1.grid.cell(row, 1) = QString::fromLatin1(rx[row - 1]);
-        s.form1.grid.cell(row, 3) = QString::fromLatin1(rx[row - 1]);
-        s.form1.grid.cell(row, 2) = QString::fromLatin1(tone[row - 1]);
-        s.form1.grid.cell(row, 4) = QString::fromLatin1(tone[4 - row]);
-    }
+EditorState windowPlan() {
+    EditorState s = samplePlan();
     s.form1.combo9 = 7;
-    s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
-    s.values.commPassword = QStringLiteral("abc123");
     s.values.keyFunctionPF2 = 3;
-    s.values.highPowerLevel = 200;
     s.values.testFrequencies[0] = QStringLiteral("436.12500");
     s.values.testFrequencies[16] = QStringLiteral("437.25000");
     return s;
@@ -166,7 +148,7 @@ class TestLinkWindow : public QObject {
 };
 
 void TestLinkWindow::readFillsTheTableAndTheDialogs() {
-    const QByteArray image = buildImageBytes(samplePlan());
+    const QByteArray image = buildImageBytes(windowPlan());
     QVERIFY(writeMemoryFile(path("read.mem"), image));
     start(QStringLiteral("read"));
     QVERIFY(!w->Label->isVisible());
@@ -214,7 +196,7 @@ void TestLinkWindow::readFillsTheTableAndTheDialogs() {
 }
 
 void TestLinkWindow::writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked() {
-    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    QVERIFY(saveChannelFile(windowPlan(), path("plan.dat")).ok());
     start(QStringLiteral("write"), {}, {path("plan.dat")});
     QCOMPARE(w->Grid1->item(0, 1)->text(), QStringLiteral("435.12500"));
     const QByteArray built = buildImageBytes(w->state);
@@ -255,7 +237,7 @@ void TestLinkWindow::writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked() 
 }
 
 void TestLinkWindow::passwordChangeWithTheRightOldPassword() {
-    QVERIFY(writeMemoryFile(path("pass.mem"), buildImageBytes(samplePlan())));
+    QVERIFY(writeMemoryFile(path("pass.mem"), buildImageBytes(windowPlan())));
     start(QStringLiteral("pass"));
     w->mnuPass->trigger();
     FormUsePass* f = w->formUsePass;
@@ -282,7 +264,7 @@ void TestLinkWindow::passwordChangeWithTheRightOldPassword() {
 }
 
 void TestLinkWindow::passwordChangeWithAWrongOldPassword() {
-    QVERIFY(writeMemoryFile(path("wrong.mem"), buildImageBytes(samplePlan())));
+    QVERIFY(writeMemoryFile(path("wrong.mem"), buildImageBytes(windowPlan())));
     start(QStringLiteral("wrong"));
     w->mnuPass->trigger();
     FormUsePass* f = w->formUsePass;
@@ -299,7 +281,7 @@ void TestLinkWindow::passwordChangeWithAWrongOldPassword() {
                              Timeout);
     QVERIFY(!w->Label->isVisible());
     QVERIFY(sim->stop());
-    QCOMPARE(sim->memory().mid(0x01C0, 16), buildImageBytes(samplePlan()).mid(0x01B0, 16));
+    QCOMPARE(sim->memory().mid(0x01C0, 16), buildImageBytes(windowPlan()).mid(0x01B0, 16));
     QCOMPARE(writeSessions(sim->logged('>')), QList<QList<int>>{});
     QCOMPARE(lastReceived(*sim), QByteArray("E"));
 }
@@ -330,7 +312,7 @@ void TestLinkWindow::closedPortChangesNothing() {
 }
 
 void TestLinkWindow::silentRadioEndsWithTheCommunicationError() {
-    QVERIFY(writeMemoryFile(path("silent.mem"), buildImageBytes(samplePlan())));
+    QVERIFY(writeMemoryFile(path("silent.mem"), buildImageBytes(windowPlan())));
     start(QStringLiteral("silent"), {QStringLiteral("--fault"), QStringLiteral("silent-after=6")});
     const QByteArray before = buildImageBytes(w->state);
     const QString firstCell = w->Grid1->item(0, 1)->text();

@@ -1,0 +1,17 @@
+#pragma once
+// What the end-to-end tests send to and expect from the simulated radio.
+
+#include "state/EditorState.h"
+
+#include <QString>
+
+namespace q716::e2e {
+
+// An editor holding a few channels and values, so an image is more than
+// erased memory (English texts in the cells).
+EditorState samplePlan();
+
+extern const QString CommunicationError;
+extern const QString PortNotOpen;
+
+} // namespace q716::e2e
