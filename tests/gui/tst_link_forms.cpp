@@ -2,6 +2,7 @@
 // password dialog FormUsePass with its key filter and checks.
 
 #include "support/AppFixture.h"
+#include "support/Pty.h"
 
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
@@ -14,41 +15,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <fcntl.h>
 #include <memory>
-#include <stdlib.h>
-#include <unistd.h>
 
 using namespace q716;
 using q716test::AppFixture;
+using q716test::Pty;
 
 namespace {
 
 constexpr int Timeout = 20000;
-
-// The master side of a pseudo-terminal; its slave is a serial device to the program.
-class Pty {
-  public:
-    Pty() {
-        fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd_ >= 0 && grantpt(fd_) == 0 && unlockpt(fd_) == 0)
-            path_ = QString::fromLocal8Bit(ptsname(fd_));
-    }
-    ~Pty() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    QString path() const { return path_; }
-    QByteArray readAvailable() {
-        char buffer[256];
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-        return n > 0 ? QByteArray(buffer, int(n)) : QByteArray();
-    }
-
-  private:
-    int fd_ = -1;
-    QString path_;
-};
 
 } // namespace
 
