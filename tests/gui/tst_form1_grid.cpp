@@ -58,6 +58,32 @@ class TestGrid : public QObject {
         QCOMPARE(w->Text1->text(), QString("435"));
     }
 
+    void enterOnTheGridOpensTheEditorOfTheCurrentCell() {
+        startIn(1);
+        typeIntoCell(*w, 2, 1, "440");
+        w->Grid1->setCurrentCell(1, 3);
+        w->Grid1->setFocus();
+        QTest::keyClick(w->Grid1, Qt::Key_Return);
+        QVERIFY(w->Text1->isVisible());
+        QCOMPARE(w->EditRow, 2);
+        QCOMPARE(w->EditCol, 3);
+        QCOMPARE(w->Text1->text(), QString("440.00000"));
+        w->Text1->clear();
+        QTest::keyClicks(w->Text1, "445.0123");
+        QTest::keyClick(w->Text1, Qt::Key_Return);
+        QCOMPARE(cell(*w, 2, 3), QString("445.01000"));
+        QCOMPARE(cell(*w, 2, 1), QString("440.00000"));
+    }
+
+    void rightButtonOnlyFocusesTheGrid() {
+        startIn(1);
+        typeIntoCell(*w, 1, 1, "435");
+        const QRect r = w->Grid1->visualItemRect(w->Grid1->item(0, 3));
+        QTest::mouseClick(w->Grid1->viewport(), Qt::RightButton, {}, r.center());
+        QVERIFY(!w->Text1->isVisible());
+        QVERIFY(w->Grid1->hasFocus());
+    }
+
     void bandEdges() {
         startIn(0);
         typeIntoCell(*w, 1, 1, "400");
