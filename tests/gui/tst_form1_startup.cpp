@@ -71,6 +71,23 @@ class TestStartup : public QObject {
         QCOMPARE(fx.parameterBytes(), QByteArray("\x00\x05\x01", 3));
     }
 
+    void lockingThenQuittingStartsLocked() {
+        AppFixture fx;
+        {
+            auto w = fx.start();
+            QVERIFY(!w->mnulock->isChecked());
+            w->mnulock->trigger();
+            QVERIFY(!w->Grid1->isEnabled());
+            w->close();
+        }
+        QCOMPARE(fx.parameterBytes().at(0), '\x01');
+        auto again = fx.start();
+        QVERIFY(again->mnulock->isChecked());
+        QVERIFY(!again->Grid1->isEnabled());
+        QVERIFY(!again->Frame1->isEnabled());
+        QVERIFY(!again->Frame2->isEnabled());
+    }
+
     void languageOverride_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("fileLanguage");
