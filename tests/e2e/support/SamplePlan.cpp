@@ -1,5 +1,7 @@
 #include "support/SamplePlan.h"
 
+#include "channels/CellRules.h"
+#include "channels/ChannelTable.h"
 #include "state/InitDefaults.h"
 
 namespace q716::e2e {
@@ -18,10 +20,13 @@ EditorState samplePlan() {
     const char* tone[] = {"67.0", "D023N", "254.1", "D754I"};
     for (int row = 1; row <= 4; ++row) {
         s.form1.grid.cell(row, 1) = QString::fromLatin1(rx[row - 1]);
-        s.form1.grid.cell(row, 3) = QString::fromLatin1(rx[row - 1]);
+        applyNewChannelDefaults(s.form1.grid, row, s.values.languageCode);
         s.form1.grid.cell(row, 2) = QString::fromLatin1(tone[row - 1]);
         s.form1.grid.cell(row, 4) = QString::fromLatin1(tone[4 - row]);
     }
+    chooseFlagItem(s.form1.grid, 3, 5, 0, s.values.languageCode); // low power
+    chooseFlagItem(s.form1.grid, 4, 7, 0, s.values.languageCode); // narrow
+    chooseFlagItem(s.form1.grid, 4, 8, 0, s.values.languageCode); // not scanned
     s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
     s.values.commPassword = QStringLiteral("abc123");
     s.values.highPowerLevel = 200;
