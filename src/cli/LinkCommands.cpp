@@ -13,11 +13,24 @@
 #include <QSerialPort>
 
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 using namespace q716;
 
 namespace {
+
+// The progress bar is drawn only for a person watching a terminal.
+bool stderrIsTerminal() {
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
 
 constexpr int EnglishLanguage = 1;
 
@@ -77,7 +90,7 @@ bool openPort(QSerialPort& port, const QString& device) {
 }
 
 void drawProgress(int value, int maximum) {
-    if (!isatty(STDERR_FILENO) || maximum <= 0)
+    if (!stderrIsTerminal() || maximum <= 0)
         return;
     constexpr int Width = 40;
     const int filled = Width * value / maximum;
@@ -117,7 +130,7 @@ bool runSession(QSerialPort& port, EditorState& state, bool write) {
     // The end byte must reach the radio before the port closes.
     if (port.bytesToWrite() > 0)
         port.waitForBytesWritten(1000);
-    if (isatty(STDERR_FILENO))
+    if (stderrIsTerminal())
         std::fprintf(stderr, "\n");
     if (ok)
         std::printf("%s\n", qPrintable(text));
