@@ -54,6 +54,13 @@ struct Fixture : ::testing::Test {
     QString radioHex(int from, int to) const {
         return QString::fromLatin1(radio.memory.mid(from, to - from).toHex().toUpper());
     }
+    // With the radio silent, answers the handshake by hand up to the data phase.
+    void handshakeByHand(const SessionActions& start) {
+        radio.silent = true;
+        driver.apply(start);
+        driver.deliver(QByteArray::fromHex("06"));
+        driver.deliver(QByteArray::fromHex("0056525137310000"));
+    }
     QList<int> writtenAddresses() const {
         QList<int> a;
         for (const QByteArray& m : radio.received)
@@ -156,10 +163,7 @@ TEST_F(SessionFailures, WrongAddressOrLengthIsNotAcknowledgedAndLoadsNothing) {
 }
 
 TEST_F(SessionFailures, AckBeforeTheRequestedBlockDoesNotSkipIt) {
-    radio.silent = true;
-    driver.apply(session.startRead(true));
-    driver.deliver(QByteArray::fromHex("06"));
-    driver.deliver(QByteArray::fromHex("0056525137310000"));
+    handshakeByHand(session.startRead(true));
     driver.deliver(QByteArray::fromHex("06"));
     ASSERT_EQ(driver.sent().last(), readRequest(0x0010));
     driver.deliver(QByteArray::fromHex("06"));
@@ -211,10 +215,7 @@ TEST_F(SessionFailures, EverySendRestartsTheWatchdog) {
 }
 
 TEST_F(SessionFailures, ReplyAfterTheWatchdogIsHandledByTheStalledState) {
-    radio.silent = true;
-    driver.apply(session.startRead(true));
-    driver.deliver(QByteArray::fromHex("06"));
-    driver.deliver(QByteArray::fromHex("0056525137310000"));
+    handshakeByHand(session.startRead(true));
     driver.deliver(QByteArray::fromHex("06"));
     ASSERT_EQ(driver.sent().last(), readRequest(0x0010));
     driver.tick1(6);
@@ -332,10 +333,7 @@ TEST_F(SessionWrite, ProgressGrowsByTenPerAckAndByTwentyFivePerReadAck) {
 }
 
 TEST_F(SessionWrite, OnlyAnExactAckAdvances) {
-    radio.silent = true;
-    driver.apply(session.startWrite(true));
-    driver.deliver(QByteArray::fromHex("06"));
-    driver.deliver(QByteArray::fromHex("0056525137310000"));
+    handshakeByHand(session.startWrite(true));
     ASSERT_EQ(driver.sent().last(), QByteArray::fromHex("06"));
     driver.apply(session.bytesReceived(QByteArray::fromHex("0606")));
     EXPECT_EQ(driver.sent().size(), 3);
