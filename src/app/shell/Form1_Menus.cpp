@@ -4,14 +4,10 @@
 #include "channels/ChannelTable.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/HiddenGesture.h"
-#include "shell/CaptionTables.h"
 #include "shell/FrmAbout.h"
 #include "shell/UrlOpener.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QToolBar>
 
 namespace q716 {
@@ -85,15 +81,7 @@ void Form1::mnuEnglish_Click() {
 }
 
 void Form1::mnumainhelp_Click() {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-#ifdef Q_OS_WIN
-    const QString chm = programDir.filePath(QStringLiteral("Q716A.CHM"));
-    if (QFileInfo::exists(chm)) {
-        openUrl(QUrl::fromLocalFile(chm));
-        return;
-    }
-#endif
-    openUrl(QUrl::fromLocalFile(programDir.filePath(QStringLiteral("docs/manual.html"))));
+    openUrl(manualUrl());
 }
 
 void Form1::mnuabout_Click() {
@@ -102,8 +90,10 @@ void Form1::mnuabout_Click() {
     frmAbout->raise();
 }
 
+// The rights line would lead to the project's public page; until there is
+// one, it leads to the manual.
 void Form1::Label2_Click() {
-    openUrl(QUrl(HomePage));
+    openUrl(manualUrl());
 }
 
 void Form1::TAnMa_Click() {

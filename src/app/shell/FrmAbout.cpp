@@ -94,8 +94,10 @@ void FrmAbout::cmdOK_Click() {
     hide();
 }
 
+// Like the main window's rights line: the manual until the project has a
+// public page.
 void FrmAbout::lblDescription_Click() {
-    openUrl(QUrl(HomePage));
+    openUrl(manualUrl());
 }
 
 void FrmAbout::closeEvent(QCloseEvent* event) {

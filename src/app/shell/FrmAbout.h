@@ -1,6 +1,6 @@
 #pragma once
 // The about box: product title, edition, issue date and the developer line,
-// which opens the project's home page.
+// which opens the manual.
 
 #include <QDialog>
 #include <array>

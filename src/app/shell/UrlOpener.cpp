@@ -1,6 +1,9 @@
 #include "shell/UrlOpener.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 
 namespace q716 {
 
@@ -17,6 +20,16 @@ void openUrl(const QUrl& url) {
         g_opener(url);
     else
         QDesktopServices::openUrl(url);
+}
+
+QUrl manualUrl() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+#ifdef Q_OS_WIN
+    const QString chm = programDir.filePath(QStringLiteral("Q716A.CHM"));
+    if (QFileInfo::exists(chm))
+        return QUrl::fromLocalFile(chm);
+#endif
+    return QUrl::fromLocalFile(programDir.filePath(QStringLiteral("docs/manual.html")));
 }
 
 } // namespace q716

@@ -48,9 +48,10 @@ class Rows {
     WindowCaptions w_;
 };
 
-// The rights line of Form1 and the developer line of the about box.
-const char* const RightsZh = "© q716 项目 — q716.example.org";
-const char* const RightsEn = "© the q716 project — q716.example.org";
+// The rights line of Form1 and the developer line of the about box; both
+// open the manual.
+const char* const RightsZh = "© q716 项目 — 使用手册";
+const char* const RightsEn = "© the q716 project — user manual";
 const char* const DeveloperZh = "开发：q716 项目";
 const char* const DeveloperEn = "Developed by the q716 project";
 

@@ -52,7 +52,4 @@ QString designCaption(const QString& window, const CaptionEntry& entry);
 // 1, the design text (designCaption) otherwise.
 QString captionText(const QString& window, const CaptionEntry& entry, int languageCode);
 
-// The project's home page, opened by the rights line and the about box.
-inline const QString HomePage = QStringLiteral("https://q716.example.org/");
-
 } // namespace q716
