@@ -1,5 +1,6 @@
 // Start-up and shut-down of the main window: parameter file, lock, language
-// override, design texts, the TAnMa double press, help and about.
+// override, design texts, the TAnMa double press, help and about, the toolbar
+// captions.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
@@ -11,12 +12,37 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace q716test;
+
+namespace {
+
+// Records the texts a menu draws for its items: the item's text and, after a
+// tab, the shortcut text the menu adds.
+class MenuTextRecorder : public QProxyStyle {
+  public:
+    MenuTextRecorder() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    mutable QMap<QString, QString> texts; // drawn text by its part before the tab
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuItem)
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
+                texts.insert(item->text.section('\t', 0, 0), item->text);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -201,6 +227,69 @@ class TestStartup : public QObject {
         QCOMPARE(fx.openedUrls.last(), manual);
         QTest::mouseClick(w->frmAbout->cmdOK, Qt::LeftButton);
         QVERIFY(!w->frmAbout->isVisible());
+    }
+
+    // The help topic's caption already ends in "F1"; the menu must not add
+    // the key a second time. Read what the open Help menu draws.
+    void helpItemShowsF1Once() {
+        AppFixture fx;
+        auto w = fx.start();
+        for (int language : {0, 1}) {
+            if (language == 1)
+                w->mnuEnglish->trigger();
+            MenuTextRecorder recorder;
+            w->mnuhelp->setStyle(&recorder);
+            QMenuBar* bar = w->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(w->mnuhelp->menuAction()).center());
+            QTRY_VERIFY(w->mnuhelp->isVisible());
+            w->mnuhelp->grab();
+            const QString shown = recorder.texts.value(w->mnumainhelp->text());
+            QVERIFY2(!shown.isEmpty(), "the help topic was not drawn");
+            QCOMPARE(shown.count("F1"), 1);
+            QVERIFY(shown.startsWith(w->mnumainhelp->text()));
+            w->mnuhelp->close();
+            w->mnuhelp->setStyle(nullptr);
+        }
+        // The key itself still opens the manual.
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QCOMPARE(fx.openedUrls.size(), 1);
+        QVERIFY(fx.openedUrls[0].toLocalFile().endsWith("docs/manual.html"));
+    }
+
+    // The captions of the toolbar are the design's Chinese ones in both
+    // languages; only the tool tips follow the language.
+    void toolbarShowsCaptionsUnderTheIcons() {
+        struct Button {
+            const char* key;
+            QString caption, zhTip, enTip;
+        };
+        const QList<Button> buttons = {{"new", "新建", "新建", "New"},
+                                       {"open", "打开", "打开", "Open"},
+                                       {"save", "保存", "保存", "Save"},
+                                       {"read", "读频", "读频", "Read frequency"},
+                                       {"write", "写频", "写频", "Write frequency"}};
+        AppFixture fx;
+        auto w = fx.start();
+        for (int language : {0, 1}) {
+            if (language == 1)
+                w->mnuEnglish->trigger();
+            QCOMPARE(w->Toolbar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+            for (const Button& b : buttons) {
+                auto* tool = qobject_cast<QToolButton*>(
+                    w->Toolbar1->widgetForAction(w->toolbarButton(b.key)));
+                QVERIFY(tool);
+                QCOMPARE(tool->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+                QCOMPARE(tool->text(), b.caption);
+                QCOMPARE(tool->toolTip(), language == 0 ? b.zhTip : b.enTip);
+                // The caption fits under the icon.
+                QVERIFY(tool->width() >= tool->fontMetrics().horizontalAdvance(b.caption));
+                QVERIFY(tool->height() >
+                        w->Toolbar1->iconSize().height() + tool->fontMetrics().height() / 2);
+            }
+            for (const char* hidden : {"TAnMa", "Login"})
+                QVERIFY(w->toolbarButton(hidden)->text().isEmpty());
+        }
     }
 };
 

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -152,7 +153,10 @@ void Form1::buildMenus() {
 
     mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
     mnumainhelp = action(mnuhelp, "mnumainhelp");
-    mnumainhelp->setShortcut(QKeySequence(Qt::Key_F1));
+    // The caption already names the key ("帮助主题  F1"); a shortcut on the
+    // item itself would make the menu show it a second time.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, mnumainhelp, &QAction::trigger);
     mnuabout = action(mnuhelp, "mnuabout");
 }
 
@@ -160,22 +164,25 @@ void Form1::buildToolbar() {
     Toolbar1 = named(new QToolBar(this), "Toolbar1");
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     addToolBar(Toolbar1);
-    auto button = [this](const char* key, bool visible) {
+    // The captions are the design's and stay in both languages; the caption
+    // tables give the tool tips per language.
+    auto button = [this](const char* key, const char* caption, bool visible) {
         auto* a = new QAction(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(key))),
-                              QString(), this);
+                              QString::fromUtf8(caption), this);
         a->setProperty("key", QString::fromLatin1(key));
         a->setVisible(visible);
         Toolbar1->addAction(a);
     };
-    button("new", true);
-    button("open", true);
-    button("save", true);
+    button("new", "新建", true);
+    button("open", "打开", true);
+    button("save", "保存", true);
     Toolbar1->addSeparator();
-    button("read", true);
-    button("write", true);
-    button("TAnMa", false);
-    button("Login", false);
+    button("read", "读频", true);
+    button("write", "写频", true);
+    button("TAnMa", "", false);
+    button("Login", "", false);
 }
 
 QAction* Form1::toolbarButton(const QString& key) const {
