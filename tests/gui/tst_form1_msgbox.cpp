@@ -1,10 +1,14 @@
 // The localised message box shown for real: buttons renamed by language,
 // Enter presses the default button, the result codes come back.
 #include "shell/LocalMsgBox.h"
+#include "shell/QtTranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +57,26 @@ class TestMsgBox : public QObject {
         QCOMPARE(buttons, QStringList({"取消", "確定"}));
         QCOMPARE(showAndPress(1, q716::MsgYesNoQuestion, {}, Qt::Key_Escape), q716::ResultNo);
         QCOMPARE(showAndPress(1, q716::MsgInformation, {}, Qt::Key_Escape), q716::ResultOk);
+    }
+
+    // Qt's Chinese translation has its own button texts ("是(&Y)", "中止");
+    // the box keeps the program's.
+    void buttonsKeepTheProgramsTextsUnderQtsTranslation() {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+            QSKIP("Qt's Chinese translation (qt6-translations-l10n) is not installed");
+        q716::useQtTranslations(0);
+        const auto english = qScopeGuard([] { q716::useQtTranslations(1); });
+        QCOMPARE(showAndPress(0, q716::MsgYesNoQuestion, {}, Qt::Key_Escape), q716::ResultNo);
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"否", "是"}));
+        // Abort, Retry and Ignore; Enter presses the first.
+        QCOMPARE(showAndPress(0, 2, {}, Qt::Key_Return), q716::ResultAbort);
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"忽略", "放弃", "重试"}));
+        QCOMPARE(showAndPress(1, q716::MsgOkCancelExclamation, {}, Qt::Key_Escape),
+                 q716::ResultCancel);
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Cancel", "OK"}));
     }
 };
 

@@ -1,23 +1,31 @@
 // Start-up and shut-down of the main window: parameter file, lock, language
 // override, design texts, the TAnMa double press, help and about, the toolbar
-// captions.
+// captions and Qt's own texts in the chosen language.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
 #include "channels/DropDownCombo.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
+#include "shell/QtTranslations.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -41,6 +49,23 @@ class MenuTextRecorder : public QProxyStyle {
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
+
+bool hasChinese(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+// The first item of a text box's standard context menu ("&Undo").
+QString firstContextMenuItem(QLineEdit* edit) {
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    return menu->actions().value(0) ? menu->actions().value(0)->text() : QString();
+}
+
+bool qtChineseInstalled() {
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm");
+}
 
 } // namespace
 
@@ -290,6 +315,60 @@ class TestStartup : public QObject {
             for (const char* hidden : {"TAnMa", "Login"})
                 QVERIFY(w->toolbarButton(hidden)->text().isEmpty());
         }
+    }
+
+    // Qt's own texts (standard buttons, the file dialog, a text box's context
+    // menu) follow the language chosen at start-up and from the menu.
+    void qtOwnTextsFollowTheLanguage() {
+        if (!qtChineseInstalled())
+            QSKIP("Qt's Chinese translation (qt6-translations-l10n) is not installed");
+        AppFixture fx;
+        auto w = fx.start();
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QFileDialog files(w.get());
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        auto* fileButtons = files.findChild<QDialogButtonBox*>();
+        QVERIFY(fileButtons);
+        QLineEdit edit;
+
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("取消"));
+        QCOMPARE(fileButtons->button(QDialogButtonBox::Cancel)->text(), QString("取消"));
+        QVERIFY(hasChinese(firstContextMenuItem(&edit)));
+
+        w->mnuEnglish->trigger();
+        QTRY_COMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+        QTRY_COMPARE(fileButtons->button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+        QVERIFY(firstContextMenuItem(&edit).startsWith("&Undo"));
+
+        w->mnuChinese->trigger();
+        QTRY_COMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("取消"));
+        QVERIFY(hasChinese(firstContextMenuItem(&edit)));
+        w->close();
+
+        // A start in English leaves Qt's texts English.
+        fx.writeParameter(QByteArray("\0\0\x01", 3));
+        auto english = fx.start();
+        QTRY_COMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+        QVERIFY(firstContextMenuItem(&edit).startsWith("&Undo"));
+    }
+
+    // Without Qt's translation files the program runs as before, in English
+    // where Qt draws its own texts.
+    void missingQtTranslationsChangeNothingElse() {
+        AppFixture fx;
+        QTemporaryDir empty;
+        q716::setQtTranslationsFolder(empty.path());
+        const auto restore = qScopeGuard([] { q716::setQtTranslationsFolder({}); });
+        auto w = fx.start();
+        QCOMPARE(w->windowTitle(), QString("Q716S对讲机编程软件 V1.00"));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+        w->mnuEnglish->trigger();
+        w->mnuChinese->trigger();
+        QCOMPARE(w->mnuFile->title(), QString("文件(&F)"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+        QVERIFY(firstContextMenuItem(w->Text2).startsWith("&Undo"));
+        QVERIFY(fx.messages.isEmpty());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "dialogs/DialogSet.h"
 #include "dialogs/HiddenGesture.h"
 #include "shell/FrmAbout.h"
+#include "shell/QtTranslations.h"
 #include "shell/UrlOpener.h"
 
 #include <QAction>
@@ -70,6 +71,7 @@ void Form1::mnuChinese_Click() {
     state.values.languageCode = 0;
     ApplyCaptions();
     SetGrid1Text();
+    useQtTranslations(0);
 }
 
 void Form1::mnuEnglish_Click() {
@@ -78,6 +80,7 @@ void Form1::mnuEnglish_Click() {
     state.values.languageCode = 1;
     ApplyCaptions();
     SetGrid1Text();
+    useQtTranslations(1);
 }
 
 void Form1::mnumainhelp_Click() {

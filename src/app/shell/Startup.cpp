@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "shell/Form1.h"
+#include "shell/QtTranslations.h"
 
 #include <QCoreApplication>
 
@@ -14,6 +15,8 @@ void configureApplication(QCoreApplication& app) {
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {
     auto window = std::make_unique<Form1>();
     window->Form_Load();
+    // Before a file named on the command line can show a message box.
+    useQtTranslations(window->state.values.languageCode);
     if (!arguments.isEmpty())
         window->openChannelFileNamed(arguments.first());
     return window;

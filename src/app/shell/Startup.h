@@ -13,8 +13,9 @@ class Form1;
 // Names the program for the per-user folders.
 void configureApplication(QCoreApplication& app);
 
-// Builds the main window, runs its start-up and opens a channel file named
-// on the command line. The window is not shown yet.
+// Builds the main window, runs its start-up, puts Qt's own texts in the
+// chosen language and opens a channel file named on the command line. The
+// window is not shown yet.
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments);
 
 } // namespace q716
