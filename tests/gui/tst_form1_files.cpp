@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QTest>
 #include <QToolBar>
 
@@ -188,9 +189,19 @@ class TestFiles : public QObject {
         QCOMPARE(w->toolbarButton("write")->toolTip(), QString("Write frequency"));
         QCOMPARE(w->Grid1->horizontalHeaderItem(0)->text(), QString("CH"));
 
-        // English again changes nothing; Chinese restores every first text.
+        // English again changes nothing: a second caption pass would put the
+        // marked frame title back.
+        w->Frame1->setTitle("marked");
         w->mnuEnglish->trigger();
+        QCOMPARE(w->Frame1->title(), QString("marked"));
+
+        // Chinese restores every first text, and Chinese again changes nothing.
         w->mnuChinese->trigger();
+        QCOMPARE(w->Frame1->title(), QString("机型选择"));
+        w->Frame1->setTitle("marked");
+        w->mnuChinese->trigger();
+        QCOMPARE(w->Frame1->title(), QString("marked"));
+        w->Frame1->setTitle("机型选择");
         QCOMPARE(gridTexts(*w), zhTexts);
         QCOMPARE(w->windowTitle(), zhTitle);
         QCOMPARE(w->Combo3->currentText(), QString("60 秒"));
