@@ -357,7 +357,17 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form5::Command1_Click() {
-    acceptOptionsDialog(state_);
+    QLineEdit* refusedBox = !isScanDelayText(state_.form5.text5)   ? Text5
+                            : !isScanDelayText(state_.form5.text6) ? Text6
+                                                                   : nullptr;
+    if (const std::optional<Message> refused = acceptOptionsDialog(state_)) {
+        // The refused boxes show their stored values again; the dialog stays.
+        refreshFromState();
+        LocalMsgBox(*refused);
+        refusedBox->setFocus();
+        refusedBox->selectAll();
+        return;
+    }
     hide();
 }
 
