@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -246,6 +247,40 @@ class TestForm5 : public QObject {
         text3->setFocus();
         QTest::keyClicks(text3, QString(20, QLatin1Char('7')));
         QCOMPARE(text3->text(), QString(16, QLatin1Char('7')));
+    }
+
+    // An input method hands over whole words past the key filter.
+    static void commit(QWidget* target, const QString& text) {
+        QInputMethodEvent input;
+        input.setCommitString(text);
+        QApplication::sendEvent(target, &input);
+    }
+
+    void inputMethodCommitsAreFilteredAndCutToTheFields() {
+        start();
+        child<QWidget>("HiddenControls")->show();
+        showForm();
+        auto* grid = child<QTableWidget>("mfgrid1");
+        QLineEdit* editor = openCell(grid, 4, 1);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("12345678901234"));
+        commit(editor, QStringLiteral("a 对b#c"));
+        QCOMPARE(editor->text(), QStringLiteral("12345678901234AB"));
+        commit(editor, QStringLiteral("9"));
+        QCOMPARE(editor->text().size(), 16);
+        pressReturn(editor);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("12345678901234AB"));
+
+        auto* text1 = child<QLineEdit>("Text1");
+        text1->setFocus();
+        QTest::keyClicks(text1, QStringLiteral("1234567"));
+        commit(text1, QStringLiteral("d对讲机*#0"));
+        QCOMPARE(text1->text(), QStringLiteral("1234567D*#"));
+        auto* text4 = child<QLineEdit>("Text4");
+        text4->setFocus();
+        commit(text4, QString(20, QLatin1Char('5')));
+        QCOMPARE(text4->text(), QString(16, QLatin1Char('5')));
     }
 
     // An earlier version stored 500, which Save wrote as F4 01 and opening
