@@ -167,8 +167,8 @@ TEST(OptionsDialog, ScanDelaysOutsideZeroToThreeHundredAreRefusedAtOk) {
         const char* text;
         bool accepted;
     };
-    const Case cases[] = {{"", true},     {"0", true},     {"300", true},  {" 7 ", true},
-                          {"0300", true}, {"301", false},  {"500", false}, {"-1", false},
+    const Case cases[] = {{"", true},      {"0", true},    {"300", true},  {" 7 ", true},
+                          {"0300", true},  {"301", false}, {"500", false}, {"-1", false},
                           {"12.5", false}, {"abc", false}, {"12x", false}, {"99999999999", false}};
     for (const Case& c : cases) {
         for (const bool receive : {true, false}) {
