@@ -1,6 +1,7 @@
 #include "dialogs/Form5.h"
 
 #include "dialogs/CommitLimit.h"
+#include "dialogs/DesignSize.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/DtmfKeys.h"
@@ -87,7 +88,7 @@ Form5::Form5(EditorState& state, QWidget* mainWindow, SecondsClock clock)
     connectPlainLists();
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     // The designed client area, unless the texts of a language need more.
-    resize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel);
+    setDesignSize(this, QSize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel));
 }
 
 void Form5::buildScanFrame() {
