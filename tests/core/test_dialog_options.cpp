@@ -92,7 +92,7 @@ TEST(OptionsDialog, LoadingFixedPriorityFollowsThePriorityRules) {
     EXPECT_EQ(r2.shown[0].text, EmptyChannel);
 }
 
-TEST(OptionsDialog, OkStoresEveryControlUnvalidated) {
+TEST(OptionsDialog, OkStoresEveryControl) {
     EditorState s = freshEditorState();
     loadOptionsDialog(s, {});
     OptionsDialogState& d = s.form5;
@@ -107,7 +107,7 @@ TEST(OptionsDialog, OkStoresEveryControlUnvalidated) {
     d.combo13 = 91;
     d.combo14 = 0;
     d.combo15 = 3;
-    d.text5 = QStringLiteral(" 12x");
+    d.text5 = QStringLiteral(" 12 ");
     d.text6 = QString();
     d.check3 = 0;
     d.check4 = 1;
@@ -115,7 +115,7 @@ TEST(OptionsDialog, OkStoresEveryControlUnvalidated) {
     d.combo0 = 3;
     d.combo18 = 7;
     d.combo21 = 15;
-    acceptOptionsDialog(s);
+    EXPECT_FALSE(acceptOptionsDialog(s).has_value());
     const auto& o = s.values.optionValues;
     EXPECT_EQ(o[3], QStringLiteral("2"));
     EXPECT_EQ(o[6], QStringLiteral("10"));
@@ -124,7 +124,7 @@ TEST(OptionsDialog, OkStoresEveryControlUnvalidated) {
     EXPECT_EQ(o[11], QStringLiteral("0")); // no channel chosen
     EXPECT_EQ(o[12], QStringLiteral("91"));
     EXPECT_EQ(o[14], QStringLiteral("3"));
-    EXPECT_EQ(o[18], QStringLiteral(" 12x"));
+    EXPECT_EQ(o[18], QStringLiteral(" 12 "));
     EXPECT_EQ(o[19], QString());
     EXPECT_EQ(o[22], QStringLiteral("0"));
     EXPECT_EQ(o[23], QStringLiteral("1"));
@@ -158,4 +158,64 @@ TEST(OptionsDialog, EditedValuesSurviveAnImageRoundTrip) {
     EXPECT_EQ(back.form5.combo13, 91);
     EXPECT_EQ(back.form5.text5, QStringLiteral("300"));
     EXPECT_EQ(back.form5.mfgrid1[0], QStringLiteral("0123*#"));
+}
+
+// An earlier version stored 500, which the image wrote as F4 01 and a load
+// then dropped.
+TEST(OptionsDialog, ScanDelaysOutsideZeroToThreeHundredAreRefusedAtOk) {
+    struct Case {
+        const char* text;
+        bool accepted;
+    };
+    const Case cases[] = {{"", true},      {"0", true},    {"300", true},  {" 7 ", true},
+                          {"0300", true},  {"301", false}, {"500", false}, {"-1", false},
+                          {"12.5", false}, {"abc", false}, {"12x", false}, {"99999999999", false}};
+    for (const Case& c : cases) {
+        for (const bool receive : {true, false}) {
+            EditorState s = freshEditorState();
+            s.values.optionValues[18] = QStringLiteral("5");
+            s.values.optionValues[19] = QStringLiteral("3");
+            loadOptionsDialog(s, {});
+            s.form5.combo4 = 2;
+            (receive ? s.form5.text5 : s.form5.text6) = QString::fromLatin1(c.text);
+            const std::optional<Message> refused = acceptOptionsDialog(s);
+            EXPECT_EQ(isScanDelayText(QString::fromLatin1(c.text)), c.accepted) << c.text;
+            EXPECT_EQ(!refused.has_value(), c.accepted) << c.text;
+            const auto& o = s.values.optionValues;
+            if (c.accepted) {
+                EXPECT_EQ(o[receive ? 18 : 19], QString::fromLatin1(c.text)) << c.text;
+                EXPECT_EQ(o[3], QStringLiteral("2"));
+                continue;
+            }
+            // Nothing is stored and the box shows the stored value again.
+            EXPECT_EQ(o[18], QStringLiteral("5")) << c.text;
+            EXPECT_EQ(o[19], QStringLiteral("3")) << c.text;
+            EXPECT_NE(o[3], QStringLiteral("2")) << c.text;
+            EXPECT_EQ(s.form5.text5, QStringLiteral("5")) << c.text;
+            EXPECT_EQ(s.form5.text6, QStringLiteral("3")) << c.text;
+            EXPECT_TRUE(refused->text.contains(QStringLiteral("300"))) << c.text;
+        }
+    }
+}
+
+TEST(OptionsDialog, TheRefusalFollowsTheLanguage) {
+    EditorState s = freshEditorState();
+    loadOptionsDialog(s, {});
+    s.form5.text6 = QStringLiteral("301");
+    s.values.languageCode = 0;
+    EXPECT_TRUE(acceptOptionsDialog(s)->text.startsWith(QStringLiteral("扫描")));
+    s.form5.text6 = QStringLiteral("301");
+    s.values.languageCode = 1;
+    EXPECT_TRUE(acceptOptionsDialog(s)->text.startsWith(QStringLiteral("A scan delay")));
+}
+
+TEST(OptionsDialog, TheImageHoldsAtMostThreeHundredSeconds) {
+    EditorState s = freshEditorState();
+    s.values.optionValues[18] = QStringLiteral("500");
+    s.values.optionValues[19] = QStringLiteral("300");
+    const QString image = BuildImage(s);
+    const qsizetype at = 2 * (0x0165 - 0x0010);
+    EXPECT_EQ(image.mid(at, 8), QStringLiteral("2C012C01"));
+    s.values.optionValues[18] = QStringLiteral("-4");
+    EXPECT_EQ(BuildImage(s).mid(at, 4), QStringLiteral("0000"));
 }

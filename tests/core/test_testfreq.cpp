@@ -1,5 +1,6 @@
 // Form4's grid: row numbers, the edit rules and the raster arithmetic.
 #include "dialogs/TestFrequencyDialog.h"
+#include "image/BuildImage.h"
 #include "state/InitDefaults.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,8 @@ namespace {
 struct Grid {
     EditorState s = freshEditorState();
     Grid() { loadTestFrequencyDialog(s); }
-    void edit(int row, int column, const QString& typed) {
-        s.form4.cells[row][column] = typed;
-        afterTestCellEdit(s, row, column);
+    TestCellEdit edit(int row, int column, const QString& typed) {
+        return commitTestCell(s, row, column, typed);
     }
     const QString& rx(int row) const { return s.form4.cells[row][1]; }
     const QString& tx(int row) const { return s.form4.cells[row][2]; }
@@ -60,14 +60,10 @@ TEST(TestFrequencyDialog, ReceiveEntriesAreLoweredToTheNearerRasterTieToSixPoint
     EXPECT_EQ(g.rx(4), QStringLiteral("145.00625"));
     EXPECT_EQ(g.tx(4), QStringLiteral("145.00625"));
     // Exact multiples keep their value however many steps they hold.
-    for (const char* f : {"999.99500", "0.00500", "470.00000", "136.11875", "520.99375"}) {
+    for (const char* f : {"999.99500", "100.00000", "470.00000", "136.11875", "520.99375"}) {
         g.edit(5, 1, QString::fromLatin1(f));
         EXPECT_EQ(g.rx(5), QString::fromLatin1(f));
     }
-    g.edit(6, 1, QStringLiteral("not a number"));
-    EXPECT_EQ(g.rx(6), QStringLiteral("0.00000"));
-    g.edit(7, 1, QStringLiteral("-5"));
-    EXPECT_EQ(g.rx(7), QStringLiteral("0.00000"));
 }
 
 TEST(TestFrequencyDialog, TransmitEntriesFollowTheReceiveRaster) {
@@ -80,8 +76,6 @@ TEST(TestFrequencyDialog, TransmitEntriesFollowTheReceiveRaster) {
     g.edit(2, 1, QStringLiteral("145.00625"));
     g.edit(2, 2, QStringLiteral("146.0124"));
     EXPECT_EQ(g.tx(2), QStringLiteral("146.00625"));
-    g.edit(2, 2, QStringLiteral("x"));
-    EXPECT_EQ(g.tx(2), QStringLiteral("0.00000"));
 }
 
 TEST(TestFrequencyDialog, ClearingReceiveClearsTransmitAndClearingTransmitRestoresIt) {
@@ -94,4 +88,77 @@ TEST(TestFrequencyDialog, ClearingReceiveClearsTransmitAndClearingTransmitRestor
     g.edit(1, 1, QString());
     EXPECT_TRUE(g.rx(1).isEmpty());
     EXPECT_TRUE(g.tx(1).isEmpty());
+}
+
+TEST(TestFrequencyDialog, AnUnchangedTextRunsNoRule) {
+    Grid g;
+    EXPECT_EQ(g.edit(1, 1, QStringLiteral("435.0125")), TestCellEdit::Stored);
+    EXPECT_EQ(g.edit(1, 2, QStringLiteral("436")), TestCellEdit::Stored);
+    // Opening the receive cell and leaving it as it was keeps the transmit cell.
+    EXPECT_EQ(g.edit(1, 1, QStringLiteral("435.01250")), TestCellEdit::Unchanged);
+    EXPECT_EQ(g.tx(1), QStringLiteral("436.00000"));
+    EXPECT_EQ(g.edit(2, 1, QString()), TestCellEdit::Unchanged);
+    EXPECT_TRUE(g.tx(2).isEmpty());
+    // The same value written otherwise is an edit.
+    EXPECT_EQ(g.edit(1, 1, QStringLiteral("435.0125")), TestCellEdit::Stored);
+    EXPECT_EQ(g.tx(1), QStringLiteral("435.01250"));
+}
+
+// An earlier version showed "12.5" as 12.50000, "1000" as 1000.00000 and
+// "abc" as 0.00000, texts the image stores as FF FF FF FF.
+TEST(TestFrequencyDialog, ValuesTheRadioCannotHoldLeaveTheCellAsItWas) {
+    struct Case {
+        const char* typed;
+        TestCellEdit result;
+        const char* rx; // the receive cell afterwards
+    };
+    const Case cases[] = {
+        {"12.5", TestCellEdit::Refused, "435.01250"},
+        {"1000", TestCellEdit::Refused, "435.01250"},
+        {"abc", TestCellEdit::Refused, "435.01250"},
+        {"-5", TestCellEdit::Refused, "435.01250"},
+        {" 435", TestCellEdit::Refused, "435.01250"},
+        {"435.0.1", TestCellEdit::Refused, "435.01250"},
+        {"0.005", TestCellEdit::Refused, "435.01250"},
+        {"999.999996", TestCellEdit::Refused, "435.01250"}, // 1000.00000 once rounded
+        {"99.999996", TestCellEdit::Stored, "100.00000"},
+        {"100", TestCellEdit::Stored, "100.00000"},
+        {"999.99999", TestCellEdit::Stored, "999.99500"},
+        {"446.", TestCellEdit::Stored, "446.00000"},
+    };
+    for (const Case& c : cases) {
+        Grid g;
+        g.edit(3, 1, QStringLiteral("435.0125"));
+        g.edit(3, 2, QStringLiteral("436"));
+        const QString typed = QString::fromLatin1(c.typed);
+        EXPECT_EQ(g.edit(3, 1, typed), c.result) << c.typed;
+        EXPECT_EQ(g.rx(3), QString::fromLatin1(c.rx)) << c.typed;
+        if (c.result == TestCellEdit::Refused) {
+            EXPECT_EQ(g.tx(3), QStringLiteral("436.00000")) << c.typed;
+            EXPECT_EQ(g.edit(3, 2, typed), TestCellEdit::Refused) << c.typed;
+            EXPECT_EQ(g.tx(3), QStringLiteral("436.00000")) << c.typed;
+        }
+        // What the cells show is what the image holds.
+        acceptTestFrequencyDialog(g.s);
+        const QString image = BuildImage(g.s);
+        const qsizetype at = 2 * (0x0280 + 8 * 2 - 0x0010);
+        EXPECT_NE(image.mid(at, 8), QStringLiteral("FFFFFFFF")) << c.typed;
+        EXPECT_NE(image.mid(at + 8, 8), QStringLiteral("FFFFFFFF")) << c.typed;
+    }
+}
+
+TEST(TestFrequencyDialog, RefusalsNameTheTextInTheCurrentLanguage) {
+    const Message zh = testFrequencyRefusedMessage(QStringLiteral("12.5"), 0);
+    EXPECT_TRUE(zh.text.contains(QStringLiteral("“12.5”"))) << zh.text.toStdString();
+    EXPECT_TRUE(zh.text.contains(QStringLiteral("频率")));
+    const Message en = testFrequencyRefusedMessage(QStringLiteral("abc"), 1);
+    EXPECT_TRUE(en.text.startsWith(QStringLiteral("\"abc\" is not a frequency")));
+}
+
+TEST(TestFrequencyDialog, AFrequencyTextHasThreeDigitsOfMegahertzAndFiveDecimals) {
+    EXPECT_EQ(testFrequencyText(QStringLiteral("435.0125")), QStringLiteral("435.01250"));
+    EXPECT_EQ(testFrequencyText(QStringLiteral("435.012345")), QStringLiteral("435.01235"));
+    EXPECT_FALSE(testFrequencyText(QString()).has_value());
+    EXPECT_FALSE(testFrequencyText(QStringLiteral("12.5")).has_value());
+    EXPECT_FALSE(testFrequencyText(QStringLiteral("1000")).has_value());
 }

@@ -1,12 +1,15 @@
 // Form4, the test frequencies, edited through its grid.
 #include "dialogs/DialogSet.h"
 #include "dialogs/Form4.h"
+#include "image/BuildImage.h"
 #include "shell/ApplyCaptions.h"
+#include "shell/LocalMsgBox.h"
 #include "state/InitDefaults.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -18,6 +21,7 @@ class TestForm4 : public QObject {
     Q_OBJECT
 
     EditorState state;
+    QStringList messages;
     std::unique_ptr<QWidget> mainWindow;
     DialogSet* dialogs = nullptr;
     QTableWidget* grid = nullptr;
@@ -57,7 +61,17 @@ class TestForm4 : public QObject {
     }
 
   private slots:
-    void cleanup() { mainWindow.reset(); }
+    void init() {
+        messages.clear();
+        setMessageBoxAnswerer([this](QMessageBox& box) {
+            messages.append(box.text());
+            return int(ResultOk);
+        });
+    }
+    void cleanup() {
+        setMessageBoxAnswerer({});
+        mainWindow.reset();
+    }
 
     void layoutRowNumbersAndHeadings() {
         start();
@@ -91,8 +105,58 @@ class TestForm4 : public QObject {
         QCOMPARE(cell(3, 1), QStringLiteral("435.02500"));
         type(4, 1, QStringLiteral("145.00625"));
         QCOMPARE(cell(4, 1), QStringLiteral("145.00625"));
-        type(5, 1, QStringLiteral("abc"));
-        QCOMPARE(cell(5, 1), QStringLiteral("0.00000"));
+        QVERIFY(messages.isEmpty());
+    }
+
+    // An earlier version overwrote the transmit cell with the receive text.
+    void aCellLeftUnchangedKeepsItsRow() {
+        start();
+        type(1, 1, QStringLiteral("435.0125"));
+        type(1, 2, QStringLiteral("436"));
+        QCOMPARE(cell(1, 2), QStringLiteral("436.00000"));
+        QLineEdit* editor = open(1, 1);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("435.01250"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(cell(1, 1), QStringLiteral("435.01250"));
+        QCOMPARE(cell(1, 2), QStringLiteral("436.00000"));
+        // Leaving the editor by a click elsewhere is no edit either.
+        QVERIFY(open(1, 1));
+        QVERIFY(open(3, 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(cell(1, 2), QStringLiteral("436.00000"));
+        button("Command1")->click();
+        QCOMPARE(state.values.testFrequencies[16], QStringLiteral("436.00000"));
+    }
+
+    // An earlier version showed 12.50000, 1000.00000 and 0.00000, which the
+    // image wrote as FF FF FF FF.
+    void valuesTheRadioCannotHoldAreRefusedWithAMessage() {
+        start();
+        type(1, 1, QStringLiteral("435.0125"));
+        type(1, 2, QStringLiteral("436"));
+        const QStringList refused = {QStringLiteral("12.5"), QStringLiteral("1000"),
+                                     QStringLiteral("abc")};
+        for (const QString& typed : refused) {
+            for (int column : {1, 2}) {
+                messages.clear();
+                type(1, column, typed);
+                QCOMPARE(cell(1, 1), QStringLiteral("435.01250"));
+                QCOMPARE(cell(1, 2), QStringLiteral("436.00000"));
+                QCOMPARE(messages.size(), 1);
+                QVERIFY2(messages[0].contains(typed), qPrintable(messages[0]));
+            }
+            // A row without a receive frequency stays empty.
+            type(2, 1, typed);
+            QVERIFY(cell(2, 1).isEmpty());
+        }
+        button("Command1")->click();
+        QCOMPARE(state.values.testFrequencies[0], QStringLiteral("435.01250"));
+        QCOMPARE(state.values.testFrequencies[16], QStringLiteral("436.00000"));
+        // What was shown is what the image holds.
+        const qsizetype at = 2 * (0x0280 - 0x0010);
+        QCOMPARE(BuildImage(state).mid(at, 16), QStringLiteral("5012504300006043"));
     }
 
     void transmitFollowsTheReceiveRasterAndNeedsAReceiveFrequency() {

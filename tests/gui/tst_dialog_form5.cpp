@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -246,6 +247,85 @@ class TestForm5 : public QObject {
         text3->setFocus();
         QTest::keyClicks(text3, QString(20, QLatin1Char('7')));
         QCOMPARE(text3->text(), QString(16, QLatin1Char('7')));
+    }
+
+    // An input method hands over whole words past the key filter.
+    static void commit(QWidget* target, const QString& text) {
+        QInputMethodEvent input;
+        input.setCommitString(text);
+        QApplication::sendEvent(target, &input);
+    }
+
+    void inputMethodCommitsAreFilteredAndCutToTheFields() {
+        start();
+        child<QWidget>("HiddenControls")->show();
+        showForm();
+        auto* grid = child<QTableWidget>("mfgrid1");
+        QLineEdit* editor = openCell(grid, 4, 1);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("12345678901234"));
+        commit(editor, QStringLiteral("a 对b#c"));
+        QCOMPARE(editor->text(), QStringLiteral("12345678901234AB"));
+        commit(editor, QStringLiteral("9"));
+        QCOMPARE(editor->text().size(), 16);
+        pressReturn(editor);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("12345678901234AB"));
+
+        auto* text1 = child<QLineEdit>("Text1");
+        text1->setFocus();
+        QTest::keyClicks(text1, QStringLiteral("1234567"));
+        commit(text1, QStringLiteral("d对讲机*#0"));
+        QCOMPARE(text1->text(), QStringLiteral("1234567D*#"));
+        auto* text4 = child<QLineEdit>("Text4");
+        text4->setFocus();
+        commit(text4, QString(20, QLatin1Char('5')));
+        QCOMPARE(text4->text(), QString(16, QLatin1Char('5')));
+    }
+
+    // An earlier version stored 500, which Save wrote as F4 01 and opening
+    // the file then dropped.
+    void scanDelaysOutsideZeroToThreeHundredAreRefusedAtOk() {
+        state = freshEditorState();
+        state.values.optionValues[18] = QStringLiteral("5");
+        mainWindow = std::make_unique<QWidget>();
+        dialogs = new DialogSet(state, mainWindow.get(), [this] { return now; });
+        showForm();
+        auto* text5 = child<QLineEdit>("Text5");
+        auto* text6 = child<QLineEdit>("Text6");
+        auto* bar1 = child<QScrollBar>("VScroll1");
+        QCOMPARE(text5->text(), QStringLiteral("5"));
+        for (const QString& typed : {QStringLiteral("500"), QStringLiteral("abc"),
+                                     QStringLiteral("-1"), QStringLiteral("12.5")}) {
+            messages.clear();
+            text5->setFocus();
+            text5->selectAll();
+            QTest::keyClicks(text5, typed);
+            chooseNext("Combo4");
+            child<QPushButton>("Command1")->click();
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].text.contains(QStringLiteral("300")), qPrintable(typed));
+            QVERIFY(form()->isVisible());
+            QCOMPARE(text5->text(), QStringLiteral("5"));
+            QCOMPARE(bar1->value(), 5);
+            QCOMPARE(QApplication::focusWidget(), text5);
+            QCOMPARE(state.values.optionValues[18], QStringLiteral("5"));
+            QCOMPARE(state.values.optionValues[3], QStringLiteral("1"));
+        }
+        text6->setFocus();
+        QTest::keyClicks(text6, QStringLiteral("301"));
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(text6->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), text6);
+        // A delay in range goes in with the rest.
+        QTest::keyClicks(text6, QStringLiteral("300"));
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(form()->isHidden());
+        QCOMPARE(state.values.optionValues[19], QStringLiteral("300"));
+        QCOMPARE(state.values.optionValues[18], QStringLiteral("5"));
+        QCOMPARE(state.values.optionValues[3], QStringLiteral("2"));
     }
 
     void threeLabelsWithinFiveSecondsUnlockTheCalibration() {

@@ -132,6 +132,35 @@ class TestSmallDialogs : public QObject {
         QCOMPARE(state.values.embeddedInfo[0], QString(31, QLatin1Char('x')));
     }
 
+    // An earlier version took 31 characters + "对讲机" as 34.
+    void inputMethodCommitsAreCutToThirtyTwo() {
+        start();
+        Form7* f = dialogs->form7();
+        showWindow(f);
+        auto* text1 = child<QLineEdit>(f, "Text1");
+        auto* text2 = child<QLineEdit>(f, "Text2");
+        auto commit = [](QLineEdit* target, const QString& text) {
+            QInputMethodEvent input;
+            input.setCommitString(text);
+            QApplication::sendEvent(target, &input);
+        };
+        text1->setFocus();
+        QTest::keyClicks(text1, QString(31, QLatin1Char('x')));
+        commit(text1, QStringLiteral("对讲机"));
+        QCOMPARE(text1->text(), QString(31, QLatin1Char('x')) + QStringLiteral("对"));
+        // A commit replaces the selection and fills what it frees.
+        QTest::keyClick(text1, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(text1, Qt::Key_Left, Qt::ShiftModifier);
+        commit(text1, QStringLiteral("对讲机"));
+        QCOMPARE(text1->text(), QString(30, QLatin1Char('x')) + QStringLiteral("对讲"));
+        text2->setFocus();
+        commit(text2, QString(40, QChar(0x6C49)));
+        QCOMPARE(text2->text(), QString(32, QChar(0x6C49)));
+        child<QPushButton>(f, "Command1")->click();
+        QCOMPARE(state.values.embeddedInfo[0].size(), 32);
+        QCOMPARE(state.values.embeddedInfo[1].size(), 32);
+    }
+
     void aWideCharacterBringsTheHintInTheCurrentLanguage() {
         start();
         Form7* f = dialogs->form7();

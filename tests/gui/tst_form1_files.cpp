@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -23,6 +25,16 @@ void fillTwoChannels(q716::Form1& w) {
     typeIntoCell(w, 3, 1, "446.00625");
     typeIntoCell(w, 3, 3, "440");
     typeIntoCell(w, 3, 4, "88.5");
+}
+
+// A check box takes clicks on its box and its text, not on the rest of the
+// room the layout gives it.
+void clickCheckBox(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
 }
 
 QStringList gridTexts(q716::Form1& w) {
@@ -68,7 +80,7 @@ class TestFiles : public QObject {
         auto w = fx.start();
         fillTwoChannels(*w);
         w->Combo9->setCurrentIndex(7);
-        QTest::mouseClick(w->Check3, Qt::LeftButton);
+        clickCheckBox(w->Check3);
         const QString path = fx.tempPath("plan.DAT");
         const QByteArray image = q716::buildImageBytes(w->state);
         const QStringList texts = gridTexts(*w);
@@ -84,7 +96,7 @@ class TestFiles : public QObject {
         fx.answerMessages({q716::ResultOk});
         w->mnuNew->trigger();
         w->Combo9->setCurrentIndex(0);
-        QTest::mouseClick(w->Check3, Qt::LeftButton);
+        clickCheckBox(w->Check3);
 
         fx.answerFileDialogs({path});
         QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton("open")), Qt::LeftButton);

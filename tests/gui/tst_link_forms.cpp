@@ -9,7 +9,10 @@
 #include "link/SessionController.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -173,6 +176,63 @@ class TestLinkForms : public QObject {
         w->mnuPass->trigger();
         QVERIFY(f->isVisible());
         QCOMPARE(f->Label1->text(), QStringLiteral("原始通讯密码:"));
+    }
+
+    // An earlier version took 20 characters and started the change with
+    // them, while the radio keeps 16.
+    void passwordBoxesHoldSixteenFilteredCharactersTypedOrPasted() {
+        start(QByteArray(), 0);
+        w->mnuPass->trigger();
+        FormUsePass* f = w->formUsePass;
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const QString twenty = QStringLiteral("abcdefghij0123456789");
+        for (QLineEdit* box : {f->Text1, f->Text2, f->Text3}) {
+            QCOMPARE(box->maxLength(), 16);
+            box->setFocus();
+            QTest::keyClicks(box, twenty);
+            QCOMPARE(box->text(), twenty.left(16));
+            // Pasting meets the key filter, as the key presses do.
+            box->clear();
+            QApplication::clipboard()->setText(QStringLiteral("pa ss#1-x"));
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QStringLiteral("pass1x"));
+            QInputMethodEvent input;
+            input.setCommitString(QStringLiteral("密码ab"));
+            QApplication::sendEvent(box, &input);
+            QCOMPARE(box->text(), QStringLiteral("pass1xab"));
+        }
+        f->Text2->clear();
+        f->Text3->clear();
+        QTest::keyClicks(f->Text2, twenty);
+        QTest::keyClicks(f->Text3, twenty);
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(w->state.values.commPassword, twenty.left(16));
+    }
+
+    // An earlier version let Ctrl+V put spaces and "#" into the password.
+    void theMainPasswordBoxFiltersPastedText() {
+        start(QByteArray(), 0);
+        QLineEdit* text2 = w->Text2;
+        text2->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral(" se cret#7 "));
+        QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text2->text(), QStringLiteral("secret7"));
+        QCOMPARE(w->state.values.commPassword, QStringLiteral("secret7"));
+        // Pasting from the context menu presses no key; the password follows.
+        text2->clear();
+        QApplication::clipboard()->setText(QStringLiteral("a b.c!"));
+        text2->paste();
+        QCOMPARE(text2->text(), QStringLiteral("ab.c"));
+        QCOMPARE(w->state.values.commPassword, QStringLiteral("ab.c"));
+        QApplication::clipboard()->setText(QString(20, QLatin1Char('z')));
+        text2->paste();
+        QCOMPARE(text2->text().size(), 16);
+        QInputMethodEvent input;
+        input.setCommitString(QStringLiteral("对讲机"));
+        text2->clear();
+        QApplication::sendEvent(text2, &input);
+        QVERIFY(text2->text().isEmpty());
+        QCOMPARE(w->state.values.commPassword, QString());
     }
 };
 

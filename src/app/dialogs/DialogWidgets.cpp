@@ -26,6 +26,8 @@ QLabel* designLabel(const QString& window, const QString& name, QWidget* parent)
 QComboBox* designCombo(const QString& window, const QString& name, QWidget* parent) {
     auto* combo = named(new QComboBox(parent), name);
     combo->addItems(dialogDesignItems(window, name));
+    // Items of the other language have other widths.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return combo;
 }

@@ -4,6 +4,7 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/GridCellDelegate.h"
 #include "dialogs/TestFrequencyDialog.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -88,9 +89,11 @@ void Form4::mfgrid1_Click(int row, int column) {
 }
 
 void Form4::mfgrid1_AfterEdit(int row, int column) {
-    state_.form4.cells[row + 1][column] = mfgrid1->item(row, column)->text();
-    afterTestCellEdit(state_, row + 1, column);
+    const QString typed = mfgrid1->item(row, column)->text();
+    const TestCellEdit result = commitTestCell(state_, row + 1, column, typed);
     refreshFromState();
+    if (result == TestCellEdit::Refused)
+        LocalMsgBox(testFrequencyRefusedMessage(typed, state_.values.languageCode));
 }
 
 void Form4::Command1_Click() {

@@ -1,5 +1,7 @@
 #include "dialogs/Form5.h"
 
+#include "dialogs/CommitLimit.h"
+#include "dialogs/DesignSize.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/DtmfKeys.h"
@@ -86,7 +88,7 @@ Form5::Form5(EditorState& state, QWidget* mainWindow, SecondsClock clock)
     connectPlainLists();
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     // The designed client area, unless the texts of a language need more.
-    resize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel);
+    setDesignSize(this, QSize(5595 / TwipsPerPixel, 6090 / TwipsPerPixel));
 }
 
 void Form5::buildScanFrame() {
@@ -205,8 +207,8 @@ void Form5::buildHiddenControls() {
         memory->setTextAlignment(Qt::AlignCenter);
         mfgrid1->setItem(r, 1, memory);
     }
-    auto* delegate =
-        new GridCellDelegate([](int, int column) { return column == 1; }, &filterDtmfKey, mfgrid1);
+    auto* delegate = new GridCellDelegate([](int, int column) { return column == 1; },
+                                          &filterDtmfKey, mfgrid1, DtmfMemoryLength);
     mfgrid1->setItemDelegate(delegate);
     connect(delegate, &GridCellDelegate::edited, this, &Form5::mfgrid1_AfterEdit);
     connect(mfgrid1, &QTableWidget::cellClicked, this, &Form5::mfgrid1_Click);
@@ -338,11 +340,16 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
             if (watched == gestureLabels_[i])
                 GestureLabel_Click(i);
     }
+    // The other watched objects are the code fields.
+    auto* text = qobject_cast<QLineEdit*>(watched);
+    if (!text)
+        return HidingDialog::eventFilter(watched, event);
+    const int limit = text == Text1 ? IdCodeLength : PttCodeLength;
+    if (limitInputMethodCommit(text, event, limit, &filterDtmfKey))
+        return true;
     if (event->type() == QEvent::KeyPress) {
-        auto* text = qobject_cast<QLineEdit*>(watched);
         const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (text && typed.size() == 1 && (typed.at(0).isPrint() || typed.at(0) == KeyBackspace)) {
-            const int limit = text == Text1 ? IdCodeLength : PttCodeLength;
+        if (typed.size() == 1 && (typed.at(0).isPrint() || typed.at(0) == KeyBackspace)) {
             const auto key = filterCodeFieldKey(typed.at(0), text->text().size(),
                                                 text->hasSelectedText(), limit);
             if (!key)
@@ -357,7 +364,17 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form5::Command1_Click() {
-    acceptOptionsDialog(state_);
+    QLineEdit* refusedBox = !isScanDelayText(state_.form5.text5)   ? Text5
+                            : !isScanDelayText(state_.form5.text6) ? Text6
+                                                                   : nullptr;
+    if (const std::optional<Message> refused = acceptOptionsDialog(state_)) {
+        // The refused boxes show their stored values again; the dialog stays.
+        refreshFromState();
+        LocalMsgBox(*refused);
+        refusedBox->setFocus();
+        refusedBox->selectAll();
+        return;
+    }
     hide();
 }
 

@@ -1,10 +1,10 @@
 #include "dialogs/Form7.h"
 
+#include "dialogs/CommitLimit.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/EmbeddedDialog.h"
 
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,11 +90,9 @@ bool Form7::eventFilter(QObject* watched, QEvent* event) {
         if (typed.size() == 1 && typed.at(0).isPrint())
             return true;
     }
-    if (event->type() == QEvent::InputMethod && full) {
-        auto* input = static_cast<QInputMethodEvent*>(event);
-        if (!input->commitString().isEmpty())
-            return true;
-    }
+    // An input method commits whole words; they are cut to what fits.
+    if (limitInputMethodCommit(text, event, EmbeddedLineLength))
+        return true;
     return HidingDialog::eventFilter(watched, event);
 }
 

@@ -1,12 +1,16 @@
 #include "dialogs/GridCellDelegate.h"
 
+#include "dialogs/CommitLimit.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace q716 {
 
-GridCellDelegate::GridCellDelegate(CanEdit canEdit, KeyFilter keyFilter, QObject* parent)
-    : QStyledItemDelegate(parent), canEdit_(std::move(canEdit)), keyFilter_(std::move(keyFilter)) {}
+GridCellDelegate::GridCellDelegate(CanEdit canEdit, KeyFilter keyFilter, QObject* parent,
+                                   int commitLimit)
+    : QStyledItemDelegate(parent), canEdit_(std::move(canEdit)), keyFilter_(std::move(keyFilter)),
+      commitLimit_(commitLimit) {}
 
 QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
@@ -27,6 +31,9 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 // The view installs the delegate as the editor's event filter.
 bool GridCellDelegate::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(watched);
+    if (editor && commitLimit_ >= 0 &&
+        limitInputMethodCommit(editor, event, commitLimit_, keyFilter_))
+        return true;
     if (keyFilter_ && editor && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();

@@ -1,7 +1,8 @@
 #pragma once
 // The in-place editor of the dialogs' grids: a one-line box that opens on a
-// single click, may refuse to open, may filter the keys typed into it, and
-// reports every finished edit once.
+// single click, may refuse to open, may filter the keys typed into it, may
+// cut input-method commits to a cell's size, and reports every finished edit
+// once.
 
 #include <QChar>
 #include <QStyledItemDelegate>
@@ -16,7 +17,9 @@ class GridCellDelegate : public QStyledItemDelegate {
     using CanEdit = std::function<bool(int row, int column)>;
     using KeyFilter = std::function<std::optional<QChar>(QChar typed)>;
 
-    GridCellDelegate(CanEdit canEdit, KeyFilter keyFilter, QObject* parent);
+    // commitLimit: the characters an input-method commit may fill a cell up
+    // to (the commit also passes the key filter); negative for no limit.
+    GridCellDelegate(CanEdit canEdit, KeyFilter keyFilter, QObject* parent, int commitLimit = -1);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -33,6 +36,7 @@ class GridCellDelegate : public QStyledItemDelegate {
   private:
     CanEdit canEdit_;
     KeyFilter keyFilter_;
+    int commitLimit_;
 };
 
 } // namespace q716

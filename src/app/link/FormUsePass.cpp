@@ -1,5 +1,7 @@
 #include "link/FormUsePass.h"
 
+#include "channels/CellRules.h"
+#include "dialogs/KeyFilterValidator.h"
 #include "link/PasswordChange.h"
 #include "shell/LocalMsgBox.h"
 
@@ -7,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace q716 {
 
@@ -17,9 +18,10 @@ QLineEdit* passwordBox(const QString& name, QWidget* parent) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(name);
     t->setEchoMode(QLineEdit::Password);
-    // Typed characters other than 0-9, A-Z, a-z and "." are discarded.
-    t->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Za-z.]*")), t));
+    // The radio keeps 16 characters; characters other than 0-9, A-Z, a-z and
+    // "." are discarded, whether typed or pasted.
+    t->setMaxLength(PasswordLength);
+    t->setValidator(new KeyFilterValidator(&filterPasswordKey, t));
     return t;
 }
 

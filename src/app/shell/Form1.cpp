@@ -1,8 +1,10 @@
 #include "shell/Form1.h"
 
+#include "channels/CellRules.h"
 #include "channels/DropDownCombo.h"
 #include "channels/Vocabulary.h"
 #include "dialogs/DialogSet.h"
+#include "dialogs/KeyFilterValidator.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
@@ -203,7 +205,10 @@ void Form1::buildFrame1() {
     Label9 = label(Frame1, "Label9");
     Text2 = named(new QLineEdit(Frame1), "Text2");
     Text2->setEchoMode(QLineEdit::Password);
-    Text2->setMaxLength(16);
+    Text2->setMaxLength(PasswordLength);
+    // Pasted text meets the key filter too; the password follows every edit.
+    Text2->setValidator(new KeyFilterValidator(&filterPasswordKey, Text2));
+    connect(Text2, &QLineEdit::textEdited, this, &Form1::Text2_Change);
     Picture1 = label(Frame1, "Picture1");
     Picture1->setPixmap(QIcon(QStringLiteral(":/images/logo.svg")).pixmap(QSize(57, 52)));
     Picture1->setAlignment(Qt::AlignCenter);

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
+class QSpacerItem;
 class QTableWidget;
 class QToolBar;
 
@@ -190,6 +191,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     void refreshControls();
     void applyLock();
     void ensureDialogs();
+    void keepOneWidth();
     void showDialog(const char* objectName);
     void placeEditor(QWidget* editor, int row, int col, bool fullHeight);
     void hideEditors();
@@ -200,6 +202,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     bool text2KeyPress(QKeyEvent* key);
 
     QList<QWidget*> extraCaptionWindows_;
+    QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;
     bool refreshing_ = false;

@@ -3,6 +3,7 @@
 
 #include "channels/DropDownCombo.h"
 #include "channels/Vocabulary.h"
+#include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
@@ -14,6 +15,7 @@
 #include "state/InitDefaults.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -83,18 +85,39 @@ void Form1::registerCaptionWindow(QWidget* window) {
 
 void Form1::ApplyCaptions() {
     ensureDialogs();
+    if (!widthKeeper_)
+        keepOneWidth();
     QList<QWidget*> windows{this};
     windows += dialogs->windowsInCaptionOrder();
     windows += extraCaptionWindows_;
     windows.append(frmAbout);
     applyAllCaptions(windows, state.values.languageCode);
     setMessageBoxLanguage(state.values.languageCode);
-    // Texts of the other language have other widths.
+    // Texts of the other language have other widths and heights.
     centralWidget()->layout()->activate();
     adjustSize();
     for (QWidget* w : windows)
         if (w != this && w->layout())
-            w->adjustSize();
+            fitToCaptions(w);
+}
+
+// The window takes the width its wider language needs, once, so that a
+// language switch neither clips a text nor makes the window jump.
+void Form1::keepOneWidth() {
+    const WindowCaptions* table = captionsOf(objectName());
+    auto* layout = static_cast<QBoxLayout*>(centralWidget()->layout());
+    int widest = 0;
+    for (int languageCode : {0, 1}) {
+        applyWindowCaptions(this, *table, languageCode);
+        layout->activate();
+        widest = qMax(widest, sizeHint().width());
+    }
+    // Codes other than 0 and 1 keep the design texts.
+    applyDesignCaptions(this, *table);
+    const QMargins margins = layout->contentsMargins();
+    widthKeeper_ = new QSpacerItem(widest - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
+                                   QSizePolicy::Fixed);
+    layout->addSpacerItem(widthKeeper_);
 }
 
 void Form1::refreshFromState() {

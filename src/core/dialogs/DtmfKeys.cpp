@@ -1,5 +1,7 @@
 #include "dialogs/DtmfKeys.h"
 
+#include "dialogs/InputCommit.h"
+
 namespace q716 {
 
 std::optional<QChar> filterDtmfKey(QChar typed) {
@@ -15,7 +17,7 @@ std::optional<QChar> filterDtmfKey(QChar typed) {
 }
 
 std::optional<Message> dtmfMemoryLengthMessage(const QString& text) {
-    if (text.size() <= 16)
+    if (text.size() <= DtmfMemoryLength)
         return std::nullopt;
     return Message{QStringLiteral("存储器只能存储16位！"), MsgCritical, QString()};
 }

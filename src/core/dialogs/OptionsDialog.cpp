@@ -74,9 +74,35 @@ void loadDtmfGroup(EditorState& s) {
     d.combo21 = listIndex(v[7], N::Combo21);
 }
 
-void acceptOptionsDialog(EditorState& s) {
-    const OptionsDialogState& d = s.form5;
+bool isScanDelayText(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return true;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    bool ok = false;
+    const uint seconds = t.toUInt(&ok);
+    return ok && seconds <= uint(ScanDelayMaximum);
+}
+
+std::optional<Message> acceptOptionsDialog(EditorState& s) {
+    OptionsDialogState& d = s.form5;
     auto& o = s.values.optionValues;
+    const bool receiveDelayOk = isScanDelayText(d.text5);
+    const bool transmitDelayOk = isScanDelayText(d.text6);
+    if (!receiveDelayOk || !transmitDelayOk) {
+        if (!receiveDelayOk)
+            d.text5 = o[18];
+        if (!transmitDelayOk)
+            d.text6 = o[19];
+        return Message{pickText(s.values.languageCode,
+                                QStringLiteral("扫描恢复延时时间只能是0到300之间的整数秒，"
+                                               "已恢复原值。"),
+                                QStringLiteral("A scan delay must be a whole number of seconds "
+                                               "from 0 to 300; the previous value is back.")),
+                       MsgOk, QString()};
+    }
     o[3] = indexText(d.combo4);
     o[5] = indexText(d.combo6);
     o[6] = indexText(d.combo7);
@@ -95,6 +121,7 @@ void acceptOptionsDialog(EditorState& s) {
     s.values.dtmfMemories = d.mfgrid1;
     s.values.dtmfValues = {d.combo0,  d.combo16, d.combo18, d.combo17,
                            d.combo19, d.combo20, d.combo22, d.combo21};
+    return std::nullopt;
 }
 
 } // namespace q716

@@ -8,6 +8,7 @@
 #include "state/EditorState.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace q716 {
 
@@ -23,6 +24,10 @@ constexpr int Combo20 = 2, Combo22 = 7, Combo21 = 16;
 constexpr int ScanDelayMinimum = 0;
 constexpr int ScanDelayMaximum = 300;
 
+// Whether OK may store a scan delay box's text: empty (no delay set) or a
+// whole number of 0..300 seconds, surrounding blanks allowed.
+bool isScanDelayText(const QString& text);
+
 // Combo13 and Combo14: "空", then 0.50 S .. 5.00 S in steps of 0.05 s
 // (92 items). Item 0 follows the language through the caption tables.
 QStringList retraceTimeItems();
@@ -35,7 +40,9 @@ void loadOptionsDialog(EditorState& state, const MessageFn& show);
 // The DTMF memory grid and the DTMF group from DtmfMemories and DtmfValues.
 void loadDtmfGroup(EditorState& state);
 
-// OK: every control into the program-wide values, unvalidated.
-void acceptOptionsDialog(EditorState& state);
+// OK: every control into the program-wide values. A scan delay box holding
+// anything isScanDelayText refuses stops it: nothing is stored, the box shows
+// its stored value again and the message to show is returned.
+std::optional<Message> acceptOptionsDialog(EditorState& state);
 
 } // namespace q716

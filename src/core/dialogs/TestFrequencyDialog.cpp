@@ -1,6 +1,8 @@
 #include "dialogs/TestFrequencyDialog.h"
 
+#include "channels/CellRules.h"
 #include "dialogs/NumericText.h"
+#include "image/FieldCodec.h"
 #include "image/HexHelpers.h"
 
 namespace q716 {
@@ -60,24 +62,41 @@ QString snapTransmitFrequency(const QString& text, const QString& receive) {
     return frequencyText(t - StepRemainderUnits(step, t));
 }
 
-void afterTestCellEdit(EditorState& s, int row, int column) {
-    if (row < 1 || row > TestFrequencyRows)
-        return;
+std::optional<QString> testFrequencyText(const QString& typed) {
+    const std::optional<QString> formatted = formatFiveDecimals(typed);
+    if (!formatted || !isFrequencyText(*formatted))
+        return std::nullopt;
+    return formatted;
+}
+
+TestCellEdit commitTestCell(EditorState& s, int row, int column, const QString& typed) {
+    if (row < 1 || row > TestFrequencyRows || column < 1 || column > 2)
+        return TestCellEdit::Unchanged;
     auto& cells = s.form4.cells[row];
-    if (column == 1) {
-        if (cells[1].isEmpty()) {
-            cells[2].clear();
-            return;
-        }
-        cells[1] = snapReceiveFrequency(cells[1]);
-        cells[2] = cells[1];
-    } else if (column == 2) {
-        if (cells[2].isEmpty()) {
-            cells[2] = cells[1];
-            return;
-        }
-        cells[2] = snapTransmitFrequency(cells[2], cells[1]);
+    if (typed == cells[column])
+        return TestCellEdit::Unchanged;
+    std::optional<QString> frequency;
+    if (!typed.isEmpty()) {
+        frequency = testFrequencyText(typed);
+        if (!frequency)
+            return TestCellEdit::Refused;
     }
+    if (column == 1) {
+        cells[1] = frequency ? snapReceiveFrequency(*frequency) : QString();
+        cells[2] = cells[1];
+    } else {
+        cells[2] = frequency ? snapTransmitFrequency(*frequency, cells[1]) : cells[1];
+    }
+    return TestCellEdit::Stored;
+}
+
+Message testFrequencyRefusedMessage(const QString& typed, int languageCode) {
+    return {pickText(languageCode,
+                     QStringLiteral("“%1”不是100到999 MHz之间的频率，单元格保持原值。"),
+                     QStringLiteral("\"%1\" is not a frequency of 100 to 999 MHz; the cell "
+                                    "keeps its value."))
+                .arg(typed),
+            MsgOk, QString()};
 }
 
 } // namespace q716

@@ -122,8 +122,9 @@ QByteArray buildImageBytes(const EditorState& s) {
     out.append(retraceByte(v, 12));
     out.append(retraceByte(v, 13));
     out.append(optionByte(v, 14));
-    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[18], 0, 0xFFFF)));
-    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[19], 0, 0xFFFF)));
+    // Scan resume delays: the radio takes 0..300 s and a load drops more.
+    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[18], 0, 300)));
+    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[19], 0, 300)));
     out.append(21, '\xFF');
 
     out.append(scanByte(f.grid, 1)); // 0x017E
