@@ -89,3 +89,19 @@ TEST(BandChange, ProgramSelectionAsksNothingAndKeepsTheTable) {
     EXPECT_EQ(f.bandHigh, 720);
     EXPECT_TRUE(f.grid.inUse(1));
 }
+
+TEST(BandChange, AListWithoutAValidEntryChangesNothing) {
+    for (int index : {-1, 7}) {
+        MainWindowState f = withOneChannel();
+        Asker ask;
+        bandListOpened(f);
+        bandSelected(f, index, 1, ask.fn());
+        selectBandWithoutQuestion(f, index);
+        EXPECT_EQ(ask.asked, 0) << index;
+        EXPECT_EQ(f.combo1, 0) << index;
+        EXPECT_EQ(f.lastBand, 0) << index;
+        EXPECT_EQ(f.bandLow, 400) << index;
+        EXPECT_EQ(f.bandHigh, 480) << index;
+        EXPECT_TRUE(f.grid.inUse(1)) << index;
+    }
+}

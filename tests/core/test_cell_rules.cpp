@@ -134,6 +134,8 @@ TEST(GridClick, EditorFollowsTheColumnAndEmptyRowsStartAtReceive) {
     }
     EXPECT_EQ(gridClickTarget(f.grid, 5, 0).editor, CellEditor::None);
     EXPECT_EQ(gridClickTarget(f.grid, 0, 3).editor, CellEditor::None);
+    EXPECT_EQ(gridClickTarget(f.grid, 17, 1).editor, CellEditor::None);
+    EXPECT_EQ(gridClickTarget(f.grid, 5, 9).editor, CellEditor::None);
 
     commitFrequencyAt(f, 5, 1, QStringLiteral("435.1"), English);
     GridClickTarget t = gridClickTarget(f.grid, 5, 3);
@@ -195,6 +197,9 @@ TEST(ListChoice, ItemTextAndIndexReachTheCell) {
     g.cells[1][1] = QStringLiteral("435.10000");
     applyNewChannelDefaults(g, 1, English);
     chooseToneItem(g, 1, 4, 260, English);
+    EXPECT_EQ(g.cells[1][4], QStringLiteral("D754I"));
+    EXPECT_EQ(g.index[1][4], 260);
+    chooseToneItem(g, 1, 4, 261, English); // no such item: the cell keeps its tone
     EXPECT_EQ(g.cells[1][4], QStringLiteral("D754I"));
     EXPECT_EQ(g.index[1][4], 260);
     commitToneAt(g, 1, 4, g.cells[1][4]); // the commit that follows a choice

@@ -70,16 +70,16 @@ TEST(ChannelTable, ClearingRowsKeepsNumbersAndDiffersOnIndexes) {
 
 TEST(ChannelTable, LanguageSwitchRerendersOnlyListTexts) {
     ChannelGrid g = tableWithChannels();
+    g.index[3] = {0, 0, 0, 0, 0, 1, 1, 1, 1}; // stale indexes of an unused row
     SetGrid1Text(g, 1);
-    EXPECT_EQ(g.cells[1][2], QStringLiteral("Off"));
-    EXPECT_EQ(g.cells[1][5], QStringLiteral("Hight"));
-    EXPECT_EQ(g.cells[1][6], QStringLiteral("Off"));
-    EXPECT_EQ(g.cells[2][1], QStringLiteral("145.55625"));
-    EXPECT_EQ(g.cells[2][2], QStringLiteral("88.5"));
-    EXPECT_EQ(g.cells[2][4], QStringLiteral("D023N"));
-    EXPECT_EQ(g.cells[2][5], QStringLiteral("Low"));
-    EXPECT_EQ(g.cells[2][6], QStringLiteral("Carrow"));
-    EXPECT_TRUE(g.cells[3][2].isEmpty()); // rows not in use stay empty
+    const std::array<QString, 9> row1 = {"01",    "435.10000", "Off",  "435.10000", "Off",
+                                         "Hight", "Off",       "Wide", "Have"};
+    const std::array<QString, 9> row2 = {"02",  "145.55625", "88.5",   "146.00000", "D023N",
+                                         "Low", "Carrow",    "Narrow", "No"};
+    EXPECT_EQ(g.cells[1], row1);
+    EXPECT_EQ(g.cells[2], row2);
+    for (int col = 1; col <= 8; ++col) // rows not in use stay empty
+        EXPECT_TRUE(g.cells[3][col].isEmpty()) << col;
 
     const ChannelGrid english = g;
     SetGrid1Text(g, 0);
@@ -106,7 +106,11 @@ TEST(ChannelTable, NewCommandClearsOnEveryAnswerButCancel) {
     EXPECT_EQ(asked.title, QStringLiteral("Warnning"));
     EXPECT_EQ(g.cells, before.cells);
 
-    runNewCommand(g, 0, [](const Message&) { return int(ResultOk); });
-    EXPECT_FALSE(g.inUse(1));
-    EXPECT_FALSE(g.inUse(2));
+    // Closing the box is no Cancel either: any other answer clears.
+    for (int answer : {int(ResultOk), int(ResultNo), 0}) {
+        g = tableWithChannels();
+        runNewCommand(g, 0, [answer](const Message&) { return answer; });
+        EXPECT_FALSE(g.inUse(1)) << answer;
+        EXPECT_FALSE(g.inUse(2)) << answer;
+    }
 }

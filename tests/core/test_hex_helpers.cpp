@@ -39,6 +39,9 @@ TEST(HexHelpers, StepRemainderIsExactOnDecimalInputs) {
     EXPECT_NEAR(StepRemainder(0.005, 0.012), 0.002, 1e-12);
     EXPECT_EQ(StepRemainder(0.005, 0.015), 0.0);
     EXPECT_EQ(StepRemainder(0.005, 0.003), 0.003);
+    EXPECT_EQ(StepRemainder(0.005, 0.005), 0.0); // one whole step leaves nothing
+    EXPECT_EQ(StepRemainderUnits(500, 500), 0);
+    EXPECT_EQ(StepRemainderUnits(500, 499), 499);
     EXPECT_NEAR(StepRemainder(0.005, 435.0123), 0.0023, 1e-12);
     EXPECT_EQ(StepRemainder(0.005, 435.025), 0.0);
     EXPECT_EQ(StepRemainder(0.00625, 435.025), 0.0);

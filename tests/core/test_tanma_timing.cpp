@@ -26,3 +26,21 @@ TEST(TAnMaTiming, ThirdPressStartsAgain) {
     EXPECT_FALSE(t.press(100.7));
     EXPECT_TRUE(t.press(101.1));
 }
+
+TEST(TAnMaTiming, OneWholeSecondLaterOnlyRestarts) {
+    TAnMaTiming t;
+    EXPECT_FALSE(t.press(20.0));
+    EXPECT_FALSE(t.press(21.0)); // not less than 1 s after the stored 20
+    EXPECT_EQ(t.stamp(), 21);
+    EXPECT_TRUE(t.press(21.999));
+}
+
+TEST(TAnMaTiming, ANoneStampIsNeverComparedWithMidnight) {
+    // Stamp 0 means "no press yet", even in the first second of the day.
+    TAnMaTiming t;
+    EXPECT_FALSE(t.press(0.4));
+    EXPECT_EQ(t.stamp(), 0);
+    EXPECT_FALSE(t.press(0.7));
+    EXPECT_EQ(t.stamp(), 1);
+    EXPECT_TRUE(t.press(1.2));
+}

@@ -43,6 +43,42 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// A channel file with the bytes at radio address `address` replaced.
+QByteArray patched(QByteArray file, int address, const char* hex) {
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    return file.replace(5 + address - 0x0010, bytes.size(), bytes);
+}
+
+// A plan that sets every key, in the spellings a person types.
+const char* const FullPlan = R"({
+    "language": "en",
+    "band": 1,
+    "model": 0,
+    "channels": [
+        {"channel": 1, "rxFrequency": "450.0125", "rxTone": "67", "txTone": "D754I",
+         "power": "Low", "forbid": "Carrow", "bandwidth": "Narrow", "scan": "No"},
+        {"channel": 2, "rxFrequency": "489.99999", "txFrequency": "", "rxTone": "Off",
+         "txTone": "d23i"},
+        {"channel": 3, "rxFrequency": "465", "txFrequency": "470.00625", "rxTone": "254.1",
+         "txTone": "关闭", "power": "高", "forbid": "关闭", "bandwidth": "宽带", "scan": "有"},
+        {"channel": 16, "rxFrequency": "455.55", "rxTone": "D1000N", "txTone": "100"}
+    ],
+    "settings": {"voiceLanguage": 2, "timeOut": -1, "timeOutWarning": 10, "squelch": 0,
+                 "batterySave": 0, "beep": 0, "voxFunction": 1, "voxGain": 10, "voxDelay": 5,
+                 "cancelOperation": 1, "voxBannedWhileReceiving": 1},
+    "password": "  Pw716  ",
+    "optionValues": ["7", "7", "7", "2", "7", "7", "7", "7", "0", "0", "1", "16", "91", "0",
+                     "3", "Q716\u00ffS", "Group-A", "0123456789abcdef", "300", "0",
+                     "7", "7", "7", "7"],
+    "dtmfValues": [3, 2, 18, 1, 16, 1, 6, 15],
+    "dtmfMemories": ["1230", "", "ABCD*#", "0123456789ABCD*#", "9", "0", "#", "*"],
+    "keys": {"pf1": 0, "pf2": 11},
+    "embeddedInfo": ["Q716 dealer", "Tel 0755-1234567 ext 987654321"],
+    "testFrequencies": [{"rx": "136.0123", "tx": "174"}, {"rx": "", "tx": ""},
+                        {"rx": "999.99999", "tx": ""}],
+    "powerLevels": {"high": 255, "low": 0}
+})";
+
 } // namespace
 
 class TestCliFiles : public QObject {
@@ -58,6 +94,16 @@ class TestCliFiles : public QObject {
         QVERIFY(fresh.startsWith("NXR54"));
         QCOMPARE(cli({"resave", a, b}).status, 0);
         QCOMPARE(readAll(b), fresh);
+
+        // Resave opens and saves: two extra bytes go, an unknown band code
+        // becomes the band the program starts with, and an erased byte inside
+        // the password is dropped.
+        QByteArray odd = patched(fresh, 0x01BD, "99");
+        odd = patched(odd, 0x034C, "99");
+        odd = patched(odd, 0x01C0, "61FF62");
+        writeAll(a, odd + "\x01\x02");
+        QCOMPARE(cli({"resave", a, b}).status, 0);
+        QCOMPARE(readAll(b), patched(fresh, 0x01C0, "6162"));
 
         const Run zh = cli({"dump", a});
         QCOMPARE(zh.status, 0);
@@ -75,8 +121,9 @@ class TestCliFiles : public QObject {
         const QString plan = dir.filePath("plan.json"), out = dir.filePath("out.DAT");
         writeAll(plan, R"({"band": 5, "channels": [
             {"channel": 2, "rxFrequency": "146.013", "rxTone": "d23n", "txTone": "100",
-             "power": "Low", "scan": "无"}],
-            "password": "1234", "keys": {"pf2": 3}})");
+             "power": "Low", "scan": "无"},
+            {"channel": 3, "rxFrequency": "150", "txFrequency": "", "rxTone": "Off"}],
+            "password": " 1234 ", "keys": {"pf2": 3}})");
         const Run built = cli({"build", plan, out});
         QVERIFY2(built.status == 0, built.err.constData());
         const QJsonObject s = QJsonDocument::fromJson(cli({"dump", out, "--english"}).out).object();
@@ -88,6 +135,11 @@ class TestCliFiles : public QObject {
         QCOMPARE(ch["power"].toString(), QString("Low"));
         QCOMPARE(ch["scan"].toString(), QString("No"));
         QCOMPARE(ch["bandwidth"].toString(), QString("Wide"));
+        const QJsonObject receiveOnly = s["channels"].toArray().at(2).toObject();
+        QCOMPARE(receiveOnly["rxFrequency"].toString(), QString("150.00000"));
+        QCOMPARE(receiveOnly["txFrequency"].toString(), QString());
+        QCOMPARE(receiveOnly["rxTone"].toString(), QString("Off"));
+        QCOMPARE(receiveOnly["txTone"].toString(), QString());
         QCOMPARE(s["band"]["index"].toInt(), 5);
         QCOMPARE(s["password"].toString(), QString("1234"));
         QCOMPARE(s["keys"]["pf2"].toInt(), 3);
@@ -122,6 +174,23 @@ class TestCliFiles : public QObject {
         QTest::newRow("list range")
             << "build" << QByteArray(R"({"settings":{"squelch":10}})") << "outside 0..9";
         QTest::newRow("unknown key") << "build" << QByteArray(R"({"chanels":[]})") << "unknown key";
+        QTest::newRow("cell of an empty channel")
+            << "build" << QByteArray(R"({"channels":[{"channel":1,"power":"Low"}]})")
+            << "without a receive frequency";
+        QTest::newRow("channel twice")
+            << "build"
+            << QByteArray(R"({"channels":[{"channel":4,"rxFrequency":"435"},{"channel":4}]})")
+            << "given twice";
+        QTest::newRow("option range")
+            << "build"
+            << QByteArray(R"({"optionValues":["1","1","1","1","1","1","1","1","1","1","0","1",)"
+                          R"("1","1","1","","1","2","301"]})")
+            << "outside 0..300";
+        QTest::newRow("dtmf key") << "build" << QByteArray(R"({"dtmfMemories":["12E"]})")
+                                  << "not a DTMF key";
+        QTest::newRow("test transmit alone")
+            << "build" << QByteArray(R"({"testFrequencies":[{"rx":"","tx":"435"}]})")
+            << "needs a receive frequency";
         QTest::newRow("flag text")
             << "build"
             << QByteArray(R"({"channels":[{"channel":1,"rxFrequency":"435","power":"Max"}]})")
@@ -145,6 +214,77 @@ class TestCliFiles : public QObject {
         QCOMPARE(err.count('\n'), 1);
         QVERIFY2(err.contains(in) && err.contains(reason), qPrintable(err));
         QVERIFY(!QFile::exists(out));
+    }
+
+    // docs/cli.md: for a file new or build wrote, dump then build writes the
+    // same 853 bytes, from either language's dump.
+    void dumpThenBuildGivesTheSameFile_data() {
+        QTest::addColumn<QString>("dumpOption");
+        QTest::newRow("Chinese") << QString();
+        QTest::newRow("English") << QString("--english");
+    }
+
+    void dumpThenBuildGivesTheSameFile() {
+        QFETCH(QString, dumpOption);
+        QTemporaryDir dir;
+        const QString plan = dir.filePath("plan.json"), again = dir.filePath("again.DAT");
+        const QString fresh = dir.filePath("new.DAT"), full = dir.filePath("full.DAT");
+        QCOMPARE(cli({"new", fresh}).status, 0);
+        writeAll(plan, FullPlan);
+        const Run built = cli({"build", plan, full});
+        QVERIFY2(built.status == 0, built.err.constData());
+        QVERIFY(readAll(full) != readAll(fresh));
+
+        for (const QString& file : {fresh, full}) {
+            QStringList dumpArgs{"dump", file};
+            if (!dumpOption.isEmpty())
+                dumpArgs << dumpOption;
+            const Run dumped = cli(dumpArgs);
+            QCOMPARE(dumped.status, 0);
+            writeAll(plan, dumped.out);
+            const Run rebuilt = cli({"build", plan, again});
+            QVERIFY2(rebuilt.status == 0, rebuilt.err.constData());
+            QCOMPARE(readAll(again).toHex(), readAll(file).toHex());
+        }
+    }
+
+    // docs/cli.md: a resaved radio file keeps values the editor never
+    // produces; build lowers them to the raster, trims the password, or
+    // refuses them.
+    void resavedRadioValuesAreNotRebuiltAsTheyWere() {
+        QTemporaryDir dir;
+        const QString radio = dir.filePath("radio.DAT"), resaved = dir.filePath("resaved.DAT");
+        const QString plan = dir.filePath("plan.json"), rebuilt = dir.filePath("rebuilt.DAT");
+        QCOMPARE(cli({"new", radio}).status, 0);
+        const QByteArray fresh = readAll(radio);
+
+        // Channel 1 at 435.01230 (off the raster) and the password " ab ".
+        QByteArray offRaster = patched(fresh, 0x0010, "3012504330125043FFFFFFFFF8F0FCFF");
+        offRaster = patched(offRaster, 0x01C0, "20616220");
+        writeAll(radio, offRaster);
+        QCOMPARE(cli({"resave", radio, resaved}).status, 0);
+        QCOMPARE(readAll(resaved), offRaster);
+        writeAll(plan, cli({"dump", resaved}).out);
+        QCOMPARE(cli({"build", plan, rebuilt}).status, 0);
+        QByteArray lowered = patched(offRaster, 0x0010, "0010504300105043");
+        lowered = patched(lowered, 0x01C0, "6162FFFF");
+        QCOMPARE(readAll(rebuilt).toHex(), lowered.toHex());
+
+        const std::pair<const char*, const char*> refused[] = {
+            {"0000003500000035FFFFFFFFF8F0FCFF", "outside the band"}, // 350 MHz in 400-480
+            {"00250140FFFFFFFFF401FFFFF8F0FCFF", "not a known tone"}, // CTCSS 50.0
+        };
+        for (const auto& [record, reason] : refused) {
+            QFile::remove(rebuilt);
+            writeAll(radio, patched(fresh, 0x0010, record));
+            QCOMPARE(cli({"resave", radio, resaved}).status, 0);
+            QCOMPARE(readAll(resaved), readAll(radio));
+            writeAll(plan, cli({"dump", resaved}).out);
+            const Run r = cli({"build", plan, rebuilt});
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains(reason), r.err.constData());
+            QVERIFY(!QFile::exists(rebuilt));
+        }
     }
 
     void failureKeepsAnExistingOutputFile() {
