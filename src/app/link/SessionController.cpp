@@ -93,7 +93,8 @@ void SessionController::apply(const SessionActions& actions) {
         case SessionAction::ShowMessage:
             LocalMsgBox(a.message);
             break;
-        case SessionAction::ImageLoaded:
+        case SessionAction::LoadImage:
+            host_.loadImage(a.text);
             window_.refreshFromState();
             break;
         case SessionAction::SessionSucceeded:
