@@ -5,7 +5,10 @@
 #include "image/LoadImage.h"
 #include "link/DeviceSessionRunner.h"
 #include "link/EditorSessionHost.h"
+#include "link/PortOpenFailure.h"
 #include "state/InitDefaults.h"
+
+#include "RadioPort.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -66,27 +69,12 @@ bool parseArgs(const QString& command, const QStringList& args, const QString& f
 }
 
 bool openPort(QSerialPort& port, const QString& device) {
-    port.setPortName(device);
-    port.setBaudRate(QSerialPort::Baud9600);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port.open(QIODevice::ReadWrite)) {
-        QString why = port.errorString();
-        if (port.error() == QSerialPort::PermissionError)
-            why += QStringLiteral(" (join the group that owns the device, e.g. "
-                                  "`sudo usermod -aG dialout $USER`, then log in again)");
-        printError(QStringLiteral("Cannot open serial port %1: %2").arg(device, why));
-        return false;
-    }
-    // The cable draws its power from the control lines; a pseudo-terminal has
-    // none, which is fine.
-    port.setDataTerminalReady(true);
-    port.setRequestToSend(true);
-    // Whatever an earlier user of the port left unread must not be taken as a reply.
-    port.clear();
-    return true;
+    PortOpenFailure failure;
+    if (openRadioPort(port, device, &failure))
+        return true;
+    printError(QStringLiteral("Cannot open serial port %1: %2")
+                   .arg(device, portProblemText(EnglishLanguage, failure)));
+    return false;
 }
 
 void drawProgress(int value, int maximum) {
@@ -101,7 +89,7 @@ void drawProgress(int value, int maximum) {
 
 // Runs one session on the open port; true when it succeeded. The success text
 // goes to stdout, the failure message to stderr.
-bool runSession(QSerialPort& port, EditorState& state, bool write) {
+bool runSession(QSerialPort& port, const QString& device, EditorState& state, bool write) {
     EditorSessionHost host(
         state, [](const EditorState& s) { return BuildImage(s); },
         [](EditorState& s, const QString& hex) {
@@ -111,6 +99,11 @@ bool runSession(QSerialPort& port, EditorState& state, bool write) {
             });
         });
     DeviceSessionRunner runner(port, host);
+    bool hungUp = false;
+    closeOnHangUp(port, &runner, [&] {
+        hungUp = true;
+        runner.deviceLost();
+    });
     bool ok = false;
     QString text;
     QEventLoop loop;
@@ -128,10 +121,14 @@ bool runSession(QSerialPort& port, EditorState& state, bool write) {
     if (runner.session().view().timer1)
         loop.exec();
     // The end byte must reach the radio before the port closes.
-    if (port.bytesToWrite() > 0)
+    if (port.isOpen() && port.bytesToWrite() > 0)
         port.waitForBytesWritten(1000);
     if (stderrIsTerminal())
         std::fprintf(stderr, "\n");
+    if (hungUp && !ok)
+        printError(QStringLiteral("Serial port %1 hung up (cable unplugged or the other end "
+                                  "closed).")
+                       .arg(device));
     if (ok)
         std::printf("%s\n", qPrintable(text));
     else
@@ -150,7 +147,7 @@ int runRead(const QStringList& args) {
     EditorState state = freshEditorState();
     state.values.languageCode = EnglishLanguage;
     QSerialPort port;
-    if (!openPort(port, a.port) || !runSession(port, state, false))
+    if (!openPort(port, a.port) || !runSession(port, a.port, state, false))
         return 1;
     const FileResult saved = saveChannelFile(state, a.file);
     if (!saved.ok()) {
@@ -175,7 +172,7 @@ int runWrite(const QStringList& args) {
         return 1;
     }
     QSerialPort port;
-    return openPort(port, a.port) && runSession(port, state, true) ? 0 : 1;
+    return openPort(port, a.port) && runSession(port, a.port, state, true) ? 0 : 1;
 }
 
 } // namespace q716::cli

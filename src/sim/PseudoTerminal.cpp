@@ -30,10 +30,16 @@ QString lastError(const char* what) {
 } // namespace
 
 PseudoTerminal::~PseudoTerminal() {
+    hangUp();
+}
+
+void PseudoTerminal::hangUp() {
     if (slave_ >= 0)
         ::close(slave_);
     if (master_ >= 0)
         ::close(master_);
+    slave_ = -1;
+    master_ = -1;
 }
 
 bool PseudoTerminal::open(QString* error) {

@@ -16,6 +16,8 @@ class PseudoTerminal {
     // Writes every byte, waiting while the other end's buffer is full.
     bool writeAll(const QByteArray& bytes);
     void sendBreak();
+    // Closes both ends held here: the programmer's end sees a hang-up.
+    void hangUp();
 
   private:
     int master_ = -1;

@@ -18,12 +18,17 @@ void SimRadio::received(const QByteArray& bytes) {
     if (faults_.baudPace)
         receiveDone_ = std::max(Clock::now(), receiveDone_) + ByteTime * bytes.size();
     parser_.append(bytes);
-    while (auto m = parser_.next())
-        handle(*m);
+    while (!hangUpDue())
+        if (auto m = parser_.next())
+            handle(*m);
+        else
+            break;
 }
 
 void SimRadio::handle(const Incoming& m) {
     log('>', m.bytes, m.kind == Incoming::Junk ? "(junk)" : nullptr);
+    if (m.kind != Incoming::Junk)
+        ++messages_;
     switch (m.kind) {
     case Incoming::Open:
     case Incoming::Ack:

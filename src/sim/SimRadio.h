@@ -18,6 +18,7 @@ struct Faults {
     bool split = false;        // every reply goes out in three pieces
     bool breakOnce = false;    // a break and a junk byte before one reply
     bool baudPace = false;     // never faster than 9600 baud 8N1, both directions
+    int hangUpAfter = -1;      // hang up after this many messages received (junk not counted)
 };
 
 class SimRadio {
@@ -26,6 +27,8 @@ class SimRadio {
         : memory_(memory), line_(line), faults_(faults), log_(log) {}
 
     void received(const QByteArray& bytes);
+    // The line is to be hung up now, as an unplugged cable would.
+    bool hangUpDue() const { return faults_.hangUpAfter >= 0 && messages_ >= faults_.hangUpAfter; }
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -41,6 +44,7 @@ class SimRadio {
     QFile* log_;
     MessageParser parser_;
     int replies_ = 0;
+    int messages_ = 0;
     bool breakSent_ = false;
     // When the bytes received so far, and those sent so far, would have left
     // the wire at 9600 baud.

@@ -43,6 +43,11 @@ bool parseFault(const QString& fault, q716sim::Faults& faults) {
         faults.silentAfter = fault.mid(13).toInt(&ok);
         return ok && faults.silentAfter >= 0;
     }
+    if (fault.startsWith(QLatin1String("hangup-after="))) {
+        bool ok = false;
+        faults.hangUpAfter = fault.mid(13).toInt(&ok);
+        return ok && faults.hangUpAfter >= 0;
+    }
     if (fault == QLatin1String("wrong-address"))
         faults.wrongAddress = true;
     else if (fault == QLatin1String("split"))
@@ -79,7 +84,9 @@ int main(int argc, char** argv) {
                                     QStringLiteral("FILE"));
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
-        QStringLiteral("silent-after=N, wrong-address, split or break (may be repeated)."),
+        QStringLiteral("silent-after=N (replies), hangup-after=N (messages received, then the "
+                       "line is closed and the simulator ends), wrong-address, split or break "
+                       "(may be repeated)."),
         QStringLiteral("FAULT"));
     const QCommandLineOption paceOpt(QStringLiteral("baud-pace"),
                                      QStringLiteral("Never faster than 9600 baud 8N1."));
@@ -124,7 +131,7 @@ int main(int argc, char** argv) {
     installSignals();
     q716sim::SimRadio radio(memory, line, faults, log.isOpen() ? &log : nullptr);
     char buffer[4096];
-    while (!stopRequested) {
+    while (!stopRequested && !radio.hangUpDue()) {
         pollfd p{line.master(), POLLIN, 0};
         const int ready = ::poll(&p, 1, -1);
         if (ready < 0) {
@@ -138,6 +145,8 @@ int main(int argc, char** argv) {
         else if (n < 0 && errno != EAGAIN && errno != EINTR && errno != EIO)
             return fail(QStringLiteral("read failed"));
     }
+    // Hung up on purpose: the device goes away as an unplugged adapter does.
+    line.hangUp();
     if (!linkPath.isEmpty())
         ::unlink(linkPath.constData());
     if (!memory.save(&error))

@@ -1,6 +1,7 @@
 // The port slots of the port dialog and the start-up scan.
 
 #include "link/PortList.h"
+#include "link/PortOpenFailure.h"
 #include "link/PortScan.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +46,103 @@ TEST(LinkPortList, CaptionsNameTheDeviceWhereItDiffers) {
     EXPECT_EQ(windowsPorts().at(4).location, QStringLiteral("COM5"));
 }
 
-TEST(LinkPortList, PermissionTipSaysHowToJoinTheGroup) {
-    EXPECT_TRUE(portUnavailableTip("Permission denied", true, "uucp").contains("usermod -aG uucp"));
-    EXPECT_TRUE(portUnavailableTip("Permission denied", true, "").contains("dialout"));
-    EXPECT_TRUE(portUnavailableTip("Device busy", false, "dialout").contains("Device busy"));
+TEST(LinkPortOpenFailure, OnlyARealPermissionProblemGetsTheGroupAdvice) {
+    struct Case {
+        const char* name;
+        bool permissionError;    // what Qt reported
+        bool deviceReadWritable; // what the device node allows the user
+        PortProblem problem;
+        const char* reason;
+        const char* group;
+        int language;
+        QStringList contains;
+        QStringList lacks;
+    };
+    const QList<Case> cases = {
+        {"held by another program",
+         true,
+         true,
+         PortProblem::InUse,
+         "Permission error while locking the device",
+         "dialout",
+         1,
+         {"in use by another program"},
+         {"usermod", "Permission", "locking"}},
+        {"held, in Chinese",
+         true,
+         true,
+         PortProblem::InUse,
+         "Device or resource busy",
+         "dialout",
+         0,
+         {"该端口正被其他程序占用"},
+         {"usermod", "busy"}},
+        {"no rights on the node",
+         true,
+         false,
+         PortProblem::PermissionDenied,
+         "Permission denied",
+         "uucp",
+         1,
+         {"Permission denied", "sudo usermod -aG uucp $USER", "log in again"},
+         {"in use"}},
+        {"no rights, unknown group",
+         true,
+         false,
+         PortProblem::PermissionDenied,
+         "Permission denied",
+         "",
+         1,
+         {"usermod -aG dialout $USER"},
+         {}},
+        {"no rights, in Chinese",
+         true,
+         false,
+         PortProblem::PermissionDenied,
+         "Permission denied",
+         "dialout",
+         0,
+         {"没有使用该端口的权限", "sudo usermod -aG dialout $USER"},
+         {"Permission"}},
+        {"not a serial device",
+         false,
+         true,
+         PortProblem::Other,
+         "Inappropriate ioctl for device",
+         "",
+         1,
+         {"Cannot be opened: Inappropriate ioctl for device"},
+         {"usermod", "in use"}},
+        {"gone, node unreadable",
+         false,
+         false,
+         PortProblem::Other,
+         "No such file or directory",
+         "",
+         0,
+         {"无法打开：No such file or directory"},
+         {"usermod"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PortProblem problem = classifyPortProblem(c.permissionError, c.deviceReadWritable);
+        EXPECT_EQ(problem, c.problem);
+        const PortOpenFailure failure{problem, QString::fromUtf8(c.reason),
+                                      QString::fromUtf8(c.group)};
+        const QString tip = portUnavailableTip(c.language, failure);
+        for (const QString& text : c.contains)
+            EXPECT_TRUE(tip.contains(text)) << tip.toStdString();
+        for (const QString& text : c.lacks)
+            EXPECT_FALSE(tip.contains(text)) << tip.toStdString();
+    }
+}
+
+TEST(LinkPortOpenFailure, CommandLineTextIsTheReasonWhenNothingBetterIsKnown) {
+    EXPECT_EQ(portProblemText(1, {PortProblem::Other, "No such file or directory", ""}),
+              QStringLiteral("No such file or directory"));
+    EXPECT_EQ(portProblemText(1, {PortProblem::InUse, "Permission error while locking", ""}),
+              QStringLiteral("The port is in use by another program. Close that program, then "
+                             "try again."));
 }
 
 PortScanResult scan(int selected, std::set<int> present) {

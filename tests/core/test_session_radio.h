@@ -84,6 +84,8 @@ struct Driver {
             all.append(a);
             if (a.kind == SessionAction::ShowMessage)
                 messages.append(a.message);
+            if (a.kind == SessionAction::LoadImage)
+                session.host().loadImage(a.text);
             if (a.kind != SessionAction::Send)
                 continue;
             deliver(radio.answer(a.bytes));

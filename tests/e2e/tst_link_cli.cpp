@@ -1,6 +1,7 @@
 // q716-cli read and write against the simulated radio through a real
 // pseudo-terminal: the image that arrives, the blocks that are written and in
-// which order, and how each fault of the radio ends.
+// which order, how each fault of the radio ends, a line that hangs up and a
+// port another program holds.
 
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
@@ -10,6 +11,7 @@
 #include "state/InitDefaults.h"
 
 #include <QFile>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +43,9 @@ class TestLinkCli : public QObject {
     void faultsEndAsTheRadioDictates();
     void portThatCannotBeOpenedSaysWhy();
     void sessionsFollowEachOtherOnOneSimulator();
+    void hungUpLineEndsTheSessionAtOnce_data();
+    void hungUpLineEndsTheSessionAtOnce();
+    void portHeldByAnotherProgramSaysItIsInUse();
 };
 
 void TestLinkCli::readBringsTheRadioImageIntoAFile() {
@@ -151,6 +156,64 @@ void TestLinkCli::sessionsFollowEachOtherOnOneSimulator() {
     QVERIFY(back.result.ok());
     // Everything a write carries comes back; the rest reads as the radio had it.
     QCOMPARE(back.imageHex.left(2 * 0x170), original.imageHex.left(2 * 0x170));
+}
+
+void TestLinkCli::hungUpLineEndsTheSessionAtOnce_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("hangUpAfter"); // messages the radio receives before it hangs up
+    QTest::addColumn<bool>("succeeds");
+    QTest::newRow("read, in the handshake") << "read" << 2 << false;
+    QTest::newRow("read, in the data phase") << "read" << 5 << false;
+    QTest::newRow("write, in the data phase") << "write" << 10 << false;
+    // Open, Identify, Ack, 16 requests and their acknowledgements, End.
+    QTest::newRow("read, after the end byte") << "read" << 36 << true;
+    // Open, Identify, Ack, 29 blocks, End.
+    QTest::newRow("write, after the end byte") << "write" << 33 << true;
+}
+
+void TestLinkCli::hungUpLineEndsTheSessionAtOnce() {
+    QFETCH(QString, command);
+    QFETCH(int, hangUpAfter);
+    QFETCH(bool, succeeds);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
+    QVERIFY(writeMemoryFile(path(name + ".mem"), buildImageBytes(samplePlan())));
+    QVERIFY(saveChannelFile(samplePlan(), path(name + ".plan.dat")).ok());
+    SimRadio sim(path(name + ".mem"), path(name + ".log"),
+                 {"--fault", QStringLiteral("hangup-after=%1").arg(hangUpAfter)});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    const QString file = command == "read" ? path(name + ".dat") : path(name + ".plan.dat");
+    // runCli waits for the process to finish: a program spinning on the dead
+    // line would never get there.
+    const CliResult r = runCli({command, "--port", sim.devicePath(), file});
+    if (succeeds) {
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readChannelFile(file).result.ok());
+        return;
+    }
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("Serial port %1 hung up").arg(sim.devicePath())),
+             qPrintable(r.err));
+    QVERIFY2(r.err.contains(CommunicationError), qPrintable(r.err));
+    if (command == "read")
+        QVERIFY(!QFile::exists(file));
+}
+
+void TestLinkCli::portHeldByAnotherProgramSaysItIsInUse() {
+    SimRadio sim(path("held.mem"), path("held.log"));
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    QSerialPort holder(sim.devicePath());
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    const CliResult r = runCli({"read", "--port", sim.devicePath(), path("held.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("Cannot open serial port %1: The port is in use by "
+                                           "another program")
+                                .arg(sim.devicePath())),
+             qPrintable(r.err));
+    QVERIFY2(!r.err.contains(QStringLiteral("usermod")), qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("held.dat")));
+    // Once the other program lets go, the port opens.
+    holder.close();
+    QCOMPARE(runCli({"read", "--port", sim.devicePath(), path("held.dat")}).exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestLinkCli)

@@ -1,6 +1,7 @@
 // The main window against the simulated radio through a real pseudo-terminal:
 // reads and writes started from the toolbar and the shortcuts, the password
-// change, a closed port and a radio that falls silent.
+// change, a closed port, a radio that falls silent, a question of the load
+// that stays open, a line that hangs up and a port another program holds.
 
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
@@ -14,10 +15,12 @@
 #include "dialogs/Form7.h"
 #include "files/ChannelFile.h"
 #include "image/BuildImage.h"
+#include "image/ImageLayout.h"
 #include "image/LoadImage.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "shell/LocalMsgBox.h"
 #include "state/InitDefaults.h"
 
 #include <QAction>
@@ -26,9 +29,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSerialPort>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -84,6 +89,25 @@ QByteArray lastReceived(const SimRadio& sim) {
 
 int openMessages(const QList<QByteArray>& received) {
     return int(received.count(QByteArray("TQ-PROG")));
+}
+
+int endBytes(const SimRadio& sim) {
+    return int(sim.logged('>').count(QByteArray("E")));
+}
+
+// The load's question when the scan priority is "Fixed" and no channel is in use.
+const QString FixedNeedsAChannel = QStringLiteral("当设定为‘固定’时信道不可为空，请重设！");
+
+// Messages received by a full read: Open, Identify, Ack, 16 requests and
+// their 16 acknowledgements, End.
+constexpr int ReadMessages = 36;
+
+// The tool tip a slot shows, asked for as the mouse would.
+QString toolTipShown(QWidget* widget) {
+    const QPoint at(2, 2);
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QCoreApplication::sendEvent(widget, &event);
+    return widget->toolTip();
 }
 
 QString dialogText(QWidget* dialog, const char* name) {
@@ -145,6 +169,10 @@ class TestLinkWindow : public QObject {
     void passwordChangeWithAWrongOldPassword();
     void closedPortChangesNothing();
     void silentRadioEndsWithTheCommunicationError();
+    void questionOfTheLoadLetsNoWatchdogFireBehindIt();
+    void hungUpLineEndsTheSessionAtOnce();
+    void hungUpLineAfterTheEndClosesThePortQuietly();
+    void portHeldByAnotherProgramSaysItIsInUse();
 };
 
 void TestLinkWindow::readFillsTheTableAndTheDialogs() {
@@ -330,6 +358,117 @@ void TestLinkWindow::silentRadioEndsWithTheCommunicationError() {
     QCOMPARE(buildImageBytes(w->state), before);
     // The session still says goodbye to the radio.
     QTRY_COMPARE_WITH_TIMEOUT(lastReceived(*sim), QByteArray("E"), Timeout);
+}
+
+void TestLinkWindow::questionOfTheLoadLetsNoWatchdogFireBehindIt() {
+    EditorState plan = freshEditorState();
+    plan.values.languageCode = 1;
+    QByteArray image = buildImageBytes(plan);
+    // No channel in use, and the scan priority "Fixed", which needs one.
+    image.replace(0, 16 * ChannelRecordBytes, QByteArray(16 * ChannelRecordBytes, char(0xFF)));
+    image[offsetOf(0x0160)] = 0x01;
+    QVERIFY(writeMemoryFile(path("fixed.mem"), image));
+    start(QStringLiteral("fixed"));
+
+    QStringList shown;
+    QByteArray lastSentWhenAsked;
+    bool endArrivedWhileAsked = false;
+    setMessageBoxAnswerer([&](QMessageBox& box) {
+        shown.append(box.text());
+        if (box.text() == FixedNeedsAChannel) {
+            lastSentWhenAsked = w->link->session().SendBuffer;
+            // The box's own event loop carries the end byte to the radio.
+            endArrivedWhileAsked = QTest::qWaitFor([&] { return endBytes(*sim) == 1; }, Timeout);
+            // The user takes more than three seconds to answer: the watchdog
+            // and the blinker keep ticking behind the box.
+            for (int i = 0; i < 7; ++i)
+                w->link->Timer1_Timer();
+            for (int i = 0; i < 3; ++i)
+                w->link->Timer2_Timer();
+            QCoreApplication::processEvents();
+        }
+        return int(ResultOk);
+    });
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, Timeout);
+    QCOMPARE(shown.first(), FixedNeedsAChannel);
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    waitUntilIdle();
+    QCOMPARE(shown.size(), 1);
+    // The session had ended before the question was asked, and ended once.
+    QCOMPARE(lastSentWhenAsked, QByteArray("E"));
+    QVERIFY(endArrivedWhileAsked);
+    QCOMPARE(endBytes(*sim), 1);
+    QCOMPARE(openMessages(sim->logged('>')), 1);
+    // The load went on after the answer: "Fixed" without a channel became "No".
+    QCOMPARE(w->state.form5.combo11, 0);
+}
+
+void TestLinkWindow::hungUpLineEndsTheSessionAtOnce() {
+    QVERIFY(writeMemoryFile(path("hangup.mem"), buildImageBytes(windowPlan())));
+    start(QStringLiteral("hangup"), {QStringLiteral("--fault"), QStringLiteral("hangup-after=5")});
+    const QByteArray before = buildImageBytes(w->state);
+
+    QStringList shown;
+    bool portOpenAtTheMessage = true;
+    setMessageBoxAnswerer([&](QMessageBox& box) {
+        shown.append(box.text());
+        portOpenAtTheMessage = w->link->comm().isOpen();
+        return int(ResultOk);
+    });
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, Timeout);
+    QCOMPARE(shown.first(), CommunicationError);
+    // Reported because the port closed, not by the watchdog three seconds later.
+    QVERIFY(!portOpenAtTheMessage);
+    QVERIFY(!w->link->comm().isOpen());
+    QVERIFY(w->Toolbar1->isEnabled() && w->mnupro->isEnabled());
+    QVERIFY(!w->Label->isVisible());
+    QVERIFY(!w->ProgressBar1->isVisible());
+    QVERIFY(!w->link->Timer1->isActive() && !w->link->Timer2->isActive());
+    QCOMPARE(buildImageBytes(w->state), before);
+
+    clickToolbar("read");
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.last(), PortNotOpen);
+}
+
+void TestLinkWindow::hungUpLineAfterTheEndClosesThePortQuietly() {
+    QVERIFY(writeMemoryFile(path("hangupend.mem"), buildImageBytes(windowPlan())));
+    start(QStringLiteral("hangupend"),
+          {QStringLiteral("--fault"), QStringLiteral("hangup-after=%1").arg(ReadMessages)});
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->link->comm().isOpen(), Timeout);
+    waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
+    QCOMPARE(buildImageBytes(w->state), buildImageBytes(windowPlan()));
+
+    QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(app->messages.size(), 1);
+    QCOMPARE(app->messages[0].text, PortNotOpen);
+}
+
+void TestLinkWindow::portHeldByAnotherProgramSaysItIsInUse() {
+    sim = std::make_unique<SimRadio>(path("held.mem"), path("held.log"));
+    QVERIFY2(sim->start(), qPrintable(sim->errorText()));
+    QSerialPort holder(sim->devicePath());
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    qputenv("Q716_PORTS", sim->devicePath().toLocal8Bit());
+    app->writeParameter(QByteArray("\x00\x01\x01", 3));
+    w = app->start();
+    QVERIFY(!w->link->comm().isOpen());
+    QRadioButton* com1 = w->formCOM->OptionCOM[0];
+    QVERIFY(!com1->isEnabled());
+    QString tip = toolTipShown(com1);
+    QVERIFY2(tip.contains(QStringLiteral("in use by another program")), qPrintable(tip));
+    QVERIFY2(!tip.contains(QStringLiteral("usermod")), qPrintable(tip));
+    // The tip follows the language.
+    w->mnuChinese->trigger();
+    tip = toolTipShown(com1);
+    QVERIFY2(tip.contains(QStringLiteral("该端口正被其他程序占用")), qPrintable(tip));
+    // A slot without a device has no tip.
+    QCOMPARE(toolTipShown(w->formCOM->OptionCOM[1]), QString());
 }
 
 QTEST_MAIN(TestLinkWindow)

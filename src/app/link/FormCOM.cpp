@@ -3,7 +3,6 @@
 #include "link/PortScan.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QRadioButton>
 
@@ -20,6 +19,7 @@ FormCOM::FormCOM(MSComm1& comm, EditorState& state, QWidget* owner)
         b->setProperty("index", i);
         grid->addWidget(b, i / 5, i % 5);
         connect(b, &QRadioButton::clicked, this, [this, i] { OptionCOM_Click(i); });
+        b->installEventFilter(this);
         OptionCOM.append(b);
     }
 }
@@ -27,23 +27,21 @@ FormCOM::FormCOM(MSComm1& comm, EditorState& state, QWidget* owner)
 void FormCOM::Form_Load() {
     const QList<PortDevice> devices = MSComm1::systemSlots();
     comm_.setSlots(devices);
-    QList<QString> tips(PortSlots);
+    failures_ = QList<PortOpenFailure>(PortSlots);
     const PortScanResult r = scanPorts(state_.values.selectedPort, [&](int n) {
         comm_.close();
         comm_.setCommPort(n);
-        QString why;
-        bool permission = false;
-        const bool ok = comm_.open(&why, &permission);
+        PortOpenFailure failure;
+        const bool ok = comm_.open(&failure);
         comm_.close();
         if (!ok && n <= devices.size())
-            tips[n - 1] =
-                portUnavailableTip(why, permission, QFileInfo(devices.at(n - 1).location).group());
+            failures_[n - 1] = failure;
         return ok;
     });
     for (int i = 0; i < PortSlots; ++i) {
         OptionCOM[i]->setText(portCaption(i, devices));
         OptionCOM[i]->setEnabled(r.enabled[i]);
-        OptionCOM[i]->setToolTip(tips[i]);
+        updateTip(i);
     }
     state_.values.selectedPort = r.selectedPort;
     if (r.checkedIndex >= 0)
@@ -60,6 +58,20 @@ void FormCOM::OptionCOM_Click(int index) {
     comm_.close();
     comm_.setCommPort(state_.values.selectedPort);
     comm_.open();
+}
+
+void FormCOM::updateTip(int index) {
+    const PortOpenFailure& failure = failures_.value(index);
+    OptionCOM[index]->setToolTip(failure.reason.isEmpty()
+                                     ? QString()
+                                     : portUnavailableTip(state_.values.languageCode, failure));
+}
+
+bool FormCOM::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        if (const int index = OptionCOM.indexOf(qobject_cast<QRadioButton*>(watched)); index >= 0)
+            updateTip(index);
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormCOM::closeEvent(QCloseEvent* event) {

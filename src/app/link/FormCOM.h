@@ -26,10 +26,16 @@ class FormCOM : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Writes a slot's tool tip in the current language just before it shows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void updateTip(int index);
+
     MSComm1& comm_;
     EditorState& state_;
+    // Why the scan could not open each slot's device; empty reason: no tip.
+    QList<PortOpenFailure> failures_;
 };
 
 } // namespace q716

@@ -1,5 +1,7 @@
 #include "link/MSComm1.h"
 
+#include "RadioPort.h"
+
 #include <QSerialPortInfo>
 #include <QtGlobal>
 
@@ -8,6 +10,7 @@ namespace q716 {
 MSComm1::MSComm1(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("MSComm1"));
     connect(&port_, &QSerialPort::readyRead, this, &MSComm1::received);
+    closeOnHangUp(port_, this, [this] { emit hungUp(); });
 }
 
 QList<PortDevice> MSComm1::systemSlots() {
@@ -23,31 +26,14 @@ QList<PortDevice> MSComm1::systemSlots() {
 #endif
 }
 
-bool MSComm1::open(QString* why, bool* permission) {
+bool MSComm1::open(PortOpenFailure* failure) {
     port_.close();
     if (commPort_ < 1 || commPort_ > slots_.size()) {
-        if (why)
-            *why = QStringLiteral("no device");
+        if (failure)
+            *failure = {PortProblem::Other, QStringLiteral("no device"), {}};
         return false;
     }
-    port_.setPortName(slots_.at(commPort_ - 1).location);
-    port_.setBaudRate(QSerialPort::Baud9600);
-    port_.setDataBits(QSerialPort::Data8);
-    port_.setParity(QSerialPort::NoParity);
-    port_.setStopBits(QSerialPort::OneStop);
-    port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port_.open(QIODevice::ReadWrite)) {
-        if (why)
-            *why = port_.errorString();
-        if (permission)
-            *permission = port_.error() == QSerialPort::PermissionError;
-        return false;
-    }
-    // The programming cable is powered from the control lines.
-    port_.setDataTerminalReady(true);
-    port_.setRequestToSend(true);
-    port_.clear();
-    return true;
+    return openRadioPort(port_, slots_.at(commPort_ - 1).location, failure);
 }
 
 void MSComm1::close() {

@@ -4,6 +4,7 @@
 // number n (1..20) opens the device standing behind slot n.
 
 #include "link/PortList.h"
+#include "link/PortOpenFailure.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -22,9 +23,8 @@ class MSComm1 : public QObject {
 
     void setCommPort(int n) { commPort_ = n; }
     int commPort() const { return commPort_; }
-    // Opens the current port; on failure `why` says why and `permission` tells
-    // whether access was refused.
-    bool open(QString* why = nullptr, bool* permission = nullptr);
+    // Opens the current port; on failure `failure` (may be null) says why.
+    bool open(PortOpenFailure* failure = nullptr);
     void close();
     bool isOpen() const { return port_.isOpen(); }
     void output(const QByteArray& bytes);
@@ -33,6 +33,9 @@ class MSComm1 : public QObject {
   signals:
     // Bytes are waiting: read them with input().
     void received();
+    // The device went away (unplugged, or the other end hung up); the port
+    // is closed already.
+    void hungUp();
 
   private:
     QSerialPort port_;

@@ -23,6 +23,7 @@ SessionController::SessionController(QWidget* owner, EditorState& state, Session
     connect(Timer1, &QTimer::timeout, this, &SessionController::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &SessionController::Timer2_Timer);
     connect(MSComm1_, &MSComm1::received, this, &SessionController::MSComm1_OnComm);
+    connect(MSComm1_, &MSComm1::hungUp, this, &SessionController::MSComm1_HungUp);
 }
 
 void SessionController::startRead() {
@@ -47,6 +48,10 @@ void SessionController::Send() {
 
 void SessionController::MSComm1_OnComm() {
     apply(session_.bytesReceived(MSComm1_->input()));
+}
+
+void SessionController::MSComm1_HungUp() {
+    apply(session_.portLost());
 }
 
 void SessionController::Timer1_Timer() {
@@ -93,7 +98,8 @@ void SessionController::apply(const SessionActions& actions) {
         case SessionAction::ShowMessage:
             LocalMsgBox(a.message);
             break;
-        case SessionAction::ImageLoaded:
+        case SessionAction::LoadImage:
+            host_.loadImage(a.text);
             window_.refreshFromState();
             break;
         case SessionAction::SessionSucceeded:

@@ -33,6 +33,8 @@ class SessionController : public QObject {
     void Send();
 
     void MSComm1_OnComm();
+    // The port went away: it is closed, a running session ends at once.
+    void MSComm1_HungUp();
     void Timer1_Timer();
     void Timer2_Timer();
 

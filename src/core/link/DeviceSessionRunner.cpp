@@ -22,6 +22,10 @@ void DeviceSessionRunner::startWrite() {
     begin(session_.startWrite(device_.isOpen()));
 }
 
+void DeviceSessionRunner::deviceLost() {
+    apply(session_.portLost());
+}
+
 void DeviceSessionRunner::begin(const SessionActions& actions) {
     running_ = true;
     apply(actions);
@@ -36,7 +40,8 @@ void DeviceSessionRunner::apply(const SessionActions& actions) {
     for (const SessionAction& a : actions) {
         switch (a.kind) {
         case SessionAction::Send:
-            device_.write(a.bytes);
+            if (device_.isOpen())
+                device_.write(a.bytes);
             break;
         case SessionAction::ProgressRange:
         case SessionAction::ProgressValue:
@@ -50,6 +55,9 @@ void DeviceSessionRunner::apply(const SessionActions& actions) {
             break;
         case SessionAction::ShowMessage:
             lastMessage_ = a.message.text;
+            break;
+        case SessionAction::LoadImage:
+            session_.host().loadImage(a.text);
             break;
         case SessionAction::SessionSucceeded:
         case SessionAction::SessionFailed:

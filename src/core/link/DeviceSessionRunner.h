@@ -18,6 +18,9 @@ class DeviceSessionRunner : public QObject {
 
     void startRead();
     void startWrite();
+    // The device hung up or failed: a running session ends with the
+    // communication error, without waiting for the watchdog.
+    void deviceLost();
     const Session& session() const { return session_; }
 
   signals:

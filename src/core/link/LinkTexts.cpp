@@ -22,6 +22,27 @@ QString passwordChanged(int languageCode) {
                     QStringLiteral("Communications password is changed successfully!"));
 }
 
+QString portInUse(int languageCode) {
+    return pickText(languageCode, QStringLiteral("该端口正被其他程序占用，请关闭该程序后再试。"),
+                    QStringLiteral("The port is in use by another program. Close that program, "
+                                   "then try again."));
+}
+
+QString portPermissionDenied(int languageCode, const QString& group) {
+    return pickText(
+               languageCode,
+               QStringLiteral("没有使用该端口的权限。请加入拥有该端口的用户组，然后重新登录："),
+               QStringLiteral("Permission denied. Join the group that owns the port, then "
+                              "log in again: ")) +
+           QStringLiteral("sudo usermod -aG %1 $USER").arg(group);
+}
+
+QString portCannotOpen(int languageCode, const QString& reason) {
+    return pickText(languageCode, QStringLiteral("无法打开：%1"),
+                    QStringLiteral("Cannot be opened: %1"))
+        .arg(reason);
+}
+
 Message portNotOpen(int languageCode) {
     return {pickText(languageCode,
                      QStringLiteral("通信端口未打开，请先选择菜单“通信端口”打开其串口！"),

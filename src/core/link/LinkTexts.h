@@ -12,6 +12,11 @@ QString writeSuccess(int languageCode);
 QString readSuccess(int languageCode);
 QString passwordChanged(int languageCode);
 
+// Why a serial port could not be opened.
+QString portInUse(int languageCode);
+QString portPermissionDenied(int languageCode, const QString& group);
+QString portCannotOpen(int languageCode, const QString& reason);
+
 Message portNotOpen(int languageCode);
 Message communicationError(int languageCode);
 Message passwordIncorrect(int languageCode);

@@ -40,13 +40,4 @@ QString portCaption(int index, const QList<PortDevice>& devices) {
     return com;
 }
 
-QString portUnavailableTip(const QString& reason, bool permissionDenied, const QString& group) {
-    if (!permissionDenied)
-        return QStringLiteral("Cannot be opened: %1").arg(reason);
-    const QString who = group.isEmpty() ? QStringLiteral("dialout") : group;
-    return QStringLiteral("Permission denied. Join the group that owns the port and log in "
-                          "again:\nsudo usermod -aG %1 $USER")
-        .arg(who);
-}
-
 } // namespace q716

@@ -30,8 +30,4 @@ QList<PortDevice> orderSystemPorts(QList<PortDevice> ports);
 // another name stands behind it.
 QString portCaption(int index, const QList<PortDevice>& devices);
 
-// Tooltip of a slot whose device exists but cannot be opened. `group` is the
-// group owning the device node (may be empty).
-QString portUnavailableTip(const QString& reason, bool permissionDenied, const QString& group);
-
 } // namespace q716

@@ -3,8 +3,6 @@
 #include "link/LinkMessages.h"
 #include "link/LinkTexts.h"
 
-#include <utility>
-
 namespace q716 {
 
 namespace {
@@ -22,15 +20,19 @@ const QString AckHex = QStringLiteral("06");
 } // namespace
 
 SessionActions Session::start(bool portOpen, const QString& mode) {
-    out_.clear();
+    SessionActions out;
+    const OutputScope scope(*this, out);
     if (!portOpen) {
         message(linktext::portNotOpen(lang()));
-        return std::exchange(out_, {});
+        return out;
     }
     PasswordWritten = false;
     PasswordChangeMode = false;
     HandshakeState = 1;
     SessionDone = false;
+    // A countdown left from an earlier session must not end this one.
+    SessionEnded = false;
+    Link.BlinkCount = 0;
     controlsEnabled(false);
     RxHex.clear();
     SessionMode = mode;
@@ -40,29 +42,33 @@ SessionActions Session::start(bool portOpen, const QString& mode) {
     caption(linktext::busy(lang()));
     timer1(true);
     timer2(true);
-    return std::exchange(out_, {});
+    return out;
 }
 
 SessionActions Session::startPasswordChange(bool portOpen) {
-    out_.clear();
+    SessionActions out;
+    const OutputScope scope(*this, out);
     if (!portOpen) {
         message(linktext::portNotOpen(lang()));
-        return std::exchange(out_, {});
+        return out;
     }
     PasswordWritten = false;
     PasswordChangeMode = true;
     HandshakePhase = 1;
     HandshakeState = 1;
     SessionDone = false;
+    SessionEnded = false;
+    Link.BlinkCount = 0;
     send(linkmsg::open());
     caption(linktext::busy(lang()));
     timer1(true);
     timer2(true);
-    return std::exchange(out_, {});
+    return out;
 }
 
 SessionActions Session::bytesReceived(const QByteArray& bytes) {
-    out_.clear();
+    SessionActions out;
+    const OutputScope scope(*this, out);
     RxHex += hexOf(bytes);
     if (Link.BreakSeen) {
         // The byte that came with the break is line noise: drop the first one held.
@@ -70,14 +76,14 @@ SessionActions Session::bytesReceived(const QByteArray& bytes) {
         Link.BreakSeen = false;
     }
     if (SessionDone)
-        return std::exchange(out_, {});
+        return out;
     if (HandshakePhase == 1)
         handshakeStep();
     else if (SessionMode == QLatin1String("W"))
         writeStep();
     else if (SessionMode == QLatin1String("R"))
         readStep();
-    return std::exchange(out_, {});
+    return out;
 }
 
 SessionActions Session::breakReceived() {
@@ -86,29 +92,21 @@ SessionActions Session::breakReceived() {
 }
 
 SessionActions Session::timer1Tick() {
-    out_.clear();
-    if (!view_.timer1)
-        return {};
+    SessionActions out;
+    const OutputScope scope(*this, out);
+    if (!running())
+        return out;
     ++WatchdogCount;
-    if (WatchdogCount > WatchdogTicks) {
-        WatchdogCount = 0;
-        RxHex.clear();
-        timer1(false);
-        labelVisible(false);
-        timer2(false);
-        message(linktext::communicationError(lang()));
-        controlsEnabled(true);
-        progressVisible(false);
-        send(linkmsg::single(linkmsg::End));
-        emitAction(SessionAction::SessionFailed);
-    }
-    return std::exchange(out_, {});
+    if (WatchdogCount > WatchdogTicks)
+        endWithCommunicationError(true);
+    return out;
 }
 
 SessionActions Session::timer2Tick() {
-    out_.clear();
+    SessionActions out;
+    const OutputScope scope(*this, out);
     if (!view_.timer2)
-        return {};
+        return out;
     labelVisible(!view_.labelVisible);
     if (SessionEnded)
         ++Link.BlinkCount;
@@ -119,7 +117,33 @@ SessionActions Session::timer2Tick() {
         timer2(false);
         controlsEnabled(true);
     }
-    return std::exchange(out_, {});
+    return out;
+}
+
+SessionActions Session::portLost() {
+    SessionActions out;
+    const OutputScope scope(*this, out);
+    // After the end there is nothing to report: the next start finds the port closed.
+    if (running())
+        endWithCommunicationError(false);
+    return out;
+}
+
+void Session::endWithCommunicationError(bool sayEnd) {
+    WatchdogCount = 0;
+    RxHex.clear();
+    timer1(false);
+    labelVisible(false);
+    timer2(false);
+    // The user is told the session failed: a reply that still comes must not
+    // carry it on behind the message (load the editor, send a second end).
+    SessionDone = true;
+    message(linktext::communicationError(lang()));
+    controlsEnabled(true);
+    progressVisible(false);
+    if (sayEnd)
+        send(linkmsg::single(linkmsg::End));
+    emitAction(SessionAction::SessionFailed);
 }
 
 void Session::send(const QByteArray& bytes) {
@@ -128,7 +152,7 @@ void Session::send(const QByteArray& bytes) {
     RxHex.clear();
     SessionAction a{SessionAction::Send};
     a.bytes = bytes;
-    out_.append(a);
+    out_->append(a);
 }
 
 void Session::handshakeStep() {
@@ -219,10 +243,10 @@ void Session::enterDataPhase() {
     SessionAction range{SessionAction::ProgressRange};
     range.value = 0;
     range.maximum = ProgressMaximum;
-    out_.append(range);
+    out_->append(range);
     view_.progressValue = 0;
     SessionAction value{SessionAction::ProgressValue};
-    out_.append(value);
+    out_->append(value);
     RxHex.clear();
     send(linkmsg::single(linkmsg::Ack));
 }
@@ -263,9 +287,7 @@ void Session::readStep() {
         addProgress(25);
         RxHex.clear();
         if (address == ReadEndAddress) {
-            host_.loadImage(Link.ReadHex);
-            emitAction(SessionAction::ImageLoaded);
-            finish(linktext::readSuccess(lang()));
+            finish(linktext::readSuccess(lang()), Link.ReadHex);
             return;
         }
         send(linkmsg::readRequest(address, ReadBlockSize));
@@ -279,13 +301,20 @@ void Session::readStep() {
     }
 }
 
-void Session::finish(const QString& text) {
+void Session::finish(const QString& text, const QString& readHex) {
     caption(text);
     SessionEnded = true;
     progressVisible(false);
     timer1(false);
     SessionDone = true;
     send(linkmsg::single(linkmsg::End));
+    // The load may ask a question; by now the watchdog is stopped and the
+    // radio has its end byte, however long the question stays open.
+    if (!readHex.isEmpty()) {
+        SessionAction load{SessionAction::LoadImage};
+        load.text = readHex;
+        out_->append(load);
+    }
     emitAction(SessionAction::SessionSucceeded);
 }
 
@@ -295,7 +324,7 @@ void Session::addProgress(int step) {
     view_.progressValue += step;
     SessionAction a{SessionAction::ProgressValue};
     a.value = view_.progressValue;
-    out_.append(a);
+    out_->append(a);
 }
 
 QByteArray Session::passwordBytes() const {
@@ -319,7 +348,7 @@ void Session::caption(const QString& text) {
     view_.caption = text;
     SessionAction a{SessionAction::Caption};
     a.text = text;
-    out_.append(a);
+    out_->append(a);
 }
 
 void Session::labelVisible(bool on) {
@@ -350,13 +379,13 @@ void Session::timer2(bool on) {
 void Session::message(const Message& m) {
     SessionAction a{SessionAction::ShowMessage};
     a.message = m;
-    out_.append(a);
+    out_->append(a);
 }
 
 void Session::emitAction(SessionAction::Kind kind, bool on) {
     SessionAction a{kind};
     a.on = on;
-    out_.append(a);
+    out_->append(a);
 }
 
 } // namespace q716

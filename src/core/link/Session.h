@@ -1,7 +1,12 @@
 #pragma once
 // The read/write/password session with the radio as a pure state machine: it is
-// fed with starts, received bytes, breaks and timer ticks, and answers with the
-// actions its caller carries out. It does no I/O and keeps no timers itself.
+// fed with starts, received bytes, breaks, timer ticks and the loss of the
+// port, and answers with the actions its caller carries out. It does no I/O,
+// keeps no timers and never calls into anything that could show a window:
+// the load of a read image is an action, carried out after the end byte.
+// Each call returns its own actions, so a call made while the caller carries
+// out the actions of an earlier one (from a message box's event loop) loses
+// nothing of either.
 
 #include "link/SessionAction.h"
 #include "link/SessionHost.h"
@@ -55,8 +60,13 @@ class Session {
     SessionActions breakReceived();
     SessionActions timer1Tick();
     SessionActions timer2Tick();
+    // The port went away (a cable unplugged, the other end hung up): a running
+    // session ends at once with the communication error.
+    SessionActions portLost();
 
     const SessionView& view() const { return view_; }
+    // Whom LoadImage actions are meant for.
+    SessionHost& host() const { return host_; }
 
     // The session state, public for the window and for tests to inspect.
     QByteArray SendBuffer;
@@ -72,14 +82,31 @@ class Session {
     bool PasswordChangeMode = false;
 
   private:
+    // Points the helpers below at the action list of one public call, and
+    // back at the list of the call it interrupted, if any, when it ends.
+    class OutputScope {
+      public:
+        OutputScope(Session& s, SessionActions& list) : s_(s), previous_(s.out_) { s.out_ = &list; }
+        ~OutputScope() { s_.out_ = previous_; }
+        OutputScope(const OutputScope&) = delete;
+        OutputScope& operator=(const OutputScope&) = delete;
+
+      private:
+        Session& s_;
+        SessionActions* previous_;
+    };
+
     SessionActions start(bool portOpen, const QString& mode);
+    bool running() const { return view_.timer1; }
+    void endWithCommunicationError(bool sayEnd);
     void send(const QByteArray& bytes);
     void handshakeStep();
     void passwordStep();
     void enterDataPhase();
     void writeStep();
     void readStep();
-    void finish(const QString& caption);
+    // readHex: the image of a finished read, loaded after the end byte.
+    void finish(const QString& caption, const QString& readHex = {});
     void passwordMismatch();
     void addProgress(int step);
     QByteArray passwordBytes() const;
@@ -98,7 +125,7 @@ class Session {
 
     SessionHost& host_;
     SessionView view_;
-    SessionActions out_;
+    SessionActions* out_ = nullptr;
 };
 
 } // namespace q716

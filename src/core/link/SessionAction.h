@@ -1,6 +1,8 @@
 #pragma once
 // What a session asks its window (or the command line) to do. The engine
-// decides; the caller only carries the actions out, in order.
+// decides; the caller only carries the actions out, in order. An action may
+// show a message box, whose event loop can deliver further events to the
+// engine before the remaining actions of the list are carried out.
 
 #include "shell/Messages.h"
 
@@ -23,9 +25,10 @@ struct SessionAction {
         Timer1Enabled,    // on: the watchdog timer
         Timer2Enabled,    // on: the blinker timer
         ShowMessage,      // message: show it through the localised message box
-        ImageLoaded,      // the host's loadImage ran: refresh every window
+        LoadImage,        // text: spread this read image over the editor (the host's
+                          // loadImage), then refresh every window
         SessionSucceeded, // the session finished successfully (for callers without windows)
-        SessionFailed     // the watchdog or a password mismatch ended the session
+        SessionFailed     // the watchdog, a lost port or a password mismatch ended the session
     };
     explicit SessionAction(Kind k) : kind(k) {}
     Kind kind;
