@@ -1,9 +1,10 @@
 // q716-sim: a simulated Q716 radio on a pseudo-terminal, for trying the
 // programmer out and for its end-to-end tests.
 
+#include "MemoryFile.h"
 #include "PseudoTerminal.h"
-#include "RadioMemory.h"
-#include "SimRadio.h"
+#include "PtyRadio.h"
+#include "Radio.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,28 +38,6 @@ int fail(const QString& text) {
     return 1;
 }
 
-bool parseFault(const QString& fault, q716sim::Faults& faults) {
-    if (fault.startsWith(QLatin1String("silent-after="))) {
-        bool ok = false;
-        faults.silentAfter = fault.mid(13).toInt(&ok);
-        return ok && faults.silentAfter >= 0;
-    }
-    if (fault.startsWith(QLatin1String("hangup-after="))) {
-        bool ok = false;
-        faults.hangUpAfter = fault.mid(13).toInt(&ok);
-        return ok && faults.hangUpAfter >= 0;
-    }
-    if (fault == QLatin1String("wrong-address"))
-        faults.wrongAddress = true;
-    else if (fault == QLatin1String("split"))
-        faults.split = true;
-    else if (fault == QLatin1String("break"))
-        faults.breakOnce = true;
-    else
-        return false;
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +46,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulated Q716 radio on a pseudo-terminal. Prints the device path on "
-                       "the first line of its output and serves sessions until stopped."));
+                       "the first line of its output and serves sessions until stopped.\n\n") +
+        q716sim::faultUsage());
     parser.addHelpOption();
     const QCommandLineOption memoryOpt(
         QStringLiteral("memory"),
@@ -82,12 +62,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption logOpt(QStringLiteral("log"),
                                     QStringLiteral("Log every message, one line each."),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption faultOpt(
-        QStringLiteral("fault"),
-        QStringLiteral("silent-after=N (replies), hangup-after=N (messages received, then the "
-                       "line is closed and the simulator ends), wrong-address, split or break "
-                       "(may be repeated)."),
-        QStringLiteral("FAULT"));
+    const QCommandLineOption faultOpt(QStringLiteral("fault"),
+                                      QStringLiteral("A fault of the radio; see above."),
+                                      QStringLiteral("FAULT"));
     const QCommandLineOption paceOpt(QStringLiteral("baud-pace"),
                                      QStringLiteral("Never faster than 9600 baud 8N1."));
     parser.addOptions({memoryOpt, linkOpt, bandOpt, logOpt, faultOpt, paceOpt});
@@ -100,14 +77,14 @@ int main(int argc, char** argv) {
     if (!ok || band < 0 || band > 0xFF)
         return fail(QStringLiteral("--band needs a byte value, e.g. 0x33"));
     q716sim::Faults faults;
-    faults.baudPace = parser.isSet(paceOpt);
     for (const QString& f : parser.values(faultOpt))
-        if (!parseFault(f, faults))
-            return fail(QStringLiteral("unknown fault '%1'").arg(f));
+        if (!q716sim::parseFault(f, faults))
+            return fail(QStringLiteral("unknown fault '%1' (see --help)").arg(f));
 
     QString error;
+    const QString memoryPath = parser.value(memoryOpt);
     q716sim::RadioMemory memory;
-    if (!memory.open(parser.value(memoryOpt), band, &error))
+    if (!q716sim::loadMemoryFile(memoryPath, band, memory, &error))
         return fail(error);
     QFile log;
     if (parser.isSet(logOpt)) {
@@ -129,9 +106,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     installSignals();
-    q716sim::SimRadio radio(memory, line, faults, log.isOpen() ? &log : nullptr);
+    q716sim::Radio radio(memory, faults);
+    q716sim::PtyRadio pty(radio, line, parser.isSet(paceOpt), log.isOpen() ? &log : nullptr,
+                          memoryPath);
     char buffer[4096];
-    while (!stopRequested && !radio.hangUpDue()) {
+    while (!stopRequested && !radio.hungUp()) {
         pollfd p{line.master(), POLLIN, 0};
         const int ready = ::poll(&p, 1, -1);
         if (ready < 0) {
@@ -141,7 +120,7 @@ int main(int argc, char** argv) {
         }
         const ssize_t n = ::read(line.master(), buffer, sizeof buffer);
         if (n > 0)
-            radio.received(QByteArray(buffer, n));
+            pty.received(QByteArray(buffer, n));
         else if (n < 0 && errno != EAGAIN && errno != EINTR && errno != EIO)
             return fail(QStringLiteral("read failed"));
     }
@@ -149,7 +128,7 @@ int main(int argc, char** argv) {
     line.hangUp();
     if (!linkPath.isEmpty())
         ::unlink(linkPath.constData());
-    if (!memory.save(&error))
+    if (!q716sim::saveMemoryFile(memoryPath, radio.memory(), &error))
         return fail(error);
     return 0;
 }

@@ -39,6 +39,7 @@ class TestLinkCli : public QObject {
   private slots:
     void readBringsTheRadioImageIntoAFile();
     void writeSendsThePlanBlocksInOrder();
+    void byteStoredWrongIsNotNoticed();
     void faultsEndAsTheRadioDictates_data();
     void faultsEndAsTheRadioDictates();
     void portThatCannotBeOpenedSaysWhy();
@@ -98,6 +99,22 @@ void TestLinkCli::writeSendsThePlanBlocksInOrder() {
     QCOMPARE(memory.mid(0x01C0, 0x140), QByteArray(0x140, char(0xFF)));
 }
 
+void TestLinkCli::byteStoredWrongIsNotNoticed() {
+    // The radio acknowledges every block before it checks what it stored; a
+    // byte it stores wrong is invisible to the protocol.
+    const EditorState plan = samplePlan();
+    QVERIFY(saveChannelFile(plan, path("flip.dat")).ok());
+    const QByteArray built = buildImageBytes(plan);
+    SimRadio sim(path("flip.mem"), path("flip.log"), {"--fault", "flip-stored=3@5"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    const CliResult r = runCli({"write", "--port", sim.devicePath(), path("flip.dat")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(sim.stop());
+    QByteArray expected = built.left(0x170);
+    expected[0x0050 - 0x10 + 3] = char(~uchar(expected.at(0x0050 - 0x10 + 3)));
+    QCOMPARE(sim.memory().mid(0x10, 0x170), expected);
+}
+
 void TestLinkCli::faultsEndAsTheRadioDictates_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("succeeds");
@@ -108,6 +125,13 @@ void TestLinkCli::faultsEndAsTheRadioDictates_data() {
     // A pseudo-terminal carries no break, so the junk byte is never dropped and
     // nothing matches the reply it precedes.
     QTest::newRow("break and junk") << "break" << false;
+    QTest::newRow("one byte at a time") << "bytewise" << true;
+    QTest::newRow("a read reply cut after its first byte") << "split=1@4" << true;
+    QTest::newRow("junk before a read reply") << "junk-before@4" << false;
+    QTest::newRow("NAK") << "nak@3" << false;
+    QTest::newRow("a read reply sent twice") << "repeat@4" << false;
+    QTest::newRow("a reply late within the watchdog") << "delay=1000@5" << true;
+    QTest::newRow("a reply late beyond the watchdog") << "delay=4500@5" << false;
 }
 
 void TestLinkCli::faultsEndAsTheRadioDictates() {
