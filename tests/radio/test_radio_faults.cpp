@@ -239,16 +239,16 @@ TEST(Radio, HangsUpAfterItsMessagesWithTheReplyCutOrWhole) {
         faults.hangUpAfter = 4;
         faults.hangUpCut = cut;
         Radio radio(patterned(), faults);
-        // Two messages in one piece: the hang-up comes between their answers.
         radio.received(QByteArray("TQ-PROG") + hex("02"));
-        radio.received(hex("06"));
         ASSERT_FALSE(radio.hungUp());
-        const RadioOutputs out = radio.received(readRequest(0x0010) + hex("06"));
+        // Three messages in one piece: the line closes after the second one's
+        // reply, of which only the cut goes out, and the third is never read.
+        const RadioOutputs out = radio.received(hex("06") + readRequest(0x0010) + hex("06"));
         ASSERT_TRUE(radio.hungUp());
         ASSERT_FALSE(out.isEmpty());
         EXPECT_EQ(out.last().kind, RadioOutput::HangUp);
         const QByteArray whole = readReply(patterned(), 0x0010);
-        EXPECT_EQ(bytesOf(out), cut < 0 ? whole : whole.left(cut));
+        EXPECT_EQ(bytesOf(out), hex("06") + (cut < 0 ? whole : whole.left(cut)));
         EXPECT_EQ(radio.messages(), 4);
         EXPECT_TRUE(radio.received("E").isEmpty());
         EXPECT_EQ(radio.endsReceived(), 0);

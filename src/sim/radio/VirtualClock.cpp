@@ -27,7 +27,7 @@ bool VirtualClock::runNext() {
     Event event = std::move(it->second);
     events_.erase(it);
     dueOf_.erase(id);
-    now_ = qMax(now_, due);
+    now_ = due;
     event();
     return true;
 }
