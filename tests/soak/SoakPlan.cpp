@@ -53,6 +53,22 @@ QString outcomeName(Outcome outcome) {
     return QString::fromLatin1(Names[int(outcome)]);
 }
 
+bool outcomeExpected(Expect expect, Outcome outcome) {
+    switch (expect) {
+    case Expect::Success:
+        return outcome == Outcome::Success;
+    case Expect::Failure:
+        return outcome == Outcome::CommunicationError;
+    case Expect::SuccessOrFailure:
+        return outcome == Outcome::Success || outcome == Outcome::CommunicationError;
+    case Expect::Corruption:
+        return outcome == Outcome::UndetectedCorruption;
+    case Expect::PasswordRefused:
+        return outcome == Outcome::PasswordRefused;
+    }
+    return false;
+}
+
 QString SessionPlan::describe() const {
     static const char* const Kinds[] = {"read", "write", "password change"};
     QString text = QStringLiteral("%1, %2").arg(QLatin1String(Kinds[int(kind)]), modeName(mode));
@@ -217,7 +233,14 @@ SessionPlan Planner::next(const QByteArray& memory) {
     }
     const bool passwordMatches = plan.kind != SessionKind::Password || !chance(8);
     if (plan.kind == SessionKind::Password) {
-        plan.oldPassword = passwordMatches ? stored : stored + QLatin1Char('x');
+        plan.oldPassword = stored;
+        if (!passwordMatches) {
+            // Still a password the dialog takes: 16 characters at most.
+            if (stored.size() < 16)
+                plan.oldPassword += QLatin1Char('x');
+            else
+                plan.oldPassword.back() = stored.back() == QLatin1Char('x') ? 'y' : 'x';
+        }
         plan.newPassword = password();
     } else if (chance(10)) {
         plan.passwordChangeDuringCountdownMs = in(0, 1800);

@@ -53,6 +53,7 @@ QString outcomeName(Outcome outcome);
 // reply late by about the watchdog's time) end it either way depending on
 // where they hit, and only the invariants are checked then.
 enum class Expect { Success, Failure, SuccessOrFailure, Corruption, PasswordRefused };
+bool outcomeExpected(Expect expect, Outcome outcome);
 
 struct SessionPlan {
     SessionKind kind = SessionKind::Read;

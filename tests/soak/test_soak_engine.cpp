@@ -294,22 +294,7 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
     if (!inCountdown_)
         checkIdle("after the session");
 
-    const bool expected = [&] {
-        switch (plan.expect) {
-        case Expect::Success:
-            return outcome == Outcome::Success;
-        case Expect::Failure:
-            return outcome == Outcome::CommunicationError;
-        case Expect::SuccessOrFailure:
-            return outcome == Outcome::Success || outcome == Outcome::CommunicationError;
-        case Expect::Corruption:
-            return outcome == Outcome::UndetectedCorruption;
-        case Expect::PasswordRefused:
-            return outcome == Outcome::PasswordRefused;
-        }
-        return false;
-    }();
-    if (!expected)
+    if (!outcomeExpected(plan.expect, outcome))
         problem(QStringLiteral("ended as %1").arg(outcomeName(outcome)));
 
     memory = radio_->memory().bytes();

@@ -5,13 +5,14 @@
 
 #include "link/PortList.h"
 #include "link/PortOpenFailure.h"
+#include "link/SessionPort.h"
 
 #include <QObject>
 #include <QSerialPort>
 
 namespace q716 {
 
-class MSComm1 : public QObject {
+class MSComm1 : public QObject, public SessionPort {
     Q_OBJECT
   public:
     explicit MSComm1(QObject* parent = nullptr);
@@ -26,9 +27,9 @@ class MSComm1 : public QObject {
     // Opens the current port; on failure `failure` (may be null) says why.
     bool open(PortOpenFailure* failure = nullptr);
     void close();
-    bool isOpen() const { return port_.isOpen(); }
-    void output(const QByteArray& bytes);
-    QByteArray input();
+    bool isOpen() const override { return port_.isOpen(); }
+    void output(const QByteArray& bytes) override;
+    QByteArray input() override;
 
   signals:
     // Bytes are waiting: read them with input().

@@ -9,7 +9,7 @@
 namespace q716 {
 
 SessionController::SessionController(QWidget* owner, EditorState& state, SessionWindow& window)
-    : QObject(owner), window_(window), MSComm1_(new MSComm1(owner)),
+    : QObject(owner), window_(window), MSComm1_(new MSComm1(owner)), port_(MSComm1_),
       host_(
           state, [](const EditorState& s) { return BuildImage(s); },
           [](EditorState& s, const QString& hex) { LoadImage(s, hex, localMessageFn()); }),
@@ -27,15 +27,15 @@ SessionController::SessionController(QWidget* owner, EditorState& state, Session
 }
 
 void SessionController::startRead() {
-    apply(session_.startRead(MSComm1_->isOpen()));
+    apply(session_.startRead(port_->isOpen()));
 }
 
 void SessionController::startWrite() {
-    apply(session_.startWrite(MSComm1_->isOpen()));
+    apply(session_.startWrite(port_->isOpen()));
 }
 
 bool SessionController::startPasswordChange() {
-    const bool open = MSComm1_->isOpen();
+    const bool open = port_->isOpen();
     apply(session_.startPasswordChange(open));
     return open;
 }
@@ -43,11 +43,11 @@ bool SessionController::startPasswordChange() {
 void SessionController::Send() {
     session_.WatchdogCount = 0;
     session_.RxHex.clear();
-    MSComm1_->output(session_.SendBuffer);
+    port_->output(session_.SendBuffer);
 }
 
 void SessionController::MSComm1_OnComm() {
-    apply(session_.bytesReceived(MSComm1_->input()));
+    apply(session_.bytesReceived(port_->input()));
 }
 
 void SessionController::MSComm1_HungUp() {
@@ -66,7 +66,7 @@ void SessionController::apply(const SessionActions& actions) {
     for (const SessionAction& a : actions) {
         switch (a.kind) {
         case SessionAction::Send:
-            MSComm1_->output(a.bytes);
+            port_->output(a.bytes);
             break;
         case SessionAction::Caption:
             window_.setStatusCaption(a.text);
@@ -90,10 +90,10 @@ void SessionController::apply(const SessionActions& actions) {
             window_.enableFrame1AndFocusCombo1();
             break;
         case SessionAction::Timer1Enabled:
-            a.on ? Timer1->start() : Timer1->stop();
+            switchTimer(Timer1, a.on);
             break;
         case SessionAction::Timer2Enabled:
-            a.on ? Timer2->start() : Timer2->stop();
+            switchTimer(Timer2, a.on);
             break;
         case SessionAction::ShowMessage:
             LocalMsgBox(a.message);
@@ -104,9 +104,19 @@ void SessionController::apply(const SessionActions& actions) {
             break;
         case SessionAction::SessionSucceeded:
         case SessionAction::SessionFailed:
+            emit sessionFinished(a.kind == SessionAction::SessionSucceeded);
             break;
         }
     }
+}
+
+void SessionController::switchTimer(QTimer* timer, bool on) {
+    if (timerSwitch_)
+        timerSwitch_(timer, on);
+    else if (on)
+        timer->start();
+    else
+        timer->stop();
 }
 
 } // namespace q716

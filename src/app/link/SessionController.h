@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QWidget;
 
 namespace q716 {
@@ -32,6 +34,14 @@ class SessionController : public QObject {
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
 
+    // Test seams. The line the sessions talk through (MSComm1 when null), and
+    // who starts and stops Timer1 and Timer2: by default the QTimers
+    // themselves; a test may keep them stopped and call Timer1_Timer and
+    // Timer2_Timer from a clock of its own.
+    void setPort(SessionPort* port) { port_ = port ? port : MSComm1_; }
+    using TimerSwitch = std::function<void(QTimer* timer, bool on)>;
+    void setTimerSwitch(TimerSwitch timerSwitch) { timerSwitch_ = std::move(timerSwitch); }
+
     void MSComm1_OnComm();
     // The port went away: it is closed, a running session ends at once.
     void MSComm1_HungUp();
@@ -41,11 +51,18 @@ class SessionController : public QObject {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 
+  signals:
+    // The session ended: with its success caption, or with a message.
+    void sessionFinished(bool succeeded);
+
   private:
     void apply(const SessionActions& actions);
+    void switchTimer(QTimer* timer, bool on);
 
     SessionWindow& window_;
     MSComm1* MSComm1_;
+    SessionPort* port_;
+    TimerSwitch timerSwitch_;
     EditorSessionHost host_;
     Session session_;
 };
