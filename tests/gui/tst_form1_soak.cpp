@@ -108,6 +108,7 @@ class InProcessPort : public SessionPort {
     QByteArray input() override { return std::exchange(buffer_, {}); }
 
     const Radio& radio() const { return *radio_; }
+    bool deliveredToRadio() const { return cable_->deliveredToRadio(); }
 
     QList<QByteArray> sent;
     int sentWhileClosed = 0;
@@ -266,6 +267,10 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
                    w->Label->isVisible() || w->ProgressBar1->isVisible()))
         problem(QStringLiteral("the window is not idle before the start"));
 
+    if (plan.newEditorImage) {
+        loadImageBytes(w->state, *plan.newEditorImage, {});
+        w->refreshFromState();
+    }
     if (w->state.values.languageCode != plan.languageCode)
         (plan.languageCode == 1 ? w->mnuEnglish : w->mnuChinese)->trigger();
     if (plan.kind == SessionKind::Write)
@@ -298,7 +303,8 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     while (clock.pending()) {
         if (plan.passwordChangeDuringCountdownMs >= 0 && succeeded == 1 &&
             w->link->session().SessionEnded &&
-            clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs) {
+            clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs &&
+            port->deliveredToRadio()) {
             leftInCountdown = true;
             break;
         }

@@ -116,6 +116,11 @@ TEST(VirtualCable, BytesTakeTheirWireTimeAndLatencyEachWay) {
     EXPECT_EQ(VirtualCable::wireMs(1), 2);
     EXPECT_EQ(VirtualCable::wireMs(68), 71);
     rig.cable.write("TQ-PROG");
+    EXPECT_FALSE(rig.cable.deliveredToRadio());
+    rig.clock.advance(10);
+    EXPECT_FALSE(rig.cable.deliveredToRadio());
+    rig.clock.advance(1);
+    EXPECT_TRUE(rig.cable.deliveredToRadio());
     rig.clock.advance(1000);
     // 7 bytes (8 ms) + 3 ms to the radio, 1 byte (2 ms) + 3 ms back.
     ASSERT_EQ(rig.heard.size(), 1u);

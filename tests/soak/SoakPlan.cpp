@@ -83,6 +83,8 @@ QString SessionPlan::describe() const {
         text += QStringLiteral(", old password \"%1\", new \"%2\"").arg(oldPassword, newPassword);
     if (newRadioMemory)
         text += QStringLiteral(", new radio memory");
+    if (newEditorImage)
+        text += QStringLiteral(", new editor");
     text += QStringLiteral(", boxes answered after %1 ms").arg(answerDelayMs);
     if (passwordChangeDuringCountdownMs >= 0)
         text += QStringLiteral(", a password change follows %1 ms after a success")
@@ -144,7 +146,7 @@ QString Planner::password() {
 
 QByteArray Planner::radioMemory() {
     const int pick = in(1, 100);
-    QByteArray memory = pick <= 60   ? randomPlanImage()
+    QByteArray memory = pick <= 70   ? randomPlanImage()
                         : pick <= 85 ? questionImage()
                                      : randomBytesImage();
     memory.replace(0x01C0, 16, passwordBlock(password()));
@@ -227,7 +229,9 @@ SessionPlan Planner::next(const QByteArray& memory) {
     plan.answerDelayMs = in(0, 5000);
     plan.debugUnlocked = plan.kind == SessionKind::Write && chance(30);
     QString stored = radioPassword(memory);
-    if (memory.isEmpty() || !typeable(stored) || chance(5)) {
+    if (memory.isEmpty() || chance(10))
+        plan.newEditorImage = randomPlanImage().mid(0x0010, 848);
+    if (memory.isEmpty() || !typeable(stored) || chance(10)) {
         plan.newRadioMemory = radioMemory();
         stored = radioPassword(*plan.newRadioMemory);
     }

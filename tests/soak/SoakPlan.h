@@ -67,6 +67,8 @@ struct SessionPlan {
     QString newPassword;        // and the new one
     // A radio with this memory takes the place of the last one first.
     std::optional<QByteArray> newRadioMemory;
+    // The editor gets this image first, as if a channel file were opened.
+    std::optional<QByteArray> newEditorImage;
     // How long a message box stays open before it is answered.
     int answerDelayMs = 0;
     // A password change can start from its dialog while the countdown after

@@ -233,6 +233,8 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
     } else {
         checkIdle("before the start");
     }
+    if (plan.newEditorImage)
+        loadImageBytes(state_, *plan.newEditorImage, {});
     state_.values.languageCode = plan.languageCode;
     if (plan.kind == SessionKind::Write)
         state_.values.debugUnlocked = plan.debugUnlocked;
@@ -262,8 +264,9 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
     const qint64 leaveAfter = plan.passwordChangeDuringCountdownMs;
     inCountdown_ = false;
     while (clock_.pending()) {
+        // What the program sent before the next start is on the wire ahead of it.
         if (leaveAfter >= 0 && record_.succeeded == 1 && session_.SessionEnded &&
-            clock_.nextDue() > record_.succeededAt + leaveAfter) {
+            clock_.nextDue() > record_.succeededAt + leaveAfter && cable_->deliveredToRadio()) {
             inCountdown_ = true;
             break;
         }

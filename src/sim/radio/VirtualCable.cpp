@@ -17,7 +17,11 @@ void VirtualCable::write(const QByteArray& bytes) {
         return;
     const qint64 start = qMax(clock_.now(), toRadioFree_);
     toRadioFree_ = start + wireMs(bytes.size());
-    at(toRadioFree_ + latency_, [this, bytes] { radioReceives(bytes); });
+    ++toRadio_;
+    at(toRadioFree_ + latency_, [this, bytes] {
+        --toRadio_;
+        radioReceives(bytes);
+    });
 }
 
 void VirtualCable::radioReceives(const QByteArray& bytes) {

@@ -34,6 +34,8 @@ class VirtualCable {
     void write(const QByteArray& bytes);
     // Until the radio's hang-up has reached the program.
     bool isOpen() const { return open_; }
+    // Whether everything the program wrote has reached the radio.
+    bool deliveredToRadio() const { return toRadio_ == 0; }
 
     // The time `bytes` bytes take on the wire: ten bits each at 9600 baud.
     static qint64 wireMs(qsizetype bytes) { return (bytes * 10 * 1000 + 9599) / 9600; }
@@ -50,6 +52,7 @@ class VirtualCable {
     // When each direction's wire is free again.
     qint64 toRadioFree_ = 0;
     qint64 toProgramFree_ = 0;
+    int toRadio_ = 0; // writes on their way to the radio
     std::set<VirtualClock::Id> pending_;
 };
 
