@@ -1,7 +1,8 @@
 // The main window against the simulated radio through a real pseudo-terminal:
 // reads and writes started from the toolbar and the shortcuts, the password
 // change, a closed port, a radio that falls silent, a question of the load
-// that stays open, a line that hangs up and a port another program holds.
+// that stays open, a line that hangs up (and a fresh radio afterwards) and a
+// port another program holds.
 
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
@@ -172,6 +173,8 @@ class TestLinkWindow : public QObject {
     void questionOfTheLoadLetsNoWatchdogFireBehindIt();
     void hungUpLineEndsTheSessionAtOnce();
     void hungUpLineAfterTheEndClosesThePortQuietly();
+    void hungUpLineMidSessionThenAFreshRadioWorks_data();
+    void hungUpLineMidSessionThenAFreshRadioWorks();
     void portHeldByAnotherProgramSaysItIsInUse();
 };
 
@@ -447,6 +450,106 @@ void TestLinkWindow::hungUpLineAfterTheEndClosesThePortQuietly() {
     QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(app->messages.size(), 1);
     QCOMPARE(app->messages[0].text, PortNotOpen);
+}
+
+void TestLinkWindow::hungUpLineMidSessionThenAFreshRadioWorks_data() {
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QStringList>("faults");
+    // Messages received before the line closes: Open, Identify, Ack, then
+    // requests and acknowledgements (read) or blocks (write).
+    QTest::newRow("mid-read") << true << QStringList{"hangup-after=12"};
+    QTest::newRow("mid-read, in the middle of a reply")
+        << true << QStringList{"hangup-after=10", "hangup-cut=30"};
+    QTest::newRow("mid-write") << false << QStringList{"hangup-after=15"};
+    QTest::newRow("mid-write, the block never acknowledged")
+        << false << QStringList{"hangup-after=20", "hangup-cut=0"};
+}
+
+void TestLinkWindow::hungUpLineMidSessionThenAFreshRadioWorks() {
+    QFETCH(bool, read);
+    QFETCH(QStringList, faults);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
+    QVERIFY(writeMemoryFile(path(name + ".mem"), buildImageBytes(windowPlan())));
+    QStringList simArgs;
+    for (const QString& f : faults)
+        simArgs << QStringLiteral("--fault") << f;
+    start(name, simArgs);
+    const QByteArray before = buildImageBytes(w->state);
+    const QStringList gridBefore = [this] {
+        QStringList texts;
+        for (int r = 0; r < ChannelCount; ++r)
+            for (int c = 0; c < GridColumns; ++c)
+                texts << w->Grid1->item(r, c)->text();
+        return texts;
+    }();
+
+    QStringList shown;
+    bool portOpenAtTheMessage = true;
+    setMessageBoxAnswerer([&](QMessageBox& box) {
+        shown.append(box.text());
+        portOpenAtTheMessage = w->link->comm().isOpen();
+        return int(ResultOk);
+    });
+    if (read)
+        clickToolbar("read");
+    else
+        QTest::keyClick(w.get(), Qt::Key_W, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, Timeout);
+    QCOMPARE(shown.first(), CommunicationError);
+    QVERIFY(!portOpenAtTheMessage);
+    // Ended by the hang-up, not by the watchdog, which would also try an end byte.
+    QVERIFY(w->link->session().SendBuffer != QByteArray("E"));
+    // Idle, with nothing left that could report again: no timer runs and
+    // the port is closed.
+    QCoreApplication::processEvents();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(!w->link->comm().isOpen());
+    QVERIFY(!w->link->Timer1->isActive() && !w->link->Timer2->isActive());
+    QVERIFY(w->Toolbar1->isEnabled() && w->mnupro->isEnabled());
+    QVERIFY(!w->Label->isVisible());
+    QVERIFY(!w->ProgressBar1->isVisible());
+    QCOMPARE(buildImageBytes(w->state), before);
+    for (int r = 0, i = 0; r < ChannelCount; ++r)
+        for (int c = 0; c < GridColumns; ++c, ++i)
+            QCOMPARE(w->Grid1->item(r, c)->text(), gridBefore.at(i));
+    // The simulator closed its side and ended, as an unplugged cable would.
+    QTRY_VERIFY_WITH_TIMEOUT(sim->logged('>').size() >= faults.first().mid(13).toInt(), Timeout);
+    QVERIFY(!sim->logged('>').contains(QByteArray("E")));
+
+    // Another radio on a new pseudo-terminal (the system may reuse the old
+    // one's name), chosen in the port dialog: the program was not restarted.
+    EditorState otherPlan = windowPlan();
+    otherPlan.form1.grid.cells[1][1] = QStringLiteral("446.00625");
+    otherPlan.values.embeddedInfo[0] = QStringLiteral("FRESH RADIO");
+    QVERIFY(writeMemoryFile(path(name + ".fresh.mem"), buildImageBytes(otherPlan)));
+    SimRadio fresh(path(name + ".fresh.mem"), path(name + ".fresh.log"));
+    QVERIFY2(fresh.start(), qPrintable(fresh.errorText()));
+    w->link->comm().setSlots({{QStringLiteral("fresh"), fresh.devicePath()}});
+    w->mnucom->trigger();
+    QRadioButton* com1 = w->formCOM->OptionCOM[0];
+    QVERIFY(com1->isEnabled());
+    QTest::mouseClick(com1, Qt::LeftButton);
+    QVERIFY(w->link->comm().isOpen());
+    w->formCOM->hide();
+
+    if (read) {
+        clickToolbar("read");
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"),
+                                  Timeout);
+        waitUntilIdle();
+        QCOMPARE(buildImageBytes(w->state), buildImageBytes(otherPlan));
+        QCOMPARE(w->Grid1->item(0, 1)->text(), QStringLiteral("446.00625"));
+    } else {
+        QTest::keyClick(w.get(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                                  Timeout);
+        waitUntilIdle();
+        QVERIFY(fresh.stop());
+        const QByteArray memory = fresh.memory();
+        for (int a : planAddresses(false))
+            QCOMPARE(memory.mid(a, 16), before.mid(a - 0x10, 16));
+    }
+    QCOMPARE(shown.size(), 1);
 }
 
 void TestLinkWindow::portHeldByAnotherProgramSaysItIsInUse() {
