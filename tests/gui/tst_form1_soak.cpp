@@ -149,6 +149,7 @@ class TestForm1Soak : public QObject {
     qint64 succeededAt = -1;
     bool portOpenAtVerdict = true;
     int answerDelayMs = 0;
+    int questionsAnswered = 0;
     SessionPlan plan;
 
     void problem(const QString& text) { problems << text; }
@@ -261,6 +262,7 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     problems.clear();
     succeeded = failed = 0;
     succeededAt = -1;
+    questionsAnswered = 0;
     answerDelayMs = plan.answerDelayMs;
     const bool early = plan.startsDuringCountdown && inCountdown;
     if (!early && (!controlsEnabled() || timer1->isActive() || timer2->isActive() ||
@@ -347,6 +349,7 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
         } else {
             intended.replace(0x01C0, 16, passwordBlock(plan.newPassword));
         }
+        questionsAnswered = int(questions.size());
         if (shown != questions)
             problem(QStringLiteral("a success showed %1").arg(shown.join(QLatin1String(" | "))));
         if (buildImageBytes(w->state) != buildImageBytes(expected))
@@ -420,9 +423,12 @@ void TestForm1Soak::windowUnderTheSoak() {
                                  .arg(seed)
                                  .arg(i)
                                  .arg(plan.describe(), problems.join(QLatin1String("\n  ")))));
-        tally.add(plan, outcome, virtualMs, startsInCountdown);
+        tally.add(plan, outcome, virtualMs, startsInCountdown, questionsAnswered);
     }
     std::printf("%s", qPrintable(tally.table()));
+    // The default seed's sessions ask the load's question, and start a
+    // password change during a countdown.
+    QVERIFY(tally.questions() > 0);
     qInstallMessageHandler(testHandler);
     setMessageBoxAnswerer({});
     w->link->setPort(nullptr);

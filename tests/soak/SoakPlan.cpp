@@ -234,6 +234,10 @@ SessionPlan Planner::next(const QByteArray& memory) {
     if (memory.isEmpty() || !typeable(stored) || chance(10)) {
         plan.newRadioMemory = radioMemory();
         stored = radioPassword(*plan.newRadioMemory);
+    } else if (plan.kind == SessionKind::Read && chance(15)) {
+        // A read of a radio whose load asks a question, keeping its password.
+        plan.newRadioMemory = questionImage();
+        plan.newRadioMemory->replace(0x01C0, 16, passwordBlock(stored));
     }
     const bool passwordMatches = plan.kind != SessionKind::Password || !chance(8);
     if (plan.kind == SessionKind::Password) {

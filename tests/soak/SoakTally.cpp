@@ -3,8 +3,9 @@
 namespace q716::soak {
 
 void SoakTally::add(const SessionPlan& plan, Outcome outcome, qint64 virtualMs,
-                    bool startedInCountdown) {
+                    bool startedInCountdown, int questions) {
     startedInCountdown_ += startedInCountdown;
+    questions_ += questions;
     ++counts_[int(plan.mode)][int(outcome)];
     ++kinds_[int(plan.kind)];
     ++sessions_;
@@ -29,12 +30,14 @@ QString SoakTally::table() const {
         t += QLatin1Char('\n');
     }
     t += QStringLiteral("\n%1 sessions (%2 reads, %3 writes, %4 password changes, %5 of "
-                        "them started during a countdown), %6 h of virtual time\n")
+                        "them started during a countdown), %6 questions of the load answered, "
+                        "%7 h of virtual time\n")
              .arg(sessions_)
              .arg(kinds_[0])
              .arg(kinds_[1])
              .arg(kinds_[2])
              .arg(startedInCountdown_)
+             .arg(questions_)
              .arg(double(virtualMs_) / 3'600'000.0, 0, 'f', 1);
     return t;
 }

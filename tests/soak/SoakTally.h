@@ -12,9 +12,10 @@ namespace q716::soak {
 class SoakTally {
   public:
     // startedInCountdown: a password change started during the countdown of
-    // the success before it.
-    void add(const SessionPlan& plan, Outcome outcome, qint64 virtualMs,
-             bool startedInCountdown = false);
+    // the success before it; questions: the load's questions answered.
+    void add(const SessionPlan& plan, Outcome outcome, qint64 virtualMs, bool startedInCountdown,
+             int questions);
+    int questions() const { return questions_; }
     int sessions() const { return sessions_; }
     int count(FaultMode mode, Outcome outcome) const { return counts_[int(mode)][int(outcome)]; }
     // A table, one row per fault mode, and a line of totals.
@@ -25,6 +26,7 @@ class SoakTally {
     std::array<int, 3> kinds_{};
     int sessions_ = 0;
     int startedInCountdown_ = 0;
+    int questions_ = 0;
     qint64 virtualMs_ = 0;
 };
 

@@ -90,6 +90,7 @@ class EngineRig {
                     qint64& virtualMs);
     // Whether the session run last started during the countdown of the one before.
     bool startedInCountdown() const { return startedInCountdown_; }
+    int questionsAnswered() const { return int(record_.questions.size()); }
 
   private:
     void plugIn(const QByteArray& memory, const SessionPlan& plan);
@@ -427,7 +428,7 @@ TEST(Soak, EngineAgainstTheFaultyRadio) {
                    << "\n  " << problems.join(QStringLiteral("\n  ")).toStdString()
                    << "\nAgain with: ./test --soak " << i << " " << seed;
         }
-        tally.add(plan, outcome, virtualMs, rig.startedInCountdown());
+        tally.add(plan, outcome, virtualMs, rig.startedInCountdown(), rig.questionsAnswered());
     }
     std::printf("%s%.1f s of real time, seed %u\n", qPrintable(tally.table()),
                 double(real.elapsed()) / 1000.0, seed);
@@ -440,6 +441,7 @@ TEST(Soak, EngineAgainstTheFaultyRadio) {
                 total += tally.count(FaultMode(m), Outcome(o));
             EXPECT_GT(total, 0) << modeName(FaultMode(m)).toStdString();
         }
+        EXPECT_GT(tally.questions(), 0);
     }
 }
 
