@@ -1,5 +1,7 @@
 #include "shell/ParameterFile.h"
 
+#include "shell/InstallLayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,14 +11,18 @@
 
 namespace q716 {
 
-QString parameterDirectory() {
+QString parameterDirectoryFor(const QString& programDir) {
     const QString overridden = qEnvironmentVariable("Q716_CONFIG_DIR");
     if (!overridden.isEmpty())
         return overridden;
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (!programDir.isEmpty() && QFileInfo(programDir).isWritable())
+    if (!programDir.isEmpty() && QFileInfo(programDir).isWritable() &&
+        !isInstalledProgramDirectory(programDir))
         return programDir;
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString parameterDirectory() {
+    return parameterDirectoryFor(QCoreApplication::applicationDirPath());
 }
 
 QString parameterFilePath() {
