@@ -27,8 +27,8 @@ class tst_mime_type : public QObject {
         QVERIFY(data_.isValid() && files_.isValid());
         const QString packages = data_.filePath(QStringLiteral("mime/packages"));
         QVERIFY(QDir().mkpath(packages));
-        QVERIFY(QFile::copy(QStringLiteral(Q716_MIME_FILE),
-                            packages + QStringLiteral("/q716.xml")));
+        QVERIFY(
+            QFile::copy(QStringLiteral(Q716_MIME_FILE), packages + QStringLiteral("/q716.xml")));
         QProcess compile;
         compile.start(QStringLiteral("update-mime-database"), {data_.filePath("mime")});
         QVERIFY(compile.waitForFinished(60000));
