@@ -23,7 +23,12 @@ ChannelFileRead readChannelFile(const QString& path) {
                        info.exists() ? file.errorString() : QStringLiteral("no such file")};
         return read;
     }
-    const QByteArray bytes = file.read(ChannelFileReadBytes);
+    return checkChannelFileBytes(file.read(ChannelFileReadBytes));
+}
+
+ChannelFileRead checkChannelFileBytes(const QByteArray& content) {
+    ChannelFileRead read;
+    const QByteArray bytes = content.left(ChannelFileReadBytes);
     if (bytes.size() < ChannelFileBytes) {
         read.result = {FileStatus::WrongType,
                        QStringLiteral("not a channel file (%1 bytes, a channel file has %2)")
@@ -46,13 +51,25 @@ Message wrongTypeMessage(int languageCode) {
             MsgOk, QString()};
 }
 
-FileResult openChannelFile(EditorState& state, const QString& path, const MessageFn& show) {
-    const ChannelFileRead read = readChannelFile(path);
+namespace {
+
+FileResult openRead(EditorState& state, const ChannelFileRead& read, const MessageFn& show) {
     if (read.result.status == FileStatus::WrongType && show)
         show(wrongTypeMessage(state.values.languageCode));
     if (read.result.ok())
         LoadImage(state, read.imageHex, show);
     return read.result;
+}
+
+} // namespace
+
+FileResult openChannelFile(EditorState& state, const QString& path, const MessageFn& show) {
+    return openRead(state, readChannelFile(path), show);
+}
+
+FileResult openChannelFileBytes(EditorState& state, const QByteArray& content,
+                                const MessageFn& show) {
+    return openRead(state, checkChannelFileBytes(content), show);
 }
 
 QByteArray channelFileBytes(const EditorState& state) {
