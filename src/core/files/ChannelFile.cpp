@@ -1,12 +1,12 @@
 #include "files/ChannelFile.h"
 
+#include "files/WholeFileSave.h"
 #include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "image/LoadImage.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace q716 {
 
@@ -77,17 +77,9 @@ QByteArray channelFileBytes(const EditorState& state) {
 }
 
 FileResult saveChannelFile(const EditorState& state, const QString& path) {
-    const QByteArray bytes = channelFileBytes(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {FileStatus::CannotWrite, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!saveWholeFile(path, channelFileBytes(state), reason))
         return {FileStatus::CannotWrite, reason};
-    }
-    if (!file.commit())
-        return {FileStatus::CannotWrite, file.errorString()};
     return {};
 }
 
