@@ -1,13 +1,10 @@
 #include "Commands.h"
-#include "StateJson.h"
+#include "PlanReader.h"
 
 #include "files/ChannelFile.h"
-#include "state/InitDefaults.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonParseError>
 
 namespace q716::cli {
 
@@ -31,20 +28,10 @@ int runBuild(const QStringList& args) {
                                                           : QStringLiteral("no such file"));
     if (file.size() > MaxPlanBytes)
         return fail(planPath, QStringLiteral("too large for a channel plan"));
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(planPath, QStringLiteral("malformed JSON at offset %1: %2")
-                                  .arg(parseError.offset)
-                                  .arg(parseError.errorString()));
-    if (!doc.isObject())
-        return fail(planPath, QStringLiteral("the plan must be a JSON object"));
-
-    EditorState state = freshEditorState();
-    QString error;
-    if (!applyPlan(state, doc.object(), error))
-        return fail(planPath, error);
-    const FileResult saved = saveChannelFile(state, a.files[1]);
+    const PlanRead plan = readPlan(file.readAll());
+    if (!plan.ok)
+        return fail(planPath, plan.reason);
+    const FileResult saved = saveChannelFile(plan.state, a.files[1]);
     return saved.ok() ? 0 : fail(a.files[1], saved.reason);
 }
 

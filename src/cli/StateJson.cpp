@@ -82,6 +82,12 @@ QJsonObject stateToJson(const EditorState& s, int lang) {
 
 namespace {
 
+enum class Characters {
+    OneByte,          // codes 0..255
+    OneByteNotErased, // codes 0..254: a field that skips erased bytes (FF) when loaded
+    Any,              // cell texts, which may be Chinese list items
+};
+
 // Collects the first error; every check returns false once one is set.
 class Plan {
   public:
@@ -115,18 +121,23 @@ class Plan {
         return true;
     }
 
-    // A text of at most `maxLength` characters, one-byte ones unless
-    // `anyCharacter` (cell texts may be Chinese list items).
+    // A text of at most `maxLength` characters of the kind given.
     bool text(const QString& key, const QJsonValue& value, int maxLength, QString& out,
-              bool anyCharacter = false) {
+              Characters characters = Characters::OneByte) {
         if (!value.isString())
             return bad(key, QStringLiteral("expected a text"));
         const QString t = value.toString();
         if (t.size() > maxLength)
             return bad(key, QStringLiteral("longer than %1 characters").arg(maxLength));
         for (const QChar c : t) {
-            if (c.unicode() > 0xFF && !anyCharacter)
+            if (characters == Characters::Any)
+                break;
+            if (c.unicode() > 0xFF)
                 return bad(key, QStringLiteral("character '%1' has no one-byte code").arg(c));
+            if (c.unicode() == 0xFF && characters == Characters::OneByteNotErased)
+                return bad(key, QStringLiteral("character '%1' (code 255) reads back as an "
+                                               "erased byte and would be lost")
+                                    .arg(c));
         }
         out = t;
         return true;
@@ -220,7 +231,7 @@ bool applyChannel(Plan& p, MainWindowState& f, const QJsonValue& value, qsizetyp
     for (int col = 1; col <= 8; ++col) {
         const QJsonValue v = ch.value(QLatin1String(CellKeys[col]));
         if (!v.isUndefined() && !p.text(where + QLatin1Char('.') + QLatin1String(CellKeys[col]), v,
-                                        64, cells[col], true))
+                                        64, cells[col], Characters::Any))
             return false;
     }
     ChannelGrid& g = f.grid;
@@ -314,8 +325,10 @@ bool applyOptionValues(Plan& p, ProgramValues& v, const QJsonValue& value) {
         if (item.isDouble())
             item = QString::number(item.toDouble());
         QString t;
-        const int length = i == 15 ? 10 : (i == 16 || i == 17 ? 16 : 64);
-        if (!p.text(key, item, length, t))
+        const bool characterField = i == 16 || i == 17;
+        const int length = i == 15 ? 10 : (characterField ? 16 : 64);
+        if (!p.text(key, item, length, t,
+                    characterField ? Characters::OneByteNotErased : Characters::OneByte))
             return false;
         for (const auto& [slot, range] : numbers) {
             if (slot != i)
@@ -467,7 +480,7 @@ bool applyPlan(EditorState& s, const QJsonObject& plan, QString& error) {
         return false;
     if (plan.contains(QStringLiteral("password"))) {
         if (!p.text(QStringLiteral("password"), plan.value(QStringLiteral("password")), 16,
-                    v.commPassword))
+                    v.commPassword, Characters::OneByteNotErased))
             return false;
         v.commPassword = v.commPassword.trimmed();
         f.text2 = v.commPassword;
@@ -487,7 +500,8 @@ bool applyPlan(EditorState& s, const QJsonObject& plan, QString& error) {
                      a))
             return false;
         for (qsizetype i = 0; i < a.size(); ++i) {
-            if (!p.text(at("embeddedInfo", i), a.at(i), 32, v.embeddedInfo[i]))
+            if (!p.text(at("embeddedInfo", i), a.at(i), 32, v.embeddedInfo[i],
+                        Characters::OneByteNotErased))
                 return false;
         }
     }

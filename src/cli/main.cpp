@@ -4,9 +4,9 @@
 #include "Commands.h"
 #include "LinkCommands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
 
 using namespace q716::cli;
 
@@ -21,10 +21,20 @@ const CommandEntry Commands[] = {
     {"write", runWrite, "--port DEV IN.DAT"},
 };
 
-void printHelp(FILE* to) {
-    std::fprintf(to, "Usage: q716-cli COMMAND ARGS...\n\nCommands:\n");
+void printHelp(const QCommandLineParser& parser) {
+    std::printf("%s\nCommands:\n", qPrintable(parser.helpText()));
     for (const CommandEntry& c : Commands)
-        std::fprintf(to, "  q716-cli %s %s\n", c.name, c.usage);
+        std::printf("  q716-cli %s %s\n", c.name, c.usage);
+}
+
+int usageProblem(const QString& problem) {
+    QStringList names;
+    for (const CommandEntry& c : Commands)
+        names << QLatin1String(c.name);
+    std::fprintf(stderr, "q716-cli: %s (commands: %s; --help for usage)\n",
+                 problem.toLocal8Bit().constData(),
+                 names.join(QStringLiteral(", ")).toLocal8Bit().constData());
+    return 1;
 }
 
 } // namespace
@@ -32,24 +42,33 @@ void printHelp(FILE* to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("q716-cli"));
-    const QStringList args = QCoreApplication::arguments();
-    const QString name = args.value(1);
-    if (name == QLatin1String("-h") || name == QLatin1String("--help") ||
+    QCoreApplication::setApplicationVersion(QStringLiteral(Q716_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Works on Q716 channel files (*.DAT) and reads and writes the radio, "
+                       "on the same core as the q716 program."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("COMMAND"),
+                                 QStringLiteral("One of the commands below, with its arguments."),
+                                 QStringLiteral("COMMAND ARGS..."));
+    // Options after the command belong to the command.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageProblem(parser.errorText());
+    const QStringList command = parser.positionalArguments();
+    const QString name = command.value(0);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) ||
         name == QLatin1String("help")) {
-        printHelp(stdout);
+        printHelp(parser);
         return 0;
     }
+    if (parser.isSet(version))
+        parser.showVersion();
     for (const CommandEntry& c : Commands) {
         if (name == QLatin1String(c.name))
-            return c.run(args.mid(1));
+            return c.run(command);
     }
-    QStringList names;
-    for (const CommandEntry& c : Commands)
-        names << QLatin1String(c.name);
-    const QString problem = name.isEmpty() ? QStringLiteral("no command given")
-                                           : QStringLiteral("unknown command '%1'").arg(name);
-    std::fprintf(stderr, "q716-cli: %s (commands: %s; --help for usage)\n",
-                 problem.toLocal8Bit().constData(),
-                 names.join(QStringLiteral(", ")).toLocal8Bit().constData());
-    return 1;
+    return usageProblem(name.isEmpty() ? QStringLiteral("no command given")
+                                       : QStringLiteral("unknown command '%1'").arg(name));
 }

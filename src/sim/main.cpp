@@ -43,12 +43,14 @@ int fail(const QString& text) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("q716-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(Q716_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulated Q716 radio on a pseudo-terminal. Prints the device path on "
                        "the first line of its output and serves sessions until stopped.\n\n") +
         q716sim::faultUsage());
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption memoryOpt(
         QStringLiteral("memory"),
         QStringLiteral("Radio memory file, addresses from 0x0000 (created when missing)."),

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace q716;
 
@@ -127,4 +129,71 @@ TEST(ChannelFile, TwoExtraBytesAreReadAndIgnored) {
     EditorState opened = freshEditorState();
     ASSERT_TRUE(openChannelFile(opened, path, {}).ok());
     EXPECT_EQ(BuildImage(opened), BuildImage(s));
+}
+
+// Opening a file's content already read behaves as opening the file: same
+// result, same messages, same editor afterwards.
+TEST(ChannelFile, OpeningContentMatchesOpeningTheFile) {
+    QTemporaryDir dir;
+    EditorState saved = freshEditorState();
+    saved.form1.grid.cell(1, 1) = "435.00000";
+    saved.values.embeddedInfo[0] = "CONTENT";
+    const QByteArray good = channelFileBytes(saved);
+    QByteArray wrong = good;
+    wrong[4] = '5';
+    QByteArray longer = good + QByteArray("\x01\x02", 2);
+    longer[853] = '\x33'; // inside the 855 bytes an open reads
+    const QByteArray cases[] = {good,
+                                good.left(852),
+                                wrong,
+                                QByteArray("NXR54"),
+                                QByteArray(),
+                                longer,
+                                good + QByteArray(4000, '\xEE')};
+    for (const QByteArray& content : cases) {
+        const QString path = dir.filePath("same.DAT");
+        writeAll(path, content);
+        for (int lang : {0, 1}) {
+            EditorState fromFile = freshEditorState();
+            fromFile.values.languageCode = lang;
+            fromFile.values.debugUnlocked = true;
+            EditorState fromContent = fromFile;
+            Recorder fileMessages, contentMessages;
+            const FileResult a = openChannelFile(fromFile, path, fileMessages.fn());
+            const FileResult b = openChannelFileBytes(fromContent, content, contentMessages.fn());
+            EXPECT_EQ(a.status, b.status);
+            EXPECT_EQ(a.reason, b.reason);
+            EXPECT_TRUE(fromFile == fromContent);
+            ASSERT_EQ(fileMessages.shown.size(), contentMessages.shown.size());
+            for (size_t i = 0; i < fileMessages.shown.size(); ++i)
+                EXPECT_EQ(fileMessages.shown[i].text, contentMessages.shown[i].text);
+            const ChannelFileRead read = readChannelFile(path);
+            const ChannelFileRead checked = checkChannelFileBytes(content);
+            EXPECT_EQ(read.result.status, checked.result.status);
+            EXPECT_EQ(read.imageHex, checked.imageHex);
+        }
+    }
+}
+
+// A whole editor compares equal only when every value is equal.
+TEST(EditorStateEquality, AnyChangedValueMakesEditorsDiffer) {
+    const EditorState start = freshEditorState();
+    EXPECT_TRUE(start == freshEditorState());
+    const std::vector<std::function<void(EditorState&)>> changes = {
+        [](EditorState& s) { s.form1.grid.index[16][8] = 1; },
+        [](EditorState& s) { s.form1.grid.cell(16, 0) = "X"; },
+        [](EditorState& s) { s.form1.lockState = true; },
+        [](EditorState& s) { s.form5.gestureStart = 1; },
+        [](EditorState& s) { s.form6.combo2 = 1; },
+        [](EditorState& s) { s.form7.text2 = "x"; },
+        [](EditorState& s) { s.form4.cells[16][2] = "x"; },
+        [](EditorState& s) { s.form2.slidersEnabled = true; },
+        [](EditorState& s) { s.values.adminMode = true; },
+        [](EditorState& s) { s.values.optionValues[23] = "x"; },
+    };
+    for (const auto& change : changes) {
+        EditorState changed = start;
+        change(changed);
+        EXPECT_FALSE(changed == start);
+    }
 }

@@ -195,6 +195,16 @@ class TestCliFiles : public QObject {
             << "build"
             << QByteArray(R"({"channels":[{"channel":1,"rxFrequency":"435","power":"Max"}]})")
             << "neither";
+        // A "ÿ" is stored as FF, which these fields read back as an erased byte.
+        QTest::newRow("erased byte in embedded information")
+            << "build" << QByteArray(R"({"embeddedInfo":["A\u00ffB"]})") << "erased byte";
+        QTest::newRow("erased byte in password")
+            << "build" << QByteArray(R"({"password":"\u00ff1"})") << "erased byte";
+        QTest::newRow("erased byte in option slot 16")
+            << "build"
+            << QByteArray(R"({"optionValues":["1","1","1","1","1","1","1","1","1","1","1","1",)"
+                          R"("1","1","1","","\u00ff"]})")
+            << "erased byte";
     }
 
     void badInputLeavesNoOutput() {

@@ -44,8 +44,10 @@ QStringList clipped(QWidget* window) {
         auto* combo = qobject_cast<QComboBox*>(w);
         const bool hasText = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
                              combo || qobject_cast<QGroupBox*>(w);
-        if (hasText && (w->width() < w->minimumSizeHint().width() ||
-                        w->height() < w->minimumSizeHint().height()))
+        // A list's minimum size hint keeps the widest items it ever held;
+        // what its current items need is its size hint.
+        const QSize needed = combo ? combo->sizeHint() : w->minimumSizeHint();
+        if (hasText && (w->width() < needed.width() || w->height() < needed.height()))
             names << w->objectName();
         else if (combo && !textFits(combo))
             names << combo->objectName() + QStringLiteral(" (") + combo->currentText() +

@@ -3,13 +3,16 @@
 #include "shell/Form1.h"
 #include "shell/QtTranslations.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace q716 {
 
 void configureApplication(QCoreApplication& app) {
     app.setApplicationName(QStringLiteral("q716"));
     app.setOrganizationName(QStringLiteral("q716"));
+    app.setApplicationVersion(QStringLiteral(Q716_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(Q716_APP_ID));
 }
 
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {

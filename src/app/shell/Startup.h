@@ -10,7 +10,7 @@ namespace q716 {
 
 class Form1;
 
-// Names the program for the per-user folders.
+// Names the program for the per-user folders, --version and the desktop.
 void configureApplication(QCoreApplication& app);
 
 // Builds the main window, runs its start-up, puts Qt's own texts in the

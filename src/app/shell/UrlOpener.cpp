@@ -1,5 +1,7 @@
 #include "shell/UrlOpener.h"
 
+#include "shell/InstallLayout.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -29,7 +31,7 @@ QUrl manualUrl() {
     if (QFileInfo::exists(chm))
         return QUrl::fromLocalFile(chm);
 #endif
-    return QUrl::fromLocalFile(programDir.filePath(QStringLiteral("docs/manual.html")));
+    return QUrl::fromLocalFile(manualPathFor(programDir.path()));
 }
 
 } // namespace q716

@@ -1,12 +1,12 @@
 #include "files/ChannelFile.h"
 
+#include "files/WholeFileSave.h"
 #include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "image/LoadImage.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace q716 {
 
@@ -23,7 +23,12 @@ ChannelFileRead readChannelFile(const QString& path) {
                        info.exists() ? file.errorString() : QStringLiteral("no such file")};
         return read;
     }
-    const QByteArray bytes = file.read(ChannelFileReadBytes);
+    return checkChannelFileBytes(file.read(ChannelFileReadBytes));
+}
+
+ChannelFileRead checkChannelFileBytes(const QByteArray& content) {
+    ChannelFileRead read;
+    const QByteArray bytes = content.left(ChannelFileReadBytes);
     if (bytes.size() < ChannelFileBytes) {
         read.result = {FileStatus::WrongType,
                        QStringLiteral("not a channel file (%1 bytes, a channel file has %2)")
@@ -46,8 +51,9 @@ Message wrongTypeMessage(int languageCode) {
             MsgOk, QString()};
 }
 
-FileResult openChannelFile(EditorState& state, const QString& path, const MessageFn& show) {
-    const ChannelFileRead read = readChannelFile(path);
+namespace {
+
+FileResult openRead(EditorState& state, const ChannelFileRead& read, const MessageFn& show) {
     if (read.result.status == FileStatus::WrongType && show)
         show(wrongTypeMessage(state.values.languageCode));
     if (read.result.ok())
@@ -55,22 +61,25 @@ FileResult openChannelFile(EditorState& state, const QString& path, const Messag
     return read.result;
 }
 
+} // namespace
+
+FileResult openChannelFile(EditorState& state, const QString& path, const MessageFn& show) {
+    return openRead(state, readChannelFile(path), show);
+}
+
+FileResult openChannelFileBytes(EditorState& state, const QByteArray& content,
+                                const MessageFn& show) {
+    return openRead(state, checkChannelFileBytes(content), show);
+}
+
 QByteArray channelFileBytes(const EditorState& state) {
     return ChannelFileSignature + buildImageBytes(state);
 }
 
 FileResult saveChannelFile(const EditorState& state, const QString& path) {
-    const QByteArray bytes = channelFileBytes(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {FileStatus::CannotWrite, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!saveWholeFile(path, channelFileBytes(state), reason))
         return {FileStatus::CannotWrite, reason};
-    }
-    if (!file.commit())
-        return {FileStatus::CannotWrite, file.errorString()};
     return {};
 }
 

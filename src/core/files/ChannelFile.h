@@ -36,6 +36,9 @@ struct ChannelFileRead {
 // Reads and checks a file without touching any editor.
 ChannelFileRead readChannelFile(const QString& path);
 
+// The same checks on a file's content (only its first 855 bytes count).
+ChannelFileRead checkChannelFileBytes(const QByteArray& content);
+
 // "Document type not to open." / "文件类型不对，无法打开。", OK, empty title.
 Message wrongTypeMessage(int languageCode);
 
@@ -44,6 +47,11 @@ Message wrongTypeMessage(int languageCode);
 // leaves `state` untouched. `show` also receives the scan-priority messages
 // of the load.
 FileResult openChannelFile(EditorState& state, const QString& path, const MessageFn& show);
+
+// The Open command on a file's content already read: as openChannelFile from
+// the signature check on.
+FileResult openChannelFileBytes(EditorState& state, const QByteArray& content,
+                                const MessageFn& show);
 
 // The 853 bytes a save writes for `state`.
 QByteArray channelFileBytes(const EditorState& state);

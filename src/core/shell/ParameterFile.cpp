@@ -1,22 +1,28 @@
 #include "shell/ParameterFile.h"
 
+#include "files/WholeFileSave.h"
+#include "shell/InstallLayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace q716 {
 
-QString parameterDirectory() {
+QString parameterDirectoryFor(const QString& programDir) {
     const QString overridden = qEnvironmentVariable("Q716_CONFIG_DIR");
     if (!overridden.isEmpty())
         return overridden;
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (!programDir.isEmpty() && QFileInfo(programDir).isWritable())
+    if (!programDir.isEmpty() && QFileInfo(programDir).isWritable() &&
+        !isInstalledProgramDirectory(programDir))
         return programDir;
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString parameterDirectory() {
+    return parameterDirectoryFor(QCoreApplication::applicationDirPath());
 }
 
 QString parameterFilePath() {
@@ -34,15 +40,9 @@ ParameterBytes readParameterFile(const QString& path) {
 
 bool writeParameterFile(const QString& path, const ParameterBytes& b) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const char bytes[3] = {char(quint8(b.lock)), char(quint8(b.port)), char(quint8(b.language))};
-    if (file.write(bytes, 3) != 3) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString reason;
+    return saveWholeFile(path, QByteArray(bytes, 3), reason);
 }
 
 } // namespace q716

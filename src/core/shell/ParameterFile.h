@@ -13,8 +13,12 @@ struct ParameterBytes {
 };
 
 // The folder of the file: $Q716_CONFIG_DIR when set, else the program's own
-// folder when it is writable, else the per-user configuration folder.
-QString parameterDirectory();
+// folder when it is writable, else the per-user configuration folder. An
+// installed program's folder (/usr/bin) is never used, even where it is
+// writable, as it is for root: the file belongs to the user, not to the
+// installation, and must not stay behind when the package is removed.
+QString parameterDirectoryFor(const QString& programDir);
+QString parameterDirectory(); // for this program's own folder
 QString parameterFilePath();
 
 ParameterBytes readParameterFile(const QString& path);

@@ -26,6 +26,8 @@ struct ChannelGrid {
     QString& cell(int row, int col) { return cells[row][col]; }
     const QString& cell(int row, int col) const { return cells[row][col]; }
     bool inUse(int row) const { return !cells[row][1].isEmpty(); }
+
+    bool operator==(const ChannelGrid&) const = default;
 };
 
 // Form1: the main window's own controls.
@@ -49,6 +51,8 @@ struct MainWindowState {
     int lastBand = 0;
     int bandLow = 400;  // MHz, included
     int bandHigh = 480; // MHz, excluded
+
+    bool operator==(const MainWindowState&) const = default;
 };
 
 // Form5: optional functions. Its controls keep edits until OK copies them
@@ -80,23 +84,31 @@ struct OptionsDialogState {
     // The hidden three-label gesture.
     std::array<bool, 3> gestureTouched{};
     int gestureStart = 0; // whole seconds since midnight
+
+    bool operator==(const OptionsDialogState&) const = default;
 };
 
 // Form6: the two side keys.
 struct KeysDialogState {
     int combo1 = 10;
     int combo2 = 0;
+
+    bool operator==(const KeysDialogState&) const = default;
 };
 
 // Form7: the two embedded information lines.
 struct EmbeddedDialogState {
     QString text1;
     QString text2;
+
+    bool operator==(const EmbeddedDialogState&) const = default;
 };
 
 // Form4: 17 x 3 grid of test frequencies; row 0 and column 0 are fixed.
 struct TestFrequencyDialogState {
     std::array<std::array<QString, 3>, 17> cells{};
+
+    bool operator==(const TestFrequencyDialogState&) const = default;
 };
 
 // Form2: power calibration sliders.
@@ -104,6 +116,8 @@ struct DebugDialogState {
     int slider1 = 208;
     int slider3 = 92;
     bool slidersEnabled = false;
+
+    bool operator==(const DebugDialogState&) const = default;
 };
 
 // Values shared by the whole program (module-level in the original design).
@@ -123,6 +137,8 @@ struct ProgramValues {
     bool debugUnlocked = false;
     bool factoryMode = false;
     bool adminMode = false;
+
+    bool operator==(const ProgramValues&) const = default;
 };
 
 struct EditorState {
@@ -133,6 +149,8 @@ struct EditorState {
     EmbeddedDialogState form7;
     TestFrequencyDialogState form4;
     DebugDialogState form2;
+
+    bool operator==(const EditorState&) const = default;
 };
 
 } // namespace q716
