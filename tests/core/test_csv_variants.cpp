@@ -247,6 +247,11 @@ TEST(CsvVariants, RowsOutsideTheBandNameABandThatHoldsThemAll) {
     EXPECT_TRUE(importSummaryLines(planCsvImport(both, 5), 1)
                     .contains(QStringLiteral("2 rows lie outside the band 136-174MHz, and no band "
                                              "holds them all.")));
+    // The first band in list order wins: 410 MHz lies in 400-480 and 400-430.
+    const CsvChannelList uhf =
+        readChannelCsv(csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("410.000000"))}));
+    EXPECT_EQ(planCsvImport(uhf, 1).bandHoldingAll, 0);
+    EXPECT_EQ(bestBandFor(uhf), 0);
     // A transmit frequency counts too: 435 + 50 lies only in 450-490.
     const QByteArray shifted = csvFile(
         FullHeader,
