@@ -232,8 +232,8 @@ TEST(CsvVariants, RowsOutsideTheBandNameABandThatHoldsThemAll) {
     EXPECT_EQ(firstBandHoldingAll(list), 5);
     const QStringList en = importSummaryLines(plan, 1);
     EXPECT_TRUE(en.contains(QStringLiteral(
-        "2 rows lie outside the band 400-480MHz. The band 136-174MHz holds them all: choose it "
-        "in the band list, then import again.")))
+        "Rows outside the band 400-480MHz: 2. The band 136-174MHz holds them all: choose it in "
+        "the band list, then import again.")))
         << en.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(importSummaryLines(plan, 0).join(QString()).contains(QStringLiteral("136-174MHz")));
 
@@ -245,8 +245,17 @@ TEST(CsvVariants, RowsOutsideTheBandNameABandThatHoldsThemAll) {
     EXPECT_EQ(firstBandHoldingAll(both), std::nullopt);
     EXPECT_EQ(bestBandFor(both), 0);
     EXPECT_TRUE(importSummaryLines(planCsvImport(both, 5), 1)
-                    .contains(QStringLiteral("2 rows lie outside the band 136-174MHz, and no band "
-                                             "holds them all.")));
+                    .contains(QStringLiteral("Rows outside the band 136-174MHz: 2. No band holds "
+                                             "them all.")));
+    // A row no band would take for another reason does not count: an AM
+    // airband row leaves the VHF band holding all the others.
+    const CsvChannelList air = readChannelCsv(csvFile(
+        FullHeader, {chirpRow(1, {}, QStringLiteral("146.520000")),
+                     fullRow({{"Location", "2"}, {"Frequency", "127.000000"}, {"Mode", "AM"}})}));
+    EXPECT_EQ(firstBandHoldingAll(air), 5);
+    EXPECT_EQ(planCsvImport(air, 5).rowsOutsideBand, 0);
+    EXPECT_EQ(planCsvImport(air, 5).rowsSkipped, 1);
+    EXPECT_EQ(planCsvImport(air, 0).rowsOutsideBand, 1);
     // The first band in list order wins: 410 MHz lies in 400-480 and 400-430.
     const CsvChannelList uhf =
         readChannelCsv(csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("410.000000"))}));
@@ -266,7 +275,7 @@ TEST(CsvVariants, TheSummaryCountsChannelsRowsAndNames) {
     const QStringList en = importSummaryLines(plan, 1);
     EXPECT_EQ(en.value(0),
               QStringLiteral("Channels set: 1. Rows in the file: 2. Rows skipped: 1."));
-    EXPECT_TRUE(en.contains(QStringLiteral("This radio has no channel names: 1 names dropped.")));
+    EXPECT_TRUE(en.contains(QStringLiteral("Names dropped (this radio has no channel names): 1.")));
     EXPECT_EQ(importSummaryLines(plan, 0).value(0),
               QStringLiteral("设置信道：1。文件中的行：2。跳过的行：1。"));
 }

@@ -5,6 +5,7 @@
 #include "channels/Vocabulary.h"
 #include "interchange/CsvRowFields.h"
 
+#include <algorithm>
 #include <set>
 
 namespace q716 {
@@ -169,12 +170,10 @@ CsvImportPlan planRows(const CsvChannelList& list, int band) {
         plan.issues.insert(plan.issues.end(), issues.begin(), issues.end());
         if (!imported) {
             ++plan.rowsSkipped;
-            for (const ImportIssue& issue : issues) {
-                if (outsideBand(issue)) {
-                    ++plan.rowsOutsideBand;
-                    break;
-                }
-            }
+            // A row another band would not take either (an AM row, say)
+            // does not count against this one.
+            if (std::all_of(issues.begin(), issues.end(), outsideBand))
+                ++plan.rowsOutsideBand;
             continue;
         }
         if (!imported->name.isEmpty())

@@ -17,25 +17,25 @@ QStringList importSummaryLines(const CsvImportPlan& plan, int lang) {
                       QStringLiteral("The other channels become empty; the function settings, the "
                                      "dialogs' values and the password stay as they are."));
     if (plan.namesDropped > 0)
-        lines << pickText(lang, QStringLiteral("本机没有信道名称：%1 个名称未导入。"),
-                          QStringLiteral("This radio has no channel names: %1 names dropped."))
+        lines << pickText(lang, QStringLiteral("未导入的名称（本机没有信道名称）：%1。"),
+                          QStringLiteral("Names dropped (this radio has no channel names): %1."))
                      .arg(plan.namesDropped);
     if (plan.rowsOutsideBand > 0) {
         const QString band = bandItem(plan.band);
         if (plan.bandHoldingAll)
             lines << pickText(lang,
-                              QStringLiteral("%1 行超出当前频段 %2。频段 %3 能容纳全部的行："
+                              QStringLiteral("超出频段 %2 的行：%1。频段 %3 能容纳全部的行："
                                              "在“频段”列表中选择它，然后重新导入。"),
-                              QStringLiteral("%1 rows lie outside the band %2. The band %3 holds "
+                              QStringLiteral("Rows outside the band %2: %1. The band %3 holds "
                                              "them all: choose it in the band list, then import "
                                              "again."))
                          .arg(QString::number(plan.rowsOutsideBand), band,
                               bandItem(*plan.bandHoldingAll));
         else
             lines << pickText(lang,
-                              QStringLiteral("%1 行超出当前频段 %2，没有能容纳全部的行的频段。"),
-                              QStringLiteral("%1 rows lie outside the band %2, and no band holds "
-                                             "them all."))
+                              QStringLiteral("超出频段 %2 的行：%1。没有能容纳全部的行的频段。"),
+                              QStringLiteral("Rows outside the band %2: %1. No band holds them "
+                                             "all."))
                          .arg(QString::number(plan.rowsOutsideBand), band);
     }
     return lines;
