@@ -35,6 +35,9 @@ class SheetPainter {
         QFont f = p_.font();
         f.setPointSizeF(points);
         f.setBold(bold);
+        // No ligatures, so that "Off" copied or searched in the PDF reads
+        // as typed.
+        f.setStyleStrategy(QFont::PreferNoShaping);
         p_.setFont(f);
     }
     double lineHeight(double points) {
