@@ -1,6 +1,7 @@
 #include "interchange/ImportReportDialog.h"
 
 #include "channels/Vocabulary.h"
+#include "dialogs/DesignSize.h"
 #include "interchange/InterchangeTexts.h"
 
 #include <QHBoxLayout>
@@ -64,7 +65,8 @@ ImportReportDialog::ImportReportDialog(const int& languageCode, QWidget* mainWin
     layout->addWidget(Label2);
     layout->addWidget(List1, 2);
     layout->addLayout(buttons);
-    resize(860, 560);
+    // The size it keeps when a language switch fits it to its captions.
+    setDesignSize(this, QSize(860, 560));
 }
 
 void ImportReportDialog::showPlan(const CsvImportPlan& plan) {
