@@ -280,8 +280,9 @@ class TestInterchange : public QObject {
         typeIntoCell(*w, 2, 4, "100");
         typeIntoCell(*w, 9, 1, "446.00625");
         const QStringList before = gridTexts(*w);
+        // A name typed without a suffix gets ".csv".
         const QString path = fx.tempPath("out.csv");
-        fx.answerFileDialogs({path});
+        fx.answerFileDialogs({fx.tempPath("out")});
         w->mnuExportCsv->trigger();
         const QByteArray csv = readFile(path);
         QVERIFY(csv.startsWith(Header));

@@ -11,9 +11,20 @@
 #include "shell/LocalMsgBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace q716 {
+
+namespace {
+
+// A name typed without a suffix gets the one its filter names.
+QString withSuffix(const QString& path, const char* suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(suffix)
+                                              : path;
+}
+
+} // namespace
 
 ImportReportDialog* Form1::importReport() {
     if (!importReport_) {
@@ -53,9 +64,10 @@ void Form1::importCsvFileNamed(const QString& path) {
 }
 
 void Form1::mnuExportCsv_Click() {
-    const QString path = chooseFile(this, FileDialogKind::Save, csvFileFilter());
-    if (path.isEmpty())
+    const QString chosen = chooseFile(this, FileDialogKind::Save, csvFileFilter());
+    if (chosen.isEmpty())
         return;
+    const QString path = withSuffix(chosen, "csv");
     QString reason;
     if (!saveWholeFile(path, exportChannelCsv(state.form1.grid), reason))
         LocalMsgBox(saveFailedMessage(state.values.languageCode));
@@ -71,9 +83,10 @@ void Form1::mnuPrint_Click() {
 }
 
 void Form1::mnuExportPdf_Click() {
-    const QString path = chooseFile(this, FileDialogKind::Save, pdfFileFilter());
-    if (path.isEmpty())
+    const QString chosen = chooseFile(this, FileDialogKind::Save, pdfFileFilter());
+    if (chosen.isEmpty())
         return;
+    const QString path = withSuffix(chosen, "pdf");
     const QByteArray pdf =
         channelSheetPdf(channelSheet(state, lastFileName, state.values.languageCode));
     QString reason;
