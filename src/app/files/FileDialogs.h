@@ -22,4 +22,10 @@ QString chooseChannelFileToOpen(QWidget* parent);
 // Qt does not ask about overwriting; the Save command asks itself.
 QString chooseChannelFileToSave(QWidget* parent);
 
+// The CSV channel lists and the printable sheet: the same seam, told apart by
+// their filters. Save dialogs ask Qt's own overwrite question.
+QString csvFileFilter();
+QString pdfFileFilter();
+QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter);
+
 } // namespace q716

@@ -5,6 +5,7 @@
 #include "channels/Vocabulary.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/KeyFilterValidator.h"
+#include "interchange/FileDrops.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
@@ -105,6 +106,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
         applyDesignCaptions(this, *table);
     setMessageBoxOwner(this);
     connectHandlers();
+    acceptFileDrops(this);
 }
 
 Form1::~Form1() = default;
@@ -126,6 +128,11 @@ void Form1::buildMenus() {
     mnuNew = action(mnuFile, "mnuNew");
     mnuOpen = action(mnuFile, "mnuOpen");
     mnuAssave = action(mnuFile, "mnuAssave");
+    separator(mnuFile, "mnuInterchangeLine");
+    mnuImportCsv = action(mnuFile, "mnuImportCsv");
+    mnuExportCsv = action(mnuFile, "mnuExportCsv");
+    mnuPrint = action(mnuFile, "mnuPrint");
+    mnuExportPdf = action(mnuFile, "mnuExportPdf");
     mnuline = separator(mnuFile, "mnuline");
     mnuQuit = action(mnuFile, "mnuQuit");
 

@@ -30,6 +30,7 @@ class DropDownCombo;
 class FormCOM;
 class FormUsePass;
 class FrmAbout;
+class ImportReportDialog;
 class SessionController;
 
 class Form1 : public QMainWindow, public SessionWindow {
@@ -76,6 +77,9 @@ class Form1 : public QMainWindow, public SessionWindow {
           *mnuhelp = nullptr;
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuAssave = nullptr, *mnuline = nullptr,
             *mnuQuit = nullptr;
+    // Channel lists in and out, and the printable channel sheet.
+    QAction *mnuImportCsv = nullptr, *mnuExportCsv = nullptr, *mnuPrint = nullptr,
+            *mnuExportPdf = nullptr;
     QAction *mnureadFre = nullptr, *mnuwriteFre = nullptr, *mnuline1 = nullptr, *mnudtmf = nullptr,
             *Key_enactment = nullptr, *mnusetin = nullptr, *mnudebug = nullptr,
             *mnutestfre = nullptr;
@@ -131,6 +135,12 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     // Opens a channel file by name as the Open command does after its dialog.
     void openChannelFileNamed(const QString& path);
+    // Imports a CSV channel list as Import CSV does after its dialog: the
+    // report first, then OK applies and Cancel changes nothing.
+    void importCsvFileNamed(const QString& path);
+    // The channel file or list the table last came from or went to, for the
+    // printed sheet; empty when there is none.
+    QString lastFileName;
 
     // The clock of the "TAnMa" double press.
     void setTimeOfDayClock(TimeOfDayClock clock) { timeOfDay_ = std::move(clock); }
@@ -156,6 +166,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuAssave_Click();
+    void mnuImportCsv_Click();
+    void mnuExportCsv_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
     void mnuQuit_Click();
     void mnureadFre_Click();
     void mnuwriteFre_Click();
@@ -172,6 +186,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnumainhelp_Click();
     void mnuabout_Click();
     void TAnMa_Click();
+
+  signals:
+    // Every caption was written again, after a language switch too.
+    void captionsApplied();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -201,7 +219,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     bool combo8KeyPress(QKeyEvent* key);
     bool text2KeyPress(QKeyEvent* key);
 
+    ImportReportDialog* importReport();
+
     QList<QWidget*> extraCaptionWindows_;
+    ImportReportDialog* importReport_ = nullptr;
     QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;
