@@ -17,8 +17,9 @@ const CommandEntry Commands[] = {
     {"resave", runResave, "IN.DAT OUT.DAT"},
     {"dump", runDump, "IN.DAT [--english]"},
     {"build", runBuild, "PLAN.json OUT.DAT"},
-    {"read", runRead, "--port DEV OUT.DAT"},
-    {"write", runWrite, "--port DEV IN.DAT"},
+    {"read", runRead, ReadUsage},
+    {"write", runWrite, WriteUsage},
+    {"diff", runDiff, DiffUsage},
 };
 
 void printHelp(const QCommandLineParser& parser) {

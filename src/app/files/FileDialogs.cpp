@@ -31,4 +31,11 @@ QString chooseChannelFileToSave(QWidget* parent) {
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString chooseFileToSave(QWidget* parent, const QString& filter) {
+    if (g_answerer)
+        return g_answerer(FileDialogKind::Save, filter);
+    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 } // namespace q716

@@ -21,5 +21,7 @@ QString channelFileFilter();
 QString chooseChannelFileToOpen(QWidget* parent);
 // Qt does not ask about overwriting; the Save command asks itself.
 QString chooseChannelFileToSave(QWidget* parent);
+// Any other file to save (a text file), with its own filter; no overwrite question.
+QString chooseFileToSave(QWidget* parent, const QString& filter);
 
 } // namespace q716

@@ -23,6 +23,10 @@ QString verifyOk(int languageCode) {
     return pickText(languageCode, QStringLiteral("校验成功"), QStringLiteral("Verify OK"));
 }
 
+QString verifyFailed(int languageCode) {
+    return pickText(languageCode, QStringLiteral("校验失败！"), QStringLiteral("Verify failed!"));
+}
+
 Message verifyMismatch(int languageCode, const QStringList& lines, int more) {
     QString text =
         pickText(languageCode, QStringLiteral("校验失败：对讲机读回的数据与写入的不同。\n\n"),

@@ -20,6 +20,8 @@ QString fixedData(int languageCode);
 
 // The status line after a write was read back and every byte matched.
 QString verifyOk(int languageCode);
+// ... and when some did not.
+QString verifyFailed(int languageCode);
 // The warning after a write was read back with other bytes: one line per
 // differing address (`lines`), `more` lines left out.
 Message verifyMismatch(int languageCode, const QStringList& lines, int more);
