@@ -1,4 +1,5 @@
 #include "safety/CompareWindow.h"
+#include "dialogs/DesignSize.h"
 
 #include <QDir>
 #include <QEvent>
@@ -35,7 +36,7 @@ CompareWindow::CompareWindow(const EditorState& editorState, QWidget* owner)
     layout->addWidget(CompareList, 1);
     layout->addWidget(NoDifferences);
     layout->addWidget(CloseButton, 0, Qt::AlignRight);
-    resize(640, 420);
+    setDesignSize(this, QSize(600, 320));
 }
 
 void CompareWindow::showDifferences(const EditorState& editor, const EditorState& other, Other kind,

@@ -1,4 +1,5 @@
 #include "safety/LogWindow.h"
+#include "dialogs/DesignSize.h"
 
 #include "files/FileDialogs.h"
 #include "files/WholeFileSave.h"
@@ -36,7 +37,7 @@ LogWindow::LogWindow(const SessionLogBook& book, const EditorState& state, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LogText, 1);
     layout->addLayout(buttons);
-    resize(720, 460);
+    setDesignSize(this, QSize(680, 400));
 }
 
 void LogWindow::refresh() {
