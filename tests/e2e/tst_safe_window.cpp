@@ -13,6 +13,7 @@
 #include "compare/EditorFields.h"
 #include "files/ChannelFile.h"
 #include "image/BuildImage.h"
+#include "link/FormUsePass.h"
 #include "link/SessionController.h"
 #include "safety/CompareWindow.h"
 #include "safety/LinkSafety.h"
@@ -160,6 +161,7 @@ class TestSafeWindow : public QObject {
     void compareWithRadioListsExactlyTheEdits();
     void compareWithFile();
     void communicationLogIsTheSimulatorsTrafficWithThePasswordMasked();
+    void passwordChangeIsLoggedWithBothPasswordsMasked();
 };
 
 void TestSafeWindow::backupsOfAReadAndOfAWrite() {
@@ -217,6 +219,13 @@ void TestSafeWindow::aBackupThatFailsIsToldOnceInTheStatusLine() {
                              Timeout);
     QCOMPARE(w->Label->text().count("backup not saved"), 1);
     QCOMPARE(buildImageBytes(w->state), sim->memory().mid(0x10, 848));
+    waitUntilIdle();
+    // A write goes on without its backup and says so after its result.
+    clickToolbar("write");
+    QTRY_VERIFY_WITH_TIMEOUT(w->Label->text().startsWith("Write frequency success! (backup not "
+                                                         "saved: "),
+                             Timeout);
+    QCOMPARE(w->Label->text().count("backup not saved"), 1);
     waitUntilIdle();
     QCOMPARE(app->messages.size(), 0);
 }
@@ -416,6 +425,32 @@ void TestSafeWindow::communicationLogIsTheSimulatorsTrafficWithThePasswordMasked
     QCOMPARE(app->fileDialogsShown, 2);
     QCOMPARE(app->messages.size(), 2);
     QCOMPARE(QString::fromUtf8(contentOf(path("support.txt"))), text);
+}
+
+void TestSafeWindow::passwordChangeIsLoggedWithBothPasswordsMasked() {
+    start("pass", buildImageBytes(windowPlan()));
+    w->mnuPass->trigger();
+    FormUsePass* f = w->formUsePass;
+    QTest::keyClicks(f->Text1, QStringLiteral("abc123"));
+    QTest::keyClicks(f->Text2, QStringLiteral("zz9"));
+    QTest::keyClicks(f->Text3, QStringLiteral("zz9"));
+    QTest::mouseClick(f->Command3, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(),
+                              QStringLiteral("Communications password is changed successfully!"),
+                              Timeout);
+    waitUntilIdle();
+    QVERIFY(sim->stop());
+    w->mnuCommLog->trigger();
+    const QString text = w->safety->logWindow()->LogText->toPlainText();
+    const LogStreams ours = programLog(text);
+    QCOMPARE(hexOf(ours.sent), hexOf(simulatorLog(path("pass.log")).sent));
+    QCOMPARE(hexOf(ours.received), hexOf(simulatorLog(path("pass.log")).received));
+    // The old password in the radio's reply, the new one in the block written.
+    QCOMPARE(ours.received.count(-1), 16);
+    QCOMPARE(ours.sent.count(-1), 16);
+    QVERIFY(text.contains("Session 1: password on "));
+    QVERIFY(!text.contains("61 62 63 31 32 33"));
+    QVERIFY(!text.contains("7A 7A 39"));
 }
 
 QTEST_MAIN(TestSafeWindow)
