@@ -270,13 +270,21 @@ void TestSafeWindow::cleanWriteIsVerifiedWithoutTouchingTheEditor() {
     QVERIFY(saveChannelFile(windowPlan(), path("plan.dat")).ok());
     start("clean", buildImageBytes(radio), {}, {path("plan.dat")});
     turnVerifyOn();
+    // The engine of the write counts its blinks down until the countdown ends.
+    QStringList events;
+    connect(w->link, &SessionController::sessionStarted, this, [&](const QString& kind) {
+        events << kind + (w->link->session().SessionEnded ? " in the countdown" : "");
+    });
+    connect(w->link, &SessionController::sessionFinished, this,
+            [&](bool ok) { events << (ok ? "succeeded" : "failed"); });
     const EditorState before = w->state;
     clickToolbar("write");
     QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
                               Timeout);
-    // After the countdown, a read of the whole memory.
     QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Verify OK"), Timeout);
     waitUntilIdle();
+    // After the write's countdown, a read of the whole memory.
+    QCOMPARE(events, (QStringList{"write", "succeeded", "scratch", "succeeded"}));
     QCOMPARE(app->messages.size(), 0);
     QVERIFY(w->state == before);
     QCOMPARE(w->Text2->text(), QStringLiteral("abc123"));

@@ -13,7 +13,7 @@ namespace q716 {
 
 struct AddressOwner {
     FieldRef field;
-    int bits = 0; // the bits of the byte the field sets; 0xFF when it owns the byte alone
+    int bits = 0; // the bits of the byte that changed with the field's other value
 };
 
 // The fields that own the byte at `address` (0x0010..0x035F); none for fixed
@@ -21,7 +21,8 @@ struct AddressOwner {
 QList<AddressOwner> addressOwners(int address);
 
 // The fields a change of `changedBits` at `address` touches: the owners of
-// those bits, or every owner of the byte when the change is in none of them.
+// those bits (power and bandwidth share a byte, so do eight scan flags), or
+// every owner of the byte when the change is in none of them.
 QList<FieldRef> fieldsAt(int address, int changedBits);
 
 // "channel 3 TX frequency", several joined by " / ", or the fixed-data text.
