@@ -53,6 +53,7 @@ TEST(SessionLog, PiecesKeepTheirDirectionTimeAndBytes) {
     clock.now += 3;
     rec.sent(linkmsg::single(linkmsg::Identify));
     rec.end(QStringLiteral("Read frequency success!"));
+    rec.received(hex("06")); // after the end: no longer this session's
     const SessionRecord& r = rec.record();
     ASSERT_EQ(r.entries.size(), 3);
     EXPECT_EQ(r.entries[0].offsetMs, 0);

@@ -75,16 +75,17 @@ constexpr std::pair<const char*, const char*> DtmfControls[8] = {
     {"Label24", "Combo19"}, {"Label26", "Combo20"}, {"Label28", "Combo22"}, {"Label27", "Combo21"},
 };
 
+// The entry of a control; `index` tells headings and list items apart.
 const CaptionEntry* entryOf(const QString& window, const QString& control, CaptionProperty property,
                             int index) {
     const WindowCaptions* w = captionsOf(window);
     if (!w)
         return nullptr;
+    const bool indexed =
+        property == CaptionProperty::Heading || property == CaptionProperty::ListItem;
     for (const CaptionEntry& e : w->entries)
         if (e.control == control && e.property == property && e.arrayIndex < 0 &&
-            (property != CaptionProperty::Heading && property != CaptionProperty::ListItem
-                 ? true
-                 : e.index == index))
+            (!indexed || e.index == index))
             return &e;
     return nullptr;
 }

@@ -39,6 +39,8 @@ void SessionRecorder::begin(const QString& kind, const QString& port, const QDat
 }
 
 void SessionRecorder::sent(const QByteArray& bytes) {
+    if (!running_)
+        return;
     window_.clear();
     windowBytes_.clear();
     expectedAddress_ = -1;
@@ -65,6 +67,8 @@ void SessionRecorder::sent(const QByteArray& bytes) {
 }
 
 void SessionRecorder::received(const QByteArray& bytes) {
+    if (!running_)
+        return;
     add(LinkDirection::Received, bytes);
     const qsizetype entry = record_.entries.size() - 1;
     for (qsizetype i = 0; i < bytes.size(); ++i)

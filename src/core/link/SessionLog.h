@@ -44,7 +44,8 @@ class SessionRecorder {
     explicit SessionRecorder(Clock clock = {});
 
     void begin(const QString& kind, const QString& port, const QDateTime& started);
-    // One message the program sent (a whole message per call).
+    // One message the program sent (a whole message per call); nothing is
+    // recorded between end() and the next begin().
     void sent(const QByteArray& bytes);
     // Bytes as they arrived, in pieces of any size.
     void received(const QByteArray& bytes);
