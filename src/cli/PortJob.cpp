@@ -105,7 +105,10 @@ void PortJob::sessionFinished(bool ok, const QString& text) {
     if (port_.isOpen() && port_.bytesToWrite() > 0)
         port_.waitForBytesWritten(1000);
     if (!ok) {
-        finish(false, text);
+        // A write whose read-back failed is written but not checked.
+        finish(false, verifying_
+                          ? QStringLiteral("%1 The read-back failed: %2").arg(writeResult_, text)
+                          : text);
         return;
     }
     if (options_.kind == JobKind::Write && !verifying_) {
@@ -140,9 +143,8 @@ void PortJob::sessionFinished(bool ok, const QString& text) {
 void PortJob::backup(const QByteArray& image, bool read) {
     if (!options_.backups)
         return;
-    const QString folder = options_.backupFolder.isEmpty() ? backupFolder() : options_.backupFolder;
     const BackupResult r = saveBackup(image, read ? BackupKind::Read : BackupKind::Write,
-                                      QDateTime::currentDateTime(), folder);
+                                      QDateTime::currentDateTime(), backupFolder());
     // One note is enough: the next backup fails for the same reason.
     if (!r.ok && note_.isEmpty())
         note_ = backupFailedNote(EnglishLanguage, r.reason);

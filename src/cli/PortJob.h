@@ -27,9 +27,8 @@ enum class JobKind {
 
 struct JobOptions {
     JobKind kind = JobKind::Read;
-    bool verify = false;  // a write is read back and checked
-    bool backups = true;  // reads and writes are kept in the backups folder
-    QString backupFolder; // where; empty: the program's folder
+    bool verify = false; // a write is read back and checked
+    bool backups = true; // reads and writes are kept in the backups folder
 };
 
 class PortJob : public QObject {

@@ -85,6 +85,7 @@ class TestSafeCli : public QObject {
     void pruningKeepsTheNewestTwenty();
     void verifyAfterACleanWrite();
     void verifyFindsAByteStoredWrong();
+    void aReadBackThatFailsLeavesTheWriteUnchecked();
     void diffListsExactlyTheEditedFields();
     void diffAgainstTheRadio();
     void diffErrors();
@@ -207,6 +208,21 @@ void TestSafeCli::verifyFindsAByteStoredWrong() {
                                 .arg(written.toUpper(), read.toUpper())),
              qPrintable(r.err));
     QCOMPARE(r.err.count("0x"), 1);
+}
+
+void TestSafeCli::aReadBackThatFailsLeavesTheWriteUnchecked() {
+    // The write takes 32 replies (open, identification, start, 29 blocks);
+    // the radio then falls silent.
+    auto sim = startSim("mute", {}, {"--fault", "silent-after=32"});
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r =
+        runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains("Write frequency success! The read-back failed: " + CommunicationError),
+             qPrintable(r.err));
+    QVERIFY(sim->stop());
+    QCOMPARE(sim->logged('>').count(QByteArray("TQ-PROG")), 2);
 }
 
 void TestSafeCli::diffListsExactlyTheEditedFields() {
