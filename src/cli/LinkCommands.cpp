@@ -103,6 +103,7 @@ int runOne(cli::PortJob& job) {
 int runFleet(const QList<cli::PortJob*>& jobs) {
     QStringList failed;
     bool mismatch = false;
+    bool noted = false;
     runJobs(jobs, [&](cli::PortJob& job) {
         QString result = job.result();
         if (job.succeeded() && job.verified()) {
@@ -125,8 +126,11 @@ int runFleet(const QList<cli::PortJob*>& jobs) {
                     qPrintable(job.succeeded() ? result : QStringLiteral("failed: ") + result),
                     qPrintable(seconds(job.elapsedMs())));
         std::fflush(stdout);
-        if (!job.note().isEmpty())
-            printError(job.device() + QStringLiteral(": ") + job.note());
+        // Every port's backups go to one folder: one note says it for all.
+        if (!job.note().isEmpty() && !noted) {
+            printError(job.note());
+            noted = true;
+        }
     });
     if (!failed.isEmpty()) {
         printError(QStringLiteral("q716-cli: failed on %1 of %2 ports: %3")
