@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -77,9 +78,16 @@ TEST(Backups, AFailureSaysWhyAndWritesNothing) {
 TEST(Backups, TheProgramAndTheCompanionShareTheFolder) {
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    QCoreApplication::setApplicationName(QStringLiteral("q716"));
+    QCoreApplication::setOrganizationName(QStringLiteral("q716"));
+    const QString program =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/backups";
+#ifdef Q_OS_LINUX
+    EXPECT_EQ(program, dir.filePath("q716/q716/backups"));
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("q716-cli"));
     QCoreApplication::setOrganizationName(QString());
-    EXPECT_EQ(backupFolder(), dir.filePath("q716/q716/backups"));
+    EXPECT_EQ(backupFolder(), program);
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("q716-cli"));
     EXPECT_EQ(QCoreApplication::organizationName(), QString());
     QCoreApplication::setApplicationName(QString());
