@@ -19,8 +19,9 @@ const CommandEntry Commands[] = {
     {"build", runBuild, "PLAN.json OUT.DAT"},
     {"import-csv", runImportCsv, "IN.csv OUT.DAT [--base BASE.DAT] [--band N]"},
     {"export-csv", runExportCsv, "IN.DAT OUT.csv"},
-    {"read", runRead, "--port DEV OUT.DAT"},
-    {"write", runWrite, "--port DEV IN.DAT"},
+    {"read", runRead, ReadUsage},
+    {"write", runWrite, WriteUsage},
+    {"diff", runDiff, DiffUsage},
 };
 
 void printHelp(const QCommandLineParser& parser) {

@@ -47,4 +47,11 @@ QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter) 
     return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter);
 }
 
+QString chooseFileToSave(QWidget* parent, const QString& filter) {
+    if (g_answerer)
+        return g_answerer(FileDialogKind::Save, filter);
+    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 } // namespace q716

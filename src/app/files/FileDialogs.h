@@ -21,6 +21,8 @@ QString channelFileFilter();
 QString chooseChannelFileToOpen(QWidget* parent);
 // Qt does not ask about overwriting; the Save command asks itself.
 QString chooseChannelFileToSave(QWidget* parent);
+// Any other file to save (a text file), with its own filter; no overwrite question.
+QString chooseFileToSave(QWidget* parent, const QString& filter);
 
 // The CSV channel lists and the printable sheet: the same seam, told apart by
 // their filters. Save dialogs ask Qt's own overwrite question.

@@ -167,6 +167,7 @@ void Form1::buildMenus() {
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, mnumainhelp, &QAction::trigger);
     mnuabout = action(mnuhelp, "mnuabout");
+    buildSafetyMenus();
 }
 
 void Form1::buildToolbar() {

@@ -31,6 +31,7 @@ class FormCOM;
 class FormUsePass;
 class FrmAbout;
 class ImportReportDialog;
+class LinkSafety;
 class SessionController;
 
 class Form1 : public QMainWindow, public SessionWindow {
@@ -86,6 +87,9 @@ class Form1 : public QMainWindow, public SessionWindow {
     QAction *mnulock = nullptr, *mnuPass = nullptr, *mnucom = nullptr;
     QAction *mnuChinese = nullptr, *mnuEnglish = nullptr, *mnumainhelp = nullptr,
             *mnuabout = nullptr;
+    // Around the sessions: the read-back check, comparisons, backups, the log.
+    QAction *mnuVerifyAfterWrite = nullptr, *mnuCompareRadio = nullptr, *mnuCompareFile = nullptr,
+            *mnuBackupFolder = nullptr, *mnuCommLog = nullptr;
 
     // The windows created hidden by the first ApplyCaptions.
     DialogSet* dialogs = nullptr;
@@ -97,6 +101,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     SessionController* link = nullptr;
     FormCOM* formCOM = nullptr;
     FormUsePass* formUsePass = nullptr;
+    // Backups, the check after a write, comparisons and the session log.
+    LinkSafety* safety = nullptr;
 
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
     QAction* toolbarButton(const QString& key) const;
@@ -186,6 +192,11 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnumainhelp_Click();
     void mnuabout_Click();
     void TAnMa_Click();
+    void mnuVerifyAfterWrite_Click();
+    void mnuCompareRadio_Click();
+    void mnuCompareFile_Click();
+    void mnuBackupFolder_Click();
+    void mnuCommLog_Click();
 
   signals:
     // Every caption was written again, after a language switch too.
@@ -197,7 +208,9 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   private:
     void createLink();
+    void createSafety();
     void buildMenus();
+    void buildSafetyMenus();
     void buildToolbar();
     void buildFrame1();
     void buildFrame2();

@@ -148,6 +148,12 @@ WindowCaptions form1() {
         .item("Combo11", 0, "禁止", "Off")
         .item("Combo11", 1, "使能", "On")
         .item("Combo13", 0, "关闭", "Off");
+    // Safe writes: comparisons, the read-back check, backups, the session log.
+    r.caption("mnuCompareFile", "比较文件…", "Compare with file…")
+        .caption("mnuVerifyAfterWrite", "写频后校验", "Verify after writing")
+        .caption("mnuCompareRadio", "与对讲机比较", "Compare with radio")
+        .caption("mnuBackupFolder", "备份文件夹…", "Backup folder…")
+        .caption("mnuCommLog", "通信记录…", "Communication log…");
     return r.done();
 }
 
@@ -297,12 +303,33 @@ WindowCaptions importReport() {
         .done();
 }
 
+WindowCaptions compareWindow() {
+    return Rows("CompareWindow")
+        .window("比较", "Compare")
+        .heading("CompareList", 0, "信道", "CH")
+        .heading("CompareList", 1, "项目", "Field")
+        .heading("CompareList", 2, "编辑器", "Editor")
+        .heading("CompareList", 3, "对讲机", "Radio")
+        .heading("CompareList", 4, "文件", "File")
+        .caption("NoDifferences", "没有差异。", "No differences.")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
+WindowCaptions logWindow() {
+    return Rows("LogWindow")
+        .window("通信记录", "Communication log")
+        .caption("SaveButton", "保存…", "Save…")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
 } // namespace
 
 const std::vector<WindowCaptions>& captionTables() {
     static const std::vector<WindowCaptions> tables = {
-        form1(), form2(), form3(),       form4(),    form5(),
-        form6(), form7(), formUsePass(), frmAbout(), importReport(),
+        form1(), form2(),       form3(),    form4(),        form5(),         form6(),
+        form7(), formUsePass(), frmAbout(), importReport(), compareWindow(), logWindow(),
     };
     return tables;
 }
