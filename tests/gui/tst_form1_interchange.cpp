@@ -133,7 +133,7 @@ class TestInterchange : public QObject {
             names << a->objectName();
         QCOMPARE(names, (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuInterchangeLine",
                                      "mnuImportCsv", "mnuExportCsv", "mnuPrint", "mnuExportPdf",
-                                     "mnuline", "mnuQuit"}));
+                                     "mnuCompareFile", "mnuline", "mnuQuit"}));
         QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("导入 CSV…"));
         QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("导出 PDF…"));
         w->mnuEnglish->trigger();
