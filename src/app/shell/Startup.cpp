@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "shell/Form1.h"
+#include "shell/WheelGuard.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ namespace q716 {
 void configureApplication(QCoreApplication& app) {
     app.setApplicationName(QStringLiteral("q716"));
     app.setOrganizationName(QStringLiteral("q716"));
+    WheelGuard::install(app);
 }
 
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {

@@ -1,0 +1,72 @@
+#pragma once
+// Drives a real X desktop for the window tests that run under run-with-x.sh:
+// the pointer and keyboard through xdotool (the X server's test extension,
+// so the program gets the same events as from a person), another program's
+// window to switch to, and a count of the events the program has handled,
+// so a test can wait until an action has arrived instead of sleeping.
+
+#include <QEvent>
+#include <QObject>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+namespace q716x11 {
+
+// Generous: the tests run beside builds on a small, loaded machine.
+constexpr int Patience = 30000;
+
+// Runs xdotool with `args` and waits for it to finish; false when it failed.
+bool xdotool(const QStringList& args);
+
+bool moveTo(QPoint global);
+bool clickAt(QPoint global, int button = 1);
+bool wheelAt(QPoint global, int notches); // > 0 down, < 0 up
+bool pressKey(const QString& keysym);     // "Return", "Down", "End"
+bool typeText(const QString& text);
+bool activateWindow(WId window);
+// Moves the pointer to a corner no window or list of the tests reaches, so
+// that no list opens under it.
+bool parkPointer();
+
+inline QPoint centreOf(const QWidget* widget, QRect local) {
+    return widget->mapToGlobal(local.center());
+}
+
+// Counts the events of some types that reached any widget of the program.
+class EventCounter : public QObject {
+  public:
+    explicit EventCounter(QList<QEvent::Type> types);
+    ~EventCounter() override;
+    int count() const { return count_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QList<QEvent::Type> types_;
+    int count_ = 0;
+};
+
+// A window of another program (this test program started again with
+// --other-window), to switch to as a person switches to another application.
+class OtherProgram {
+  public:
+    OtherProgram();
+    ~OtherProgram();
+    bool start();
+    WId window() const { return window_; }
+
+  private:
+    QProcess process_;
+    WId window_ = 0;
+};
+
+// The body of a test program's --other-window mode: a plain window that
+// waits to be closed.
+int runOtherWindow();
+bool isOtherWindowMode(int argc, char** argv);
+
+} // namespace q716x11
