@@ -8,6 +8,7 @@
 #include "channels/CellRules.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTest>
 
 using namespace q716test;
@@ -18,6 +19,7 @@ class X11CellEditors : public QObject {
 
     std::unique_ptr<AppFixture> fx;
     std::unique_ptr<q716::Form1> w;
+    QString designStyle;
 
     // An English window, active, with channels 1 and 2 in use and the
     // pointer away from every window.
@@ -78,9 +80,10 @@ class X11CellEditors : public QObject {
     // Clicks a cell whose editor is a list: the list must open and stay
     // open once the button is up, and a click on an item must choose it.
     void clickListCellAndChoose(int row, int col, QComboBox* editor, int item,
-                                const QString& expected) {
+                                const QString& expected, int holdMs) {
         EventCounter releases({QEvent::MouseButtonRelease});
-        QVERIFY(clickAt(cellPoint(row, col)));
+        QVERIFY(holdMs > 0 ? slowClickAt(cellPoint(row, col), holdMs)
+                           : clickAt(cellPoint(row, col)));
         QTRY_VERIFY_WITH_TIMEOUT(releases.count() > 0, Patience);
         QTRY_VERIFY_WITH_TIMEOUT(editor->view()->isVisible(), Patience);
         settle();
@@ -96,31 +99,57 @@ class X11CellEditors : public QObject {
   private slots:
     void init() { startWindow(); }
 
+    void initTestCase() { designStyle = QApplication::style()->name(); }
+
     void cleanup() {
+        // A failed test may leave a list open.
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
         w.reset();
         fx.reset();
+        QApplication::setStyle(designStyle);
     }
 
     void aClickedListStaysOpenAndTakesAClick_data() {
+        QTest::addColumn<QString>("style");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("receive tone") << 1 << 2 << 3 << "71.9";
-        QTest::newRow("transmit tone") << 2 << 4 << 2 << "69.3";
-        QTest::newRow("power") << 1 << 5 << 0 << "Low";
-        QTest::newRow("forbid") << 1 << 6 << 1 << "Carrow";
-        QTest::newRow("bandwidth") << 1 << 7 << 0 << "Narrow";
-        QTest::newRow("scan") << 2 << 8 << 0 << "No";
+        QTest::addColumn<int>("holdMs");
+        // Fusion lays a plain list over its box, Windows drops it below; a
+        // quick click, and a slow one held past Qt's double-click time.
+        for (const char* style : {"Fusion", "Windows"}) {
+            for (int hold : {0, 700}) {
+                const auto name = [&](const char* column) {
+                    return QByteArray(column) + ", " + style + (hold ? ", slow" : "");
+                };
+                QTest::newRow(name("receive tone")) << style << 1 << 2 << 3 << "71.9" << hold;
+                QTest::newRow(name("transmit tone")) << style << 2 << 4 << 2 << "69.3" << hold;
+                QTest::newRow(name("power")) << style << 1 << 5 << 0 << "Low" << hold;
+                QTest::newRow(name("forbid")) << style << 1 << 6 << 1 << "Carrow" << hold;
+                QTest::newRow(name("bandwidth")) << style << 1 << 7 << 0 << "Narrow" << hold;
+                QTest::newRow(name("scan")) << style << 2 << 8 << 0 << "No" << hold;
+            }
+        }
     }
 
     void aClickedListStaysOpenAndTakesAClick() {
+        QFETCH(QString, style);
         QFETCH(int, row);
         QFETCH(int, col);
         QFETCH(int, item);
         QFETCH(QString, expected);
+        QFETCH(int, holdMs);
+        if (QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0) {
+            // A window built in the style, not one still settling into it.
+            cleanup();
+            QApplication::setStyle(style);
+            QVERIFY(QApplication::style()->name().compare(style, Qt::CaseInsensitive) == 0);
+            startWindow();
+        }
         QComboBox* editor = col == 2 || col == 4 ? w->Combo8 : w->Combo5(col);
-        clickListCellAndChoose(row, col, editor, item, expected);
+        clickListCellAndChoose(row, col, editor, item, expected, holdMs);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(w->state.form1.grid.index[row][col], item);

@@ -48,6 +48,11 @@ bool clickAt(QPoint global, int button) {
     return moveTo(global) && xdotool({"click", number(button)});
 }
 
+bool slowClickAt(QPoint global, int holdMs) {
+    return moveTo(global) &&
+           xdotool({"mousedown", "1", "sleep", QString::number(holdMs / 1000.0), "mouseup", "1"});
+}
+
 bool wheelAt(QPoint global, int notches) {
     const int button = notches > 0 ? 5 : 4;
     return moveTo(global) &&

@@ -23,6 +23,9 @@ bool xdotool(const QStringList& args);
 
 bool moveTo(QPoint global);
 bool clickAt(QPoint global, int button = 1);
+// A click whose button stays down for `holdMs`: part of the input, as a
+// person's slow click, not a wait for the program.
+bool slowClickAt(QPoint global, int holdMs);
 bool wheelAt(QPoint global, int notches); // > 0 down, < 0 up
 bool pressKey(const QString& keysym);     // "Return", "Down", "End"
 bool typeText(const QString& text);
