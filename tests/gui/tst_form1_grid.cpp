@@ -3,11 +3,13 @@
 #include "support/GridDriver.h"
 
 #include "channels/DropDownCombo.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace q716test;
@@ -438,6 +440,39 @@ class TestGrid : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(cell(*w, 1, col), chosen, 5000);
         QCOMPARE(w->state.form1.grid.index[1][col], item);
         QVERIFY(!editor->isVisible());
+    }
+
+    // The press that leaves a refused frequency shows the message before the
+    // list opens: the list waits for the button only if it is still down.
+    void aListOpenedAfterAMessage_data() {
+        QTest::addColumn<bool>("releasedDuringTheMessage");
+        QTest::newRow("released after the message") << false;
+        QTest::newRow("released during the message") << true;
+    }
+
+    void aListOpenedAfterAMessage() {
+        QFETCH(bool, releasedDuringTheMessage);
+        startIn(1);
+        typeIntoCell(*w, 1, 1, "435");
+        clickCell(*w, 1, 3);
+        typeKeys("500");
+        QWindow* window = w->windowHandle();
+        const QPoint at = w->Grid1->viewport()->mapTo(w.get(), cellCentre(*w, 1, 6));
+        // The user lets go of the button while the box is up, or later.
+        auto shown = std::make_shared<int>(0);
+        q716::setMessageBoxAnswerer([=](QMessageBox&) {
+            if (++*shown == 1 && releasedDuringTheMessage)
+                QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            return int(q716::ResultOk);
+        });
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QCOMPARE(*shown, 1);
+        QVERIFY(w->Combo5(6)->isVisible());
+        if (!releasedDuringTheMessage) {
+            QVERIFY(!w->Combo5(6)->view()->isVisible());
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(w->Combo5(6)->view()->isVisible(), 5000);
     }
 
     void channelColumnIsAFixedHeading() {

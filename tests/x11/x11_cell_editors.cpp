@@ -6,10 +6,13 @@
 #include "support/GridDriver.h"
 
 #include "channels/CellRules.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 using namespace q716test;
 using namespace q716x11;
@@ -97,9 +100,9 @@ class X11CellEditors : public QObject {
     }
 
   private slots:
-    void init() { startWindow(); }
-
     void initTestCase() { designStyle = QApplication::style()->name(); }
+
+    void init() { startWindow(); }
 
     void cleanup() {
         // A failed test may leave a list open.
@@ -201,6 +204,36 @@ class X11CellEditors : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!w->Combo8->isVisible(), Patience);
         QCOMPARE(cell(*w, 2, 4), QStringLiteral("D023N"));
         QVERIFY(fx->messages.isEmpty());
+    }
+
+    // A click that leaves a refused frequency brings up the real message box
+    // while the button is down; the button comes up under the box. Once the
+    // box is answered, the list of the clicked cell opens and stays open.
+    void aListOpensAfterARealMessage() {
+        q716::setMessageBoxAnswerer({});
+        QVERIFY(clickAt(cellPoint(1, 3)));
+        QTRY_VERIFY_WITH_TIMEOUT(w->Text1->hasFocus(), Patience);
+        QVERIFY(typeText(QStringLiteral("500")));
+        QTRY_COMPARE_WITH_TIMEOUT(w->Text1->text(), QStringLiteral("500"), Patience);
+
+        // The box runs its own loop: it is answered from a timer.
+        bool answered = false;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (answered || !box || !box->isActiveWindow())
+                return;
+            answered = true;
+            QVERIFY(box->text() == QStringLiteral("Beyond the frequency range"));
+            QVERIFY(pressKey(QStringLiteral("Return")));
+        });
+        answer.start(50);
+        QVERIFY(clickAt(cellPoint(1, 6)));
+        QTRY_VERIFY_WITH_TIMEOUT(answered && !QApplication::activeModalWidget(), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(w->Combo5(6)->view()->isVisible(), Patience);
+        settle();
+        QVERIFY(w->Combo5(6)->view()->isVisible());
+        QCOMPARE(cell(*w, 1, 3), QStringLiteral("435.00000"));
     }
 
     void switchingToAnotherProgramCommitsNothing() {

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -98,7 +99,8 @@ void Form1::placeEditor(QWidget* editor, int row, int col, bool fullHeight) {
 }
 
 void Form1::openList(QComboBox* editor) {
-    if (gridButtonDown_)
+    // The button may have come up already, while a message was shown.
+    if (gridButtonDown_ && (QGuiApplication::mouseButtons() & Qt::LeftButton))
         listOnRelease_ = editor;
     else
         editor->showPopup();
@@ -170,8 +172,6 @@ void Form1::Text1_LostFocus() {
     refreshGrid();
     if (commit.message) {
         LocalMsgBox(*commit.message);
-        // The box took the release of a press on the grid that left Text1.
-        gridButtonDown_ = false;
         Grid1->setFocus();
     }
 }
