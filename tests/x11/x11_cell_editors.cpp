@@ -30,7 +30,6 @@ class X11CellEditors : public QObject {
         fx = std::make_unique<AppFixture>();
         fx->writeParameter(QByteArray("\0\0\1", 3));
         w = fx->start();
-        w->move(20, 20);
         QVERIFY(QTest::qWaitForWindowExposed(w.get(), Patience));
         QVERIFY(activateWindow(w->winId()));
         QVERIFY(QTest::qWaitForWindowActive(w.get(), Patience));
@@ -40,16 +39,15 @@ class X11CellEditors : public QObject {
         QVERIFY(parkPointer());
     }
 
-    QPoint cellPoint(int row, int col) const {
-        const QRect r = w->Grid1->visualItemRect(w->Grid1->item(row - 1, col));
-        return w->Grid1->viewport()->mapToGlobal(r.center());
+    Spot cellPoint(int row, int col) const {
+        return {w->Grid1->viewport(), cellCentre(*w, row, col)};
     }
 
-    QPoint itemPoint(QComboBox* combo, int index) const {
+    Spot itemPoint(QComboBox* combo, int index) const {
         QAbstractItemView* view = combo->view();
         const QRect r = view->visualRect(view->model()->index(index, 0));
         // The middle of the visible list: an item may be laid out wider.
-        return view->viewport()->mapToGlobal(QPoint(view->viewport()->width() / 2, r.center().y()));
+        return {view->viewport(), QPoint(view->viewport()->width() / 2, r.center().y())};
     }
 
     void setCell(int row, int col, const QString& text) {

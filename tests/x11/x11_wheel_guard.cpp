@@ -22,7 +22,7 @@ class X11WheelGuard : public QObject {
     // Turns the wheel over `widget` and waits until the program has it.
     void wheelOver(QWidget* widget, int notches) {
         EventCounter wheels({QEvent::Wheel});
-        QVERIFY(wheelAt(widget->mapToGlobal(widget->rect().center()), notches));
+        QVERIFY(wheelAt(centreOf(widget), notches));
         QTRY_VERIFY_WITH_TIMEOUT(wheels.count() >= qAbs(notches), Patience);
         QCoreApplication::processEvents();
     }
@@ -32,7 +32,6 @@ class X11WheelGuard : public QObject {
         fx = std::make_unique<AppFixture>();
         fx->writeParameter(QByteArray("\0\0\1", 3));
         w = fx->start();
-        w->move(20, 20);
         QVERIFY(QTest::qWaitForWindowExposed(w.get(), Patience));
         QVERIFY(activateWindow(w->winId()));
         QVERIFY(QTest::qWaitForWindowActive(w.get(), Patience));

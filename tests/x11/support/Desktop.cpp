@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QLabel>
 #include <QScreen>
-#include <QTest>
 #include <cstring>
 
 namespace q716x11 {
@@ -37,25 +35,27 @@ bool xdotool(const QStringList& args) {
     return true;
 }
 
-bool moveTo(QPoint global) {
-    // xdotool's own --sync waits for a motion, which never comes when the
-    // pointer is already there.
-    return xdotool({"mousemove", number(global.x()), number(global.y())}) &&
-           QTest::qWaitFor([global] { return QCursor::pos() == global; }, Patience);
+// Each xdotool run ends with a round trip to the X server, so what it did
+// comes before anything a later run does.
+bool moveTo(Spot spot) {
+    const QWidget* window = spot.widget->window();
+    const QPoint at = spot.widget->mapTo(window, spot.local);
+    return xdotool({"mousemove", "--window", QString::number(window->winId()), number(at.x()),
+                    number(at.y())});
 }
 
-bool clickAt(QPoint global, int button) {
-    return moveTo(global) && xdotool({"click", number(button)});
+bool clickAt(Spot spot) {
+    return moveTo(spot) && xdotool({"click", "1"});
 }
 
-bool slowClickAt(QPoint global, int holdMs) {
-    return moveTo(global) &&
+bool slowClickAt(Spot spot, int holdMs) {
+    return moveTo(spot) &&
            xdotool({"mousedown", "1", "sleep", QString::number(holdMs / 1000.0), "mouseup", "1"});
 }
 
-bool wheelAt(QPoint global, int notches) {
+bool wheelAt(Spot spot, int notches) {
     const int button = notches > 0 ? 5 : 4;
-    return moveTo(global) &&
+    return moveTo(spot) &&
            xdotool({"click", "--repeat", number(qAbs(notches)), "--delay", "20", number(button)});
 }
 
@@ -72,8 +72,8 @@ bool activateWindow(WId window) {
 }
 
 bool parkPointer() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return moveTo(screen.bottomRight() - QPoint(2, 2));
+    const QPoint corner = QGuiApplication::primaryScreen()->geometry().bottomRight() - QPoint(2, 2);
+    return xdotool({"mousemove", number(corner.x()), number(corner.y())});
 }
 
 EventCounter::EventCounter(QList<QEvent::Type> types) : types_(std::move(types)) {

@@ -21,22 +21,30 @@ constexpr int Patience = 30000;
 // Runs xdotool with `args` and waits for it to finish; false when it failed.
 bool xdotool(const QStringList& args);
 
-bool moveTo(QPoint global);
-bool clickAt(QPoint global, int button = 1);
+// A point of a widget. The pointer goes there relative to the widget's own
+// X window, which is right even while the program's idea of where its
+// window is still lags behind the window manager.
+struct Spot {
+    const QWidget* widget;
+    QPoint local;
+};
+
+inline Spot centreOf(const QWidget* widget) {
+    return {widget, widget->rect().center()};
+}
+
+bool moveTo(Spot spot);
+bool clickAt(Spot spot);
 // A click whose button stays down for `holdMs`: part of the input, as a
 // person's slow click, not a wait for the program.
-bool slowClickAt(QPoint global, int holdMs);
-bool wheelAt(QPoint global, int notches); // > 0 down, < 0 up
-bool pressKey(const QString& keysym);     // "Return", "Down", "End"
+bool slowClickAt(Spot spot, int holdMs);
+bool wheelAt(Spot spot, int notches); // > 0 down, < 0 up
+bool pressKey(const QString& keysym); // "Return", "Down", "End"
 bool typeText(const QString& text);
 bool activateWindow(WId window);
 // Moves the pointer to a corner no window or list of the tests reaches, so
 // that no list opens under it.
 bool parkPointer();
-
-inline QPoint centreOf(const QWidget* widget, QRect local) {
-    return widget->mapToGlobal(local.center());
-}
 
 // Counts the events of some types that reached any widget of the program.
 class EventCounter : public QObject {
