@@ -68,7 +68,7 @@ bool typeText(const QString& text) {
 }
 
 bool activateWindow(WId window) {
-    return xdotool({"windowactivate", "--sync", number(int(window))});
+    return xdotool({"windowactivate", "--sync", QString::number(window)});
 }
 
 bool parkPointer() {
