@@ -15,8 +15,11 @@
 
 namespace q716x11 {
 
-// Generous: the tests run beside builds on a small, loaded machine.
-constexpr int Patience = 30000;
+// How long to wait for the program to react: generous, as the tests run
+// beside builds on a small, loaded machine, yet short enough that a failing
+// run (Qt Test waits three times as long before it reports) stays within
+// Qt Test's five minutes for one test.
+constexpr int Patience = 15000;
 
 // Runs xdotool with `args` and waits for it to finish; false when it failed.
 bool xdotool(const QStringList& args);
