@@ -3,6 +3,7 @@
 // and toolbar. It owns the editor state for the whole run; its controls only
 // show that state, and its handlers let the core decide every change.
 
+#include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
@@ -45,7 +46,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Channel table and its in-place editors.
     QTableWidget* Grid1 = nullptr;
     QLineEdit* Text1 = nullptr;
-    QComboBox* Combo8 = nullptr;
+    ToneEditor* Combo8 = nullptr;
     std::array<QComboBox*, 4> Combo5s{}; // Combo5(5..8)
     QComboBox* Combo5(int index) const { return Combo5s[index - 5]; }
 
@@ -225,11 +226,14 @@ class Form1 : public QMainWindow, public SessionWindow {
     void keepOneWidth();
     void showDialog(const char* objectName);
     void placeEditor(QWidget* editor, int row, int col, bool fullHeight);
+    void openList(QComboBox* editor);
+    void openPendingList();
     void hideEditors();
 
     bool gridEvent(QEvent* event);
     bool text1KeyPress(QKeyEvent* key);
     bool combo8KeyPress(QKeyEvent* key);
+    bool combo8ListKey(QKeyEvent* key);
     bool text2KeyPress(QKeyEvent* key);
 
     ImportReportDialog* importReport();
@@ -243,6 +247,11 @@ class Form1 : public QMainWindow, public SessionWindow {
     bool text1Open_ = false;
     bool combo8Open_ = false;
     int combo5Open_ = 0; // column of the open list editor, 0 = none
+    // A list editor opened by a press on the grid shows its list once the
+    // button is up: the release would otherwise close it again.
+    bool gridButtonDown_ = false;
+    QComboBox* listOnRelease_ = nullptr;
+    QComboBox* listAfterRelease_ = nullptr;
 };
 
 } // namespace q716
