@@ -32,18 +32,48 @@ TEST(InstallLayout, InstalledProgramsLiveInABinFolder) {
 }
 
 TEST(InstallLayout, ManualBesideTheProgramComesFirstThenTheInstalledOne) {
+    for (const int language : {0, 1, 2}) {
+        const QString name = language == 0 ? "manual.zh.html" : "manual.html";
+        EXPECT_EQ(manualFileName(language), name);
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath("bin");
+        const QString installed = prefix.filePath("share/doc/q716/" + name);
+        const QString beside = prefix.filePath("bin/docs/" + name);
+        ASSERT_TRUE(QDir().mkpath(bin));
+
+        // Neither: the path beside the program, where a build puts it.
+        EXPECT_EQ(manualPathFor(bin, language), beside) << language;
+        touch(installed);
+        EXPECT_EQ(manualPathFor(bin, language), installed) << language;
+        touch(beside);
+        EXPECT_EQ(manualPathFor(bin, language), beside) << language;
+    }
+}
+
+TEST(InstallLayout, EachLanguageFindsItsOwnManual) {
     QTemporaryDir prefix;
     const QString bin = prefix.filePath("bin");
-    const QString installed = prefix.filePath("share/doc/q716/manual.html");
-    const QString beside = prefix.filePath("bin/docs/manual.html");
     ASSERT_TRUE(QDir().mkpath(bin));
+    touch(prefix.filePath("share/doc/q716/manual.html"));
+    touch(prefix.filePath("share/doc/q716/manual.zh.html"));
+    EXPECT_EQ(manualPathFor(bin, 0), prefix.filePath("share/doc/q716/manual.zh.html"));
+    EXPECT_EQ(manualPathFor(bin, 1), prefix.filePath("share/doc/q716/manual.html"));
 
-    // Neither: the path beside the program, where a build puts it.
-    EXPECT_EQ(manualPathFor(bin), beside);
-    touch(installed);
-    EXPECT_EQ(manualPathFor(bin), installed);
-    touch(beside);
-    EXPECT_EQ(manualPathFor(bin), beside);
+    // An English manual beside the program does not hide the installed
+    // Chinese one, nor the reverse.
+    touch(prefix.filePath("bin/docs/manual.html"));
+    EXPECT_EQ(manualPathFor(bin, 0), prefix.filePath("share/doc/q716/manual.zh.html"));
+    EXPECT_EQ(manualPathFor(bin, 1), prefix.filePath("bin/docs/manual.html"));
+}
+
+TEST(InstallLayout, WithoutAChineseManualTheEnglishOneOpens) {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    touch(prefix.filePath("share/doc/q716/manual.html"));
+    EXPECT_EQ(manualPathFor(bin, 0), prefix.filePath("share/doc/q716/manual.html"));
+    touch(prefix.filePath("bin/docs/manual.html"));
+    EXPECT_EQ(manualPathFor(bin, 0), prefix.filePath("bin/docs/manual.html"));
 }
 
 TEST(InstallLayout, AnInstalledProgramKeepsItsParameterFileInTheUserFolder) {

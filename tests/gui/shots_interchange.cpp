@@ -1,5 +1,5 @@
-// Pictures of the CSV import report in Chinese and English and of the
-// printable channel sheet (its PDF rendered with pdftoppm):
+// Pictures of the CSV import report and of the printable channel sheet (its
+// PDF rendered with pdftoppm), in Chinese and English:
 // shots_interchange <output folder>
 #include "support/AppFixture.h"
 
@@ -81,14 +81,19 @@ int main(int argc, char** argv) {
     w->mnuEnglish->trigger();
     ok &= shootReport(fx, *w, folder.filePath(QStringLiteral("import-report-en.png")), true);
 
-    const QString pdf = fx.tempPath(QStringLiteral("sheet.pdf"));
-    fx.answerFileDialogs({pdf});
-    w->mnuExportPdf->trigger();
-    QProcess render;
-    render.start(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
-                  QStringLiteral("-singlefile"), pdf,
-                  folder.filePath(QStringLiteral("channel-sheet-en"))});
-    ok &= render.waitForFinished(60000) && render.exitCode() == 0;
+    // The channel sheet in both languages, rendered from its PDF.
+    for (const char* lang : {"en", "zh"}) {
+        (QLatin1String(lang) == QLatin1String("zh") ? w->mnuChinese : w->mnuEnglish)->trigger();
+        const QString pdf = fx.tempPath(QStringLiteral("sheet-%1.pdf").arg(QLatin1String(lang)));
+        fx.answerFileDialogs({pdf});
+        w->mnuExportPdf->trigger();
+        QProcess render;
+        render.start(
+            QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+             QStringLiteral("-singlefile"), pdf,
+             folder.filePath(QStringLiteral("channel-sheet-%1").arg(QLatin1String(lang)))});
+        ok &= render.waitForFinished(60000) && render.exitCode() == 0;
+    }
     return ok ? 0 : 1;
 }

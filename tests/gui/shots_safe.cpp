@@ -1,11 +1,12 @@
-// Screenshots of the safe writes against the simulated radio: the Programming
-// menu, the comparison with the radio (both languages), the warning of a
-// read-back that differs and the communication log.
+// Screenshots of the safe writes against the simulated radio, in English and
+// Chinese: the Programming menu, the comparison with the radio, the warning
+// of a read-back that differs and the communication log.
 // shots_safe <output folder>
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
 
+#include "compare/CompareTexts.h"
 #include "files/ChannelFile.h"
 #include "image/BuildImage.h"
 #include "link/SessionController.h"
@@ -71,8 +72,10 @@ int main(int argc, char** argv) {
     if (!q716::e2e::writeMemoryFile(memory, q716::buildImageBytes(q716::e2e::samplePlan())) ||
         !q716::saveChannelFile(editedPlan(), plan).ok())
         return 1;
-    // The fifth block written is stored with a byte inverted.
-    q716::e2e::SimRadio radio(memory, QString(), {"--fault", "flip-stored=3@5"});
+    // The fifth block of each of the two writes (29 blocks each) is stored
+    // with a byte inverted.
+    q716::e2e::SimRadio radio(memory, QString(),
+                              {"--fault", "flip-stored=3@5", "--fault", "flip-stored=3@34"});
     if (!radio.start())
         return 1;
 
@@ -82,36 +85,55 @@ int main(int argc, char** argv) {
     std::unique_ptr<q716::Form1> w = fixture.start({plan});
     bool ok = true;
 
-    w->mnupro->popup(w->mapToGlobal(QPoint(40, 40)));
-    ok = save(w->mnupro, out, "safe-menu-en.png") && ok;
-    w->mnupro->hide();
+    const auto language = [&](const char* lang) {
+        (QLatin1String(lang) == QLatin1String("zh") ? w->mnuChinese : w->mnuEnglish)->trigger();
+    };
+    const auto name = [](const char* what, const char* lang) {
+        return QStringLiteral("%1-%2.png").arg(QLatin1String(what), QLatin1String(lang));
+    };
+    for (const char* lang : {"en", "zh"}) {
+        language(lang);
+        w->mnupro->popup(w->mapToGlobal(QPoint(40, 40)));
+        ok = save(w->mnupro, out, qPrintable(name("safe-menu", lang))) && ok;
+        w->mnupro->hide();
+    }
 
     q716::CompareWindow* compare = w->safety->compareWindow();
+    language("en");
     w->mnuCompareRadio->trigger();
     ok = waitFor([&] { return compare->isVisible(); }) && ok;
     ok = save(compare, out, "safe-compare-en.png") && ok;
-    w->mnuChinese->trigger();
+    language("zh");
     ok = save(compare, out, "safe-compare-zh.png") && ok;
     compare->hide();
-    w->mnuEnglish->trigger();
     ok = idle(*w) && ok;
 
     // The box of the read-back that differs, shown and taken as a picture.
+    QString verifyShot;
     q716::setMessageBoxAnswerer([&](QMessageBox& box) {
         box.show();
-        ok = save(&box, out, "safe-verify-en.png") && ok;
+        ok = save(&box, out, qPrintable(verifyShot)) && ok;
         box.hide();
         return int(q716::ResultOk);
     });
     w->mnuVerifyAfterWrite->trigger();
-    w->mnuwriteFre->trigger();
-    ok = waitFor([&] { return w->Label->text() == QStringLiteral("Verify failed!"); }) && ok;
-    ok = idle(*w) && ok;
+    for (const char* lang : {"en", "zh"}) {
+        language(lang);
+        verifyShot = name("safe-verify", lang);
+        w->mnuwriteFre->trigger();
+        const QString failed = q716::comparetext::verifyFailed(w->state.values.languageCode);
+        ok = waitFor([&] { return w->Label->text() == failed; }) && ok;
+        ok = idle(*w) && ok;
+    }
     w->mnuVerifyAfterWrite->trigger();
 
-    w->mnuCommLog->trigger();
     q716::LogWindow* log = w->safety->logWindow();
-    log->LogText->verticalScrollBar()->setValue(0);
-    ok = save(log, out, "safe-log-en.png") && ok;
+    for (const char* lang : {"en", "zh"}) {
+        language(lang);
+        w->mnuCommLog->trigger();
+        log->LogText->verticalScrollBar()->setValue(0);
+        ok = save(log, out, qPrintable(name("safe-log", lang))) && ok;
+        log->hide();
+    }
     return ok ? 0 : 1;
 }

@@ -28,6 +28,11 @@ grep -qa "NXR54" "$scratch/mime/magic" || fail "no NXR54 magic compiled"
 grep -qx "Icon=$APP_ID" "$desktop" || fail "the desktop entry's icon is not $APP_ID"
 grep -qx "MimeType=$type;" "$desktop" || fail "the desktop entry does not open $type"
 grep -qx "Exec=q716 %f" "$desktop" || fail "the desktop entry does not start q716 with a file"
+# Its actions open the manual in each language the program speaks.
+for language in zh en; do
+    grep -qx "Exec=q716 --manual $language" "$desktop" ||
+        fail "the desktop entry has no action opening the $language manual"
+done
 id=$(xmllint --xpath 'string(/component/id)' "$metainfo")
 [ "$id" = "$APP_ID" ] || fail "AppStream id '$id'"
 launchable=$(xmllint --xpath 'string(/component/launchable)' "$metainfo")

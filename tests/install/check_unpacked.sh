@@ -2,7 +2,7 @@
 # The package unpacked into a temporary root works from there: the three
 # programs answer --help and --version without a window system, q716-cli
 # writes and resaves channel files, and the manual with every picture it
-# shows is where F1 looks for it.
+# shows, in English and in Chinese, is where F1 looks for it.
 . "$(dirname "$0")/common.sh"
 unpack
 bin="$root/usr/bin"
@@ -35,10 +35,31 @@ grep -q "plan.json" "$scratch/err" || fail "resave's error does not name the fil
 [ ! -e "$scratch/bad.DAT" ] || fail "a refused resave left a file behind"
 
 doc="$root/usr/share/doc/q716"
-[ -f "$doc/manual.html" ] || fail "no manual in /usr/share/doc/q716"
-pictures=$(grep -o 'src="[^"]*"' "$doc/manual.html" | sed 's/^src="//; s/"$//')
-[ -n "$pictures" ] || fail "the manual shows no pictures"
-for picture in $pictures; do
-    [ -f "$doc/$picture" ] || fail "the manual's picture $picture is not installed"
+for manual in manual.html manual.zh.html; do
+    [ -f "$doc/$manual" ] || fail "no $manual in /usr/share/doc/q716"
+    pictures=$(grep -o 'src="[^"]*"' "$doc/$manual" | sed 's/^src="//; s/"$//')
+    [ -n "$pictures" ] || fail "$manual shows no pictures"
+    for picture in $pictures; do
+        [ -f "$doc/$picture" ] || fail "the picture $picture of $manual is not installed"
+    done
+done
+
+# The desktop entry's manual actions: q716 --manual LANGUAGE hands the manual
+# of that language to the desktop's opener (xdg-open, recorded here).
+mkdir -p "$scratch/opener"
+cat >"$scratch/opener/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s' "\$1" >"$scratch/opened.tmp" && mv "$scratch/opened.tmp" "$scratch/opened"
+OPENER
+chmod +x "$scratch/opener/xdg-open"
+for language in zh en; do
+    manual=manual.html
+    [ "$language" = zh ] && manual=manual.zh.html
+    rm -f "$scratch/opened"
+    xvfb-run -a env PATH="$scratch/opener:$PATH" "$bin/q716" --manual "$language" ||
+        fail "q716 --manual $language failed"
+    for _ in $(seq 300); do [ -f "$scratch/opened" ] && break; sleep 0.1; done
+    [ "$(cat "$scratch/opened" 2>/dev/null)" = "file://$doc/$manual" ] ||
+        fail "q716 --manual $language opened '$(cat "$scratch/opened" 2>/dev/null)'"
 done
 echo "unpacked package works"

@@ -17,6 +17,10 @@ void describe(QCommandLineParser& parser) {
                        "cable and keeps them in channel files (*.DAT)."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("manual"),
+                      QStringLiteral("Open the manual in LANGUAGE (zh or en) in the web browser "
+                                     "instead of the window."),
+                      QStringLiteral("LANGUAGE")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Channel file to open at start."),
                                  QStringLiteral("[FILE]"));
@@ -44,7 +48,7 @@ void answerHelpOrVersion(int argc, char** argv) {
     }
 }
 
-bool parseCommandLine(const QStringList& arguments, QString* file, QString* error) {
+bool parseCommandLine(const QStringList& arguments, CommandLine* parsed, QString* error) {
     QCommandLineParser parser;
     describe(parser);
     if (!parser.parse(arguments)) {
@@ -56,7 +60,23 @@ bool parseCommandLine(const QStringList& arguments, QString* file, QString* erro
         *error = QStringLiteral("Only one channel file can be opened at a time.");
         return false;
     }
-    *file = files.value(0);
+    *parsed = CommandLine{files.value(0), -1};
+    if (!parser.isSet(QStringLiteral("manual")))
+        return true;
+    const QString language = parser.value(QStringLiteral("manual"));
+    if (language == QLatin1String("zh"))
+        parsed->manualLanguage = 0;
+    else if (language == QLatin1String("en"))
+        parsed->manualLanguage = 1;
+    else {
+        *error = QStringLiteral("The manual is in zh (Chinese) or en (English), not \"%1\".")
+                     .arg(language);
+        return false;
+    }
+    if (!parsed->file.isEmpty()) {
+        *error = QStringLiteral("--manual opens the manual only; it takes no channel file.");
+        return false;
+    }
     return true;
 }
 

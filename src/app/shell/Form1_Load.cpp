@@ -74,7 +74,7 @@ void Form1::ensureDialogs() {
                 [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
     }
     if (!frmAbout)
-        frmAbout = new FrmAbout(this);
+        frmAbout = new FrmAbout(state, this);
 }
 
 void Form1::registerCaptionWindow(QWidget* window) {

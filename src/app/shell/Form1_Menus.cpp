@@ -84,7 +84,7 @@ void Form1::mnuEnglish_Click() {
 }
 
 void Form1::mnumainhelp_Click() {
-    openUrl(manualUrl());
+    openUrl(manualUrl(state.values.languageCode));
 }
 
 void Form1::mnuabout_Click() {
@@ -96,7 +96,7 @@ void Form1::mnuabout_Click() {
 // The rights line would lead to the project's public page; until there is
 // one, it leads to the manual.
 void Form1::Label2_Click() {
-    openUrl(manualUrl());
+    openUrl(manualUrl(state.values.languageCode));
 }
 
 void Form1::TAnMa_Click() {

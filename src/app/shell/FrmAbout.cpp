@@ -4,6 +4,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/Resources.h"
 #include "shell/UrlOpener.h"
+#include "state/EditorState.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -36,7 +37,7 @@ QFrame* line(QWidget* parent, int index) {
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
+FrmAbout::FrmAbout(const EditorState& state, QWidget* owner) : QDialog(owner), state_(state) {
     initResources();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Help"));
@@ -97,7 +98,7 @@ void FrmAbout::cmdOK_Click() {
 // Like the main window's rights line: the manual until the project has a
 // public page.
 void FrmAbout::lblDescription_Click() {
-    openUrl(manualUrl());
+    openUrl(manualUrl(state_.values.languageCode));
 }
 
 void FrmAbout::closeEvent(QCloseEvent* event) {

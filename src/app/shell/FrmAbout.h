@@ -12,11 +12,13 @@ class QPushButton;
 namespace q716 {
 
 class ClickLabel;
+struct EditorState;
 
 class FrmAbout : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmAbout(QWidget* owner);
+    // `state` gives the language of the manual the developer line opens.
+    FrmAbout(const EditorState& state, QWidget* owner);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
@@ -35,6 +37,9 @@ class FrmAbout : public QDialog {
   protected:
     // The close box only hides the window; it lives until the program ends.
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    const EditorState& state_;
 };
 
 } // namespace q716

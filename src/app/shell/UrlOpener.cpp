@@ -24,14 +24,14 @@ void openUrl(const QUrl& url) {
         QDesktopServices::openUrl(url);
 }
 
-QUrl manualUrl() {
+QUrl manualUrl(int languageCode) {
     const QDir programDir(QCoreApplication::applicationDirPath());
 #ifdef Q_OS_WIN
     const QString chm = programDir.filePath(QStringLiteral("Q716A.CHM"));
     if (QFileInfo::exists(chm))
         return QUrl::fromLocalFile(chm);
 #endif
-    return QUrl::fromLocalFile(manualPathFor(programDir.path()));
+    return QUrl::fromLocalFile(manualPathFor(programDir.path(), languageCode));
 }
 
 } // namespace q716

@@ -13,10 +13,11 @@ void setUrlOpener(UrlOpener opener);
 // Asks the desktop to open `url`; a missing browser is not reported.
 void openUrl(const QUrl& url);
 
-// The manual that travels with the program: docs/manual.html beside it, else
-// the installed one in <prefix>/share/doc/q716, or on Windows a compiled help
-// file Q716A.CHM beside the program when one is installed. Help, the rights
-// line and the about box all open this one.
-QUrl manualUrl();
+// The manual that travels with the program, in the language of
+// `languageCode` (manual.zh.html for Chinese, manual.html otherwise):
+// docs/ beside the program, else the installed one in <prefix>/share/doc/q716,
+// or on Windows a compiled help file Q716A.CHM beside the program when one is
+// installed. Help, the rights line and the about box all open this one.
+QUrl manualUrl(int languageCode);
 
 } // namespace q716

@@ -9,20 +9,34 @@
 
 namespace q716 {
 
+namespace {
+
+QString besideProgram(const QDir& programDir, const QString& name) {
+    return QDir::cleanPath(programDir.filePath(QStringLiteral("docs/") + name));
+}
+
+QString installed(const QDir& programDir, const QString& name) {
+    return QDir::cleanPath(programDir.filePath(QStringLiteral(Q716_DOCDIR_FROM_BINDIR "/") + name));
+}
+
+} // namespace
+
 bool isInstalledProgramDirectory(const QString& programDir) {
     return QDir(programDir).dirName() == QStringLiteral(Q716_INSTALL_BINDIR_NAME);
 }
 
-QString manualPathFor(const QString& programDir) {
+QString manualFileName(int languageCode) {
+    return languageCode == 0 ? QStringLiteral("manual.zh.html") : QStringLiteral("manual.html");
+}
+
+QString manualPathFor(const QString& programDir, int languageCode) {
     const QDir dir(programDir);
-    const QString beside = QDir::cleanPath(dir.filePath(QStringLiteral("docs/manual.html")));
-    if (QFileInfo::exists(beside))
-        return beside;
-    const QString installed =
-        QDir::cleanPath(dir.filePath(QStringLiteral(Q716_DOCDIR_FROM_BINDIR "/manual.html")));
-    if (QFileInfo::exists(installed))
-        return installed;
-    return beside;
+    const QString wanted = manualFileName(languageCode);
+    for (const QString& name : {wanted, manualFileName(1)})
+        for (const QString& path : {besideProgram(dir, name), installed(dir, name)})
+            if (QFileInfo::exists(path))
+                return path;
+    return besideProgram(dir, wanted);
 }
 
 } // namespace q716

@@ -12,10 +12,15 @@ namespace q716 {
 // programs, so nothing of this program's own is written there.
 bool isInstalledProgramDirectory(const QString& programDir);
 
-// The manual: docs/manual.html beside the program when it is there, else the
-// installed documentation folder's manual.html (<prefix>/share/doc/q716),
-// else the path beside the program, so a missing manual names where it was
-// looked for first.
-QString manualPathFor(const QString& programDir);
+// The file name of the manual in a language: manual.zh.html for Chinese
+// (language code 0), manual.html (English) for any other code.
+QString manualFileName(int languageCode);
+
+// The manual in the program's language: docs/<name> beside the program when
+// it is there, else the installed documentation folder's (<prefix>/share/doc/
+// q716). A Chinese manual that is in neither place gives way to the English
+// one, found the same way; with no manual at all, the path beside the program
+// in the language asked for, so the browser names where it was looked for.
+QString manualPathFor(const QString& programDir, int languageCode);
 
 } // namespace q716
