@@ -88,7 +88,67 @@ QStringList fixedDialogTexts() {
     return texts;
 }
 
-std::vector<ProgramText> gatherMessages(int lang) {
+} // namespace
+
+QString normalizedText(const QString& text) {
+    return text.simplified();
+}
+
+QString shownCaption(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return normalizedText(shown);
+}
+
+QStringList shownCaptions(int lang) {
+    QStringList texts;
+    for (const WindowCaptions& w : captionTables()) {
+        for (const CaptionEntry& e : w.entries) {
+            texts << captionText(w.window, e, lang);
+            // The toolbar's captions are its Chinese tool tips, in every language.
+            if (e.property == CaptionProperty::ToolTip)
+                texts << e.zh;
+        }
+    }
+    texts << fixedDialogTexts();
+    for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
+                              "Combo12", "Combo13"})
+        texts << mainWindowListItems(QLatin1String(combo), lang);
+    for (int i = 0; i < BandCount; ++i)
+        texts << bandItem(i);
+    for (int i = 0; i < ModelCount; ++i)
+        texts << modelItem(i);
+    for (int i = 0; i < ToneCount; ++i)
+        texts << toneItem(i, lang);
+    for (int column = 5; column <= 8; ++column)
+        for (int entry = 0; entry < 2; ++entry)
+            texts << flagItem(column, entry, lang);
+    for (int result = ResultOk; result <= ResultNo; ++result)
+        texts << messageButtonText(lang, result);
+    for (int i = 0; i < PortSlots; ++i)
+        texts << portCaption(i, {});
+    const PasswordDialogCaptions password = passwordDialogCaptions(lang);
+    texts << password.window << ApplicationTitle;
+    for (QString& t : texts)
+        t = shownCaption(t);
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+
+QStringList menuCaptions(int lang) {
+    QStringList texts;
+    for (const CaptionEntry& e : captionsOf(QStringLiteral("Form1"))->entries)
+        if (isMenuEntry(e))
+            texts << shownCaption(*captionFor(e, lang));
+    return texts;
+}
+
+std::vector<ProgramText> programMessages(int lang) {
     using K = TextKind;
     std::vector<ProgramText> all;
     const auto add = [&all](TextKind kind, const QString& text) { all.push_back({kind, text}); };
@@ -212,70 +272,6 @@ std::vector<ProgramText> gatherMessages(int lang) {
     for (ProgramText& t : all)
         t.text = normalizedText(t.text);
     return all;
-}
-
-} // namespace
-
-QString normalizedText(const QString& text) {
-    return text.simplified();
-}
-
-QString shownCaption(const QString& caption) {
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        shown += caption[i];
-    }
-    return normalizedText(shown);
-}
-
-QStringList shownCaptions(int lang) {
-    QStringList texts;
-    for (const WindowCaptions& w : captionTables()) {
-        for (const CaptionEntry& e : w.entries) {
-            texts << captionText(w.window, e, lang);
-            // The toolbar's captions are its Chinese tool tips, in every language.
-            if (e.property == CaptionProperty::ToolTip)
-                texts << e.zh;
-        }
-    }
-    texts << fixedDialogTexts();
-    for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
-                              "Combo12", "Combo13"})
-        texts << mainWindowListItems(QLatin1String(combo), lang);
-    for (int i = 0; i < BandCount; ++i)
-        texts << bandItem(i);
-    for (int i = 0; i < ModelCount; ++i)
-        texts << modelItem(i);
-    for (int i = 0; i < ToneCount; ++i)
-        texts << toneItem(i, lang);
-    for (int column = 5; column <= 8; ++column)
-        for (int entry = 0; entry < 2; ++entry)
-            texts << flagItem(column, entry, lang);
-    for (int result = ResultOk; result <= ResultNo; ++result)
-        texts << messageButtonText(lang, result);
-    for (int i = 0; i < PortSlots; ++i)
-        texts << portCaption(i, {});
-    const PasswordDialogCaptions password = passwordDialogCaptions(lang);
-    texts << password.window << ApplicationTitle;
-    for (QString& t : texts)
-        t = shownCaption(t);
-    texts.removeAll(QString());
-    texts.removeDuplicates();
-    return texts;
-}
-
-QStringList menuCaptions(int lang) {
-    QStringList texts;
-    for (const CaptionEntry& e : captionsOf(QStringLiteral("Form1"))->entries)
-        if (isMenuEntry(e))
-            texts << shownCaption(*captionFor(e, lang));
-    return texts;
-}
-
-std::vector<ProgramText> programMessages(int lang) {
-    return gatherMessages(lang);
 }
 
 } // namespace q716test
