@@ -15,9 +15,11 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace q716;
@@ -176,6 +178,39 @@ class TestLinkForms : public QObject {
         w->mnuPass->trigger();
         QVERIFY(f->isVisible());
         QCOMPARE(f->Label1->text(), QStringLiteral("原始通讯密码:"));
+    }
+
+    // An earlier version let Create New Password start a second session in
+    // the middle of a read: the read was taken over and never reported.
+    void passwordChangeWaitsForARunningRead() {
+        Pty radio;
+        start(radio.path().toLocal8Bit(), 1);
+        QVERIFY(w->link->comm().isOpen());
+        // No watchdog fires: the test ticks nothing.
+        w->link->setTimerSwitch([](QTimer*, bool) {});
+        w->mnureadFre->trigger();
+        QByteArray sent;
+        QTRY_VERIFY_WITH_TIMEOUT((sent += radio.readAvailable()) == "TQ-PROG", Timeout);
+        QVERIFY(!w->mnupro->isEnabled());
+
+        w->mnuPass->trigger();
+        FormUsePass* f = w->formUsePass;
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QTest::keyClicks(f->Text1, QStringLiteral("old1"));
+        QTest::keyClicks(f->Text2, QStringLiteral("new1"));
+        QTest::keyClicks(f->Text3, QStringLiteral("new1"));
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(app->messages.size(), 1);
+        QCOMPARE(app->messages[0].text, QStringLiteral("Is communication, please later……"));
+        QVERIFY(app->messages[0].hasIcon);
+        QVERIFY(f->isVisible());
+        // The passwords the read may still use are untouched.
+        QCOMPARE(w->Text2->text(), QString());
+        QCOMPARE(w->state.values.commPassword, QString());
+        QCOMPARE(w->link->session().SessionMode, QStringLiteral("R"));
+        QVERIFY(!w->link->session().PasswordChangeMode);
+        // Nothing more went to the radio.
+        QCOMPARE(w->link->session().SendBuffer, QByteArray("TQ-PROG"));
     }
 
     // An earlier version took 20 characters and started the change with

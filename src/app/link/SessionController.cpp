@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 namespace q716 {
 
 SessionController::SessionController(QWidget* owner, EditorState& state, SessionWindow& window)
@@ -35,9 +37,12 @@ void SessionController::startWrite() {
 }
 
 bool SessionController::startPasswordChange() {
-    const bool open = port_->isOpen();
-    apply(session_.startPasswordChange(open));
-    return open;
+    const SessionActions actions = session_.startPasswordChange(port_->isOpen());
+    const bool started = std::any_of(actions.begin(), actions.end(), [](const SessionAction& a) {
+        return a.kind == SessionAction::Send;
+    });
+    apply(actions);
+    return started;
 }
 
 void SessionController::Send() {

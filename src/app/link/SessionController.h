@@ -28,7 +28,8 @@ class SessionController : public QObject {
     // mnureadFre / mnuwriteFre / toolbar buttons "read" and "write".
     void startRead();
     void startWrite();
-    // Create New Password; false when the port was closed (the message was shown).
+    // Create New Password; false when it did not start (the port is closed or
+    // a session runs; the message was shown).
     bool startPasswordChange();
 
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
