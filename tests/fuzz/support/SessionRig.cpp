@@ -201,9 +201,10 @@ void SessionRig::start(SessionKind kind) {
         }
         current_ = s;
         ticksSinceSend_ = 0;
-        Q716_FUZZ_CHECK(actions.first().kind != SessionAction::Send ||
-                            actions.first().bytes == linkmsg::open(),
-                        "a session opens with TQ-PROG");
+        const auto firstSend =
+            std::find_if(actions.begin(), actions.end(),
+                         [](const SessionAction& a) { return a.kind == SessionAction::Send; });
+        Q716_FUZZ_CHECK(firstSend->bytes == linkmsg::open(), "a session opens with TQ-PROG");
     }
     apply(actions, id, Call::Start);
     if (boxesOpen_ == 0)
