@@ -20,6 +20,9 @@ int runNew(const QStringList& args);
 int runResave(const QStringList& args);
 int runDump(const QStringList& args);
 int runBuild(const QStringList& args);
+int runImportCsv(const QStringList& args);
+int runExportCsv(const QStringList& args);
+int runDiff(const QStringList& args);
 
 // One line on stderr naming the file and the reason; returns exit status 1.
 int fail(const QString& file, const QString& reason);

@@ -1,21 +1,16 @@
 #include "LinkCommands.h"
 
+#include "LinkOptions.h"
+#include "PortJob.h"
+
+#include "compare/CompareTexts.h"
 #include "files/ChannelFile.h"
-#include "image/BuildImage.h"
-#include "image/LoadImage.h"
-#include "link/DeviceSessionRunner.h"
-#include "link/EditorSessionHost.h"
-#include "link/PortOpenFailure.h"
 #include "state/InitDefaults.h"
 
-#include "RadioPort.h"
-
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QEventLoop>
-#include <QSerialPort>
 
 #include <cstdio>
+#include <memory>
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -26,6 +21,9 @@ using namespace q716;
 
 namespace {
 
+constexpr int EnglishLanguage = 1;
+constexpr int VerifyMismatchStatus = 3;
+
 // The progress bar is drawn only for a person watching a terminal.
 bool stderrIsTerminal() {
 #ifdef Q_OS_WIN
@@ -35,46 +33,8 @@ bool stderrIsTerminal() {
 #endif
 }
 
-constexpr int EnglishLanguage = 1;
-
-struct LinkArgs {
-    QString port;
-    QString file;
-};
-
 void printError(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
-}
-
-// Parses "--port DEV FILE"; prints the usage problem and returns false when wrong.
-bool parseArgs(const QString& command, const QStringList& args, const QString& fileName,
-               LinkArgs& out) {
-    QCommandLineParser parser;
-    const QCommandLineOption portOpt(QStringLiteral("port"),
-                                     QStringLiteral("Serial device the radio is connected to."),
-                                     QStringLiteral("DEV"));
-    parser.addOption(portOpt);
-    parser.addPositionalArgument(fileName, QStringLiteral("Channel file."));
-    if (!parser.parse(args)) {
-        printError(parser.errorText());
-        return false;
-    }
-    if (!parser.isSet(portOpt) || parser.positionalArguments().size() != 1) {
-        printError(QStringLiteral("usage: q716-cli %1 --port DEV %2").arg(command, fileName));
-        return false;
-    }
-    out.port = parser.value(portOpt);
-    out.file = parser.positionalArguments().first();
-    return true;
-}
-
-bool openPort(QSerialPort& port, const QString& device) {
-    PortOpenFailure failure;
-    if (openRadioPort(port, device, &failure))
-        return true;
-    printError(QStringLiteral("Cannot open serial port %1: %2")
-                   .arg(device, portProblemText(EnglishLanguage, failure)));
-    return false;
 }
 
 void drawProgress(int value, int maximum) {
@@ -87,53 +47,99 @@ void drawProgress(int value, int maximum) {
     std::fflush(stderr);
 }
 
-// Runs one session on the open port; true when it succeeded. The success text
-// goes to stdout, the failure message to stderr.
-bool runSession(QSerialPort& port, const QString& device, EditorState& state, bool write) {
-    EditorSessionHost host(
-        state, [](const EditorState& s) { return BuildImage(s); },
-        [](EditorState& s, const QString& hex) {
-            LoadImage(s, hex, [](const Message& m) {
-                printError(m.text);
-                return int(ResultOk);
-            });
-        });
-    DeviceSessionRunner runner(port, host);
-    bool hungUp = false;
-    closeOnHangUp(port, &runner, [&] {
-        hungUp = true;
-        runner.deviceLost();
-    });
-    bool ok = false;
-    QString text;
+// Runs the jobs at once on one event loop; `done` is called as each ends.
+void runJobs(const QList<cli::PortJob*>& jobs, const std::function<void(cli::PortJob&)>& done) {
     QEventLoop loop;
-    QObject::connect(&runner, &DeviceSessionRunner::progress, &drawProgress);
-    QObject::connect(&runner, &DeviceSessionRunner::finished, &loop,
-                     [&](bool success, const QString& t) {
-                         ok = success;
-                         text = t;
-                         loop.quit();
-                     });
-    if (write)
-        runner.startWrite();
-    else
-        runner.startRead();
-    if (runner.session().view().timer1)
+    int open = int(jobs.size());
+    for (cli::PortJob* job : jobs) {
+        QObject::connect(job, &cli::PortJob::finished, &loop, [&, job] {
+            done(*job);
+            if (--open == 0)
+                loop.quit();
+        });
+        job->start();
+    }
+    if (open > 0)
         loop.exec();
-    // The end byte must reach the radio before the port closes.
-    if (port.isOpen() && port.bytesToWrite() > 0)
-        port.waitForBytesWritten(1000);
-    if (stderrIsTerminal())
-        std::fprintf(stderr, "\n");
-    if (hungUp && !ok)
+}
+
+void reportFailure(const cli::PortJob& job) {
+    if (job.hungUp())
         printError(QStringLiteral("Serial port %1 hung up (cable unplugged or the other end "
                                   "closed).")
-                       .arg(device));
-    if (ok)
-        std::printf("%s\n", qPrintable(text));
-    else
-        printError(text);
-    return ok;
+                       .arg(job.device()));
+    printError(job.result());
+}
+
+QString seconds(qint64 ms) {
+    return QStringLiteral("%1 s").arg(double(ms) / 1000.0, 0, 'f', 1);
+}
+
+// One port: the program's texts, a progress bar on a terminal.
+int runOne(cli::PortJob& job) {
+    const bool bar = stderrIsTerminal();
+    QObject::connect(&job, &cli::PortJob::progress, &drawProgress);
+    runJobs({&job}, [](cli::PortJob&) {});
+    if (bar)
+        std::fprintf(stderr, "\n");
+    if (!job.note().isEmpty())
+        printError(job.note());
+    if (!job.succeeded()) {
+        reportFailure(job);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(job.result()));
+    if (!job.verified())
+        return 0;
+    if (job.mismatches().isEmpty()) {
+        std::printf("%s\n", qPrintable(comparetext::verifyOk(EnglishLanguage)));
+        return 0;
+    }
+    printError(verifyMismatchMessage(job.mismatches(), EnglishLanguage, 1 << 20).text);
+    return VerifyMismatchStatus;
+}
+
+// Several ports: one line per port as it ends, the failed ones named at the end.
+int runFleet(const QList<cli::PortJob*>& jobs) {
+    QStringList failed;
+    bool mismatch = false;
+    bool noted = false;
+    runJobs(jobs, [&](cli::PortJob& job) {
+        QString result = job.result();
+        if (job.succeeded() && job.verified()) {
+            if (job.mismatches().isEmpty()) {
+                result += QStringLiteral(", ") + comparetext::verifyOk(EnglishLanguage);
+            } else {
+                mismatch = true;
+                result += QStringLiteral(", verify failed: %1 byte(s) differ")
+                              .arg(job.mismatches().size());
+                for (const QString& line : verifyLines(job.mismatches(), EnglishLanguage))
+                    printError(job.device() + QStringLiteral(": ") + line);
+            }
+        }
+        if (!job.succeeded()) {
+            failed << job.device();
+            if (job.hungUp())
+                result = QStringLiteral("hung up; ") + result;
+        }
+        std::printf("%s: %s (%s)\n", qPrintable(job.device()),
+                    qPrintable(job.succeeded() ? result : QStringLiteral("failed: ") + result),
+                    qPrintable(seconds(job.elapsedMs())));
+        std::fflush(stdout);
+        // Every port's backups go to one folder: one note says it for all.
+        if (!job.note().isEmpty() && !noted) {
+            printError(job.note());
+            noted = true;
+        }
+    });
+    if (!failed.isEmpty()) {
+        printError(QStringLiteral("q716-cli: failed on %1 of %2 ports: %3")
+                       .arg(failed.size())
+                       .arg(jobs.size())
+                       .arg(failed.join(QStringLiteral(", "))));
+        return 1;
+    }
+    return mismatch ? VerifyMismatchStatus : 0;
 }
 
 } // namespace
@@ -141,38 +147,45 @@ bool runSession(QSerialPort& port, const QString& device, EditorState& state, bo
 namespace q716::cli {
 
 int runRead(const QStringList& args) {
-    LinkArgs a;
-    if (!parseArgs(QStringLiteral("read"), args, QStringLiteral("OUT.DAT"), a))
+    LinkOptions o;
+    if (!parseLinkOptions(args, LinkCommand::Read, o))
         return 1;
     EditorState state = freshEditorState();
     state.values.languageCode = EnglishLanguage;
-    QSerialPort port;
-    if (!openPort(port, a.port) || !runSession(port, a.port, state, false))
-        return 1;
-    const FileResult saved = saveChannelFile(state, a.file);
-    if (!saved.ok()) {
-        printError(QStringLiteral("Cannot save %1: %2").arg(a.file, saved.reason));
-        return 1;
+    PortJob job(o.ports.first(), state, o.jobOptions(JobKind::Read));
+    int status = runOne(job);
+    if (status == 0) {
+        const FileResult saved = saveChannelFile(job.state(), o.file);
+        if (!saved.ok()) {
+            printError(QStringLiteral("Cannot save %1: %2").arg(o.file, saved.reason));
+            status = 1;
+        }
     }
-    return 0;
+    return saveLog(o, {&job}) ? status : 1;
 }
 
 int runWrite(const QStringList& args) {
-    LinkArgs a;
-    if (!parseArgs(QStringLiteral("write"), args, QStringLiteral("IN.DAT"), a))
+    LinkOptions o;
+    if (!parseLinkOptions(args, LinkCommand::Write, o))
         return 1;
     EditorState state = freshEditorState();
     state.values.languageCode = EnglishLanguage;
-    const FileResult opened = openChannelFile(state, a.file, [](const Message& m) {
+    const FileResult opened = openChannelFile(state, o.file, [](const Message& m) {
         printError(m.text);
         return int(ResultOk);
     });
     if (!opened.ok()) {
-        printError(QStringLiteral("Cannot open %1: %2").arg(a.file, opened.reason));
+        printError(QStringLiteral("Cannot open %1: %2").arg(o.file, opened.reason));
         return 1;
     }
-    QSerialPort port;
-    return openPort(port, a.port) && runSession(port, a.port, state, true) ? 0 : 1;
+    std::vector<std::unique_ptr<PortJob>> owned;
+    QList<PortJob*> jobs;
+    for (const QString& port : o.ports) {
+        owned.push_back(std::make_unique<PortJob>(port, state, o.jobOptions(JobKind::Write)));
+        jobs.append(owned.back().get());
+    }
+    const int status = jobs.size() == 1 ? runOne(*jobs.first()) : runFleet(jobs);
+    return saveLog(o, jobs) ? status : 1;
 }
 
 } // namespace q716::cli

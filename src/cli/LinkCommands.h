@@ -1,10 +1,17 @@
 #pragma once
-// `q716-cli read --port DEV OUT.DAT` and `q716-cli write --port DEV IN.DAT`:
-// the radio session without windows. Both return the process exit status.
+// `q716-cli read` and `q716-cli write` (one radio or several at once): the
+// radio session without windows. Both return the process exit status.
 
 #include <QStringList>
 
 namespace q716::cli {
+
+// The arguments of each command, as the help and the usage errors show them.
+inline constexpr char ReadUsage[] = "--port DEV OUT.DAT [--no-backup] [--log FILE]";
+inline constexpr char WriteUsage[] =
+    "--port DEV [--port DEV2 ...] IN.DAT [--verify] [--no-backup] [--log FILE]";
+inline constexpr char DiffUsage[] =
+    "A.DAT B.DAT [--english] | --port DEV FILE [--english] [--no-backup] [--log FILE]";
 
 // args: the command name first, then its arguments.
 int runRead(const QStringList& args);

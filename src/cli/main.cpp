@@ -17,8 +17,11 @@ const CommandEntry Commands[] = {
     {"resave", runResave, "IN.DAT OUT.DAT"},
     {"dump", runDump, "IN.DAT [--english]"},
     {"build", runBuild, "PLAN.json OUT.DAT"},
-    {"read", runRead, "--port DEV OUT.DAT"},
-    {"write", runWrite, "--port DEV IN.DAT"},
+    {"import-csv", runImportCsv, "IN.csv OUT.DAT [--base BASE.DAT] [--band N]"},
+    {"export-csv", runExportCsv, "IN.DAT OUT.csv"},
+    {"read", runRead, ReadUsage},
+    {"write", runWrite, WriteUsage},
+    {"diff", runDiff, DiffUsage},
 };
 
 void printHelp(const QCommandLineParser& parser) {
@@ -44,9 +47,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("q716-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(Q716_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Works on Q716 channel files (*.DAT) and reads and writes the radio, "
-                       "on the same core as the q716 program."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Works on Q716 channel files (*.DAT) and CSV channel lists and reads and writes the radio, "
+        "on the same core as the q716 program."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("COMMAND"),

@@ -181,17 +181,27 @@ class TestLinkForms : public QObject {
     }
 
     // An earlier version let Create New Password start a second session in
-    // the middle of a read: the read was taken over and never reported.
-    void passwordChangeWaitsForARunningRead() {
+    // the middle of a read or of a comparison with the radio (which runs on a
+    // second engine sharing the port): the running session was taken over
+    // and never reported.
+    void passwordChangeWaitsForARunningSession_data() {
+        QTest::addColumn<bool>("scratch");
+        QTest::newRow("read") << false;
+        QTest::newRow("compare with the radio") << true;
+    }
+    void passwordChangeWaitsForARunningSession() {
+        QFETCH(bool, scratch);
         Pty radio;
         start(radio.path().toLocal8Bit(), 1);
         QVERIFY(w->link->comm().isOpen());
         // No watchdog fires: the test ticks nothing.
         w->link->setTimerSwitch([](QTimer*, bool) {});
-        w->mnureadFre->trigger();
+        (scratch ? w->mnuCompareRadio : w->mnureadFre)->trigger();
         QByteArray sent;
         QTRY_VERIFY_WITH_TIMEOUT((sent += radio.readAvailable()) == "TQ-PROG", Timeout);
         QVERIFY(!w->mnupro->isEnabled());
+        const Session& running = scratch ? w->link->scratchSession() : w->link->session();
+        QVERIFY(running.running());
 
         w->mnuPass->trigger();
         FormUsePass* f = w->formUsePass;
@@ -207,10 +217,18 @@ class TestLinkForms : public QObject {
         // The passwords the read may still use are untouched.
         QCOMPARE(w->Text2->text(), QString());
         QCOMPARE(w->state.values.commPassword, QString());
-        QCOMPARE(w->link->session().SessionMode, QStringLiteral("R"));
+
+        // The controller refuses too, whoever asks it.
+        QVERIFY(!w->link->startPasswordChange());
+        QCOMPARE(app->messages.size(), 2);
+        QCOMPARE(app->messages[1].text, QStringLiteral("Is communication, please later……"));
+        QVERIFY(running.running());
+        QCOMPARE(running.SessionMode, QStringLiteral("R"));
         QVERIFY(!w->link->session().PasswordChangeMode);
         // Nothing more went to the radio.
-        QCOMPARE(w->link->session().SendBuffer, QByteArray("TQ-PROG"));
+        QCOMPARE(running.SendBuffer, QByteArray("TQ-PROG"));
+        if (scratch)
+            QVERIFY(w->link->session().SendBuffer.isEmpty());
     }
 
     // An earlier version took 20 characters and started the change with

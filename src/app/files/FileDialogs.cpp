@@ -31,4 +31,27 @@ QString chooseChannelFileToSave(QWidget* parent) {
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString csvFileFilter() {
+    return QStringLiteral("CSV (*.csv *.CSV)");
+}
+
+QString pdfFileFilter() {
+    return QStringLiteral("PDF (*.pdf)");
+}
+
+QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter) {
+    if (g_answerer)
+        return g_answerer(kind, filter);
+    if (kind == FileDialogKind::Open)
+        return QFileDialog::getOpenFileName(parent, ApplicationTitle, QString(), filter);
+    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter);
+}
+
+QString chooseFileToSave(QWidget* parent, const QString& filter) {
+    if (g_answerer)
+        return g_answerer(FileDialogKind::Save, filter);
+    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 } // namespace q716

@@ -21,5 +21,13 @@ QString channelFileFilter();
 QString chooseChannelFileToOpen(QWidget* parent);
 // Qt does not ask about overwriting; the Save command asks itself.
 QString chooseChannelFileToSave(QWidget* parent);
+// Any other file to save (a text file), with its own filter; no overwrite question.
+QString chooseFileToSave(QWidget* parent, const QString& filter);
+
+// The CSV channel lists and the printable sheet: the same seam, told apart by
+// their filters. Save dialogs ask Qt's own overwrite question.
+QString csvFileFilter();
+QString pdfFileFilter();
+QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter);
 
 } // namespace q716

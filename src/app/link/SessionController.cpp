@@ -1,21 +1,31 @@
 #include "link/SessionController.h"
 
+#include "compare/WriteVerify.h"
 #include "image/BuildImage.h"
 #include "image/LoadImage.h"
+#include "link/LinkTexts.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QWidget>
 
-#include <algorithm>
-
 namespace q716 {
+
+namespace {
+
+bool isFirstWriteBlock(const QByteArray& message) {
+    const std::optional<WrittenBlock> block = writtenBlockOf(message);
+    return block && block->address == Session::FirstAddress;
+}
+
+} // namespace
 
 SessionController::SessionController(QWidget* owner, EditorState& state, SessionWindow& window)
     : QObject(owner), window_(window), MSComm1_(new MSComm1(owner)), port_(MSComm1_),
       host_(
           state, [](const EditorState& s) { return BuildImage(s); },
           [](EditorState& s, const QString& hex) { LoadImage(s, hex, localMessageFn()); }),
-      session_(host_) {
+      session_(host_), scratchHost_([&state] { return state.values.languageCode; }),
+      scratch_(scratchHost_), active_(&session_) {
     Timer1 = new QTimer(owner);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -28,52 +38,88 @@ SessionController::SessionController(QWidget* owner, EditorState& state, Session
     connect(MSComm1_, &MSComm1::hungUp, this, &SessionController::MSComm1_HungUp);
 }
 
+bool SessionController::start(Session& engine, const QString& kind,
+                              SessionActions (Session::*startFn)(bool)) {
+    // The engines share the port and the timers: a start on one while the
+    // other runs would take the running session over.
+    if (sessionRunning()) {
+        LocalMsgBox(linktext::sessionRunning(host_.languageCode()));
+        return false;
+    }
+    const bool open = port_->isOpen();
+    if (open) {
+        active_ = &engine;
+        scratchHost_.clear();
+        lastOutcome_.clear();
+        emit sessionStarted(kind);
+    }
+    apply(engine, (engine.*startFn)(open));
+    return open;
+}
+
 void SessionController::startRead() {
-    apply(session_.startRead(port_->isOpen()));
+    start(session_, QStringLiteral("read"), &Session::startRead);
 }
 
 void SessionController::startWrite() {
-    apply(session_.startWrite(port_->isOpen()));
+    start(session_, QStringLiteral("write"), &Session::startWrite);
 }
 
 bool SessionController::startPasswordChange() {
-    const SessionActions actions = session_.startPasswordChange(port_->isOpen());
-    const bool started = std::any_of(actions.begin(), actions.end(), [](const SessionAction& a) {
-        return a.kind == SessionAction::Send;
-    });
-    apply(actions);
-    return started;
+    return start(session_, QStringLiteral("password"), &Session::startPasswordChange);
+}
+
+void SessionController::startScratchRead() {
+    start(scratch_, QStringLiteral("scratch"), &Session::startRead);
 }
 
 void SessionController::Send() {
-    session_.WatchdogCount = 0;
-    session_.RxHex.clear();
-    port_->output(session_.SendBuffer);
+    active_->WatchdogCount = 0;
+    active_->RxHex.clear();
+    emit bytesSent(active_->SendBuffer);
+    port_->output(active_->SendBuffer);
 }
 
 void SessionController::MSComm1_OnComm() {
-    apply(session_.bytesReceived(port_->input()));
+    const QByteArray bytes = port_->input();
+    emit bytesReceived(bytes);
+    apply(*active_, active_->bytesReceived(bytes));
 }
 
 void SessionController::MSComm1_HungUp() {
-    apply(session_.portLost());
+    apply(*active_, active_->portLost());
 }
 
 void SessionController::Timer1_Timer() {
-    apply(session_.timer1Tick());
+    apply(*active_, active_->timer1Tick());
 }
 
 void SessionController::Timer2_Timer() {
-    apply(session_.timer2Tick());
+    Session& engine = *active_;
+    const SessionActions actions = engine.timer2Tick();
+    apply(engine, actions);
+    for (const SessionAction& a : actions)
+        if (a.kind == SessionAction::ControlsEnabled && a.on)
+            emit countdownFinished();
 }
 
-void SessionController::apply(const SessionActions& actions) {
+void SessionController::loadReadIntoEditor(const QString& readHex) {
+    host_.loadImage(readHex);
+    window_.refreshFromState();
+    emit editorLoaded(readHex);
+}
+
+void SessionController::apply(Session& engine, const SessionActions& actions) {
     for (const SessionAction& a : actions) {
         switch (a.kind) {
         case SessionAction::Send:
+            if (&engine == &session_ && isFirstWriteBlock(a.bytes))
+                emit aboutToWriteImage(session_.Link.ImageHex);
+            emit bytesSent(a.bytes);
             port_->output(a.bytes);
             break;
         case SessionAction::Caption:
+            lastOutcome_ = a.text;
             window_.setStatusCaption(a.text);
             break;
         case SessionAction::LabelVisible:
@@ -101,11 +147,16 @@ void SessionController::apply(const SessionActions& actions) {
             switchTimer(Timer2, a.on);
             break;
         case SessionAction::ShowMessage:
+            lastOutcome_ = a.message.text;
             LocalMsgBox(a.message);
             break;
         case SessionAction::LoadImage:
-            host_.loadImage(a.text);
-            window_.refreshFromState();
+            if (&engine == &scratch_) {
+                scratchHost_.loadImage(a.text);
+                emit scratchReadArrived(a.text);
+            } else {
+                loadReadIntoEditor(a.text);
+            }
             break;
         case SessionAction::SessionSucceeded:
         case SessionAction::SessionFailed:

@@ -1,10 +1,13 @@
 #pragma once
 // Runs the radio sessions of the main window: owns the port control MSComm1,
 // the timers Timer1 (watchdog, 500 ms) and Timer2 (blinker, 200 ms) and the
-// session engine, and carries the engine's actions out on the window.
+// session engine, and carries the engine's actions out on the window. A
+// second engine reads the radio into a scratch image that never reaches the
+// editor (the check after a write, the comparison with the radio).
 
 #include "link/EditorSessionHost.h"
 #include "link/MSComm1.h"
+#include "link/ScratchSessionHost.h"
 #include "link/Session.h"
 #include "link/SessionWindow.h"
 
@@ -24,6 +27,9 @@ class SessionController : public QObject {
 
     MSComm1& comm() { return *MSComm1_; }
     const Session& session() const { return session_; }
+    const Session& scratchSession() const { return scratch_; }
+    // A session runs on either engine; a start is then refused with a message.
+    bool sessionRunning() const { return session_.running() || scratch_.running(); }
 
     // mnureadFre / mnuwriteFre / toolbar buttons "read" and "write".
     void startRead();
@@ -31,6 +37,8 @@ class SessionController : public QObject {
     // Create New Password; false when it did not start (the port is closed or
     // a session runs; the message was shown).
     bool startPasswordChange();
+    // A read that leaves the editor alone; scratchReadArrived brings its image.
+    void startScratchRead();
 
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
@@ -52,13 +60,34 @@ class SessionController : public QObject {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 
+    // What the last session showed in the status line, or its last message.
+    const QString& lastOutcome() const { return lastOutcome_; }
+
   signals:
     // The session ended: with its success caption, or with a message.
     void sessionFinished(bool succeeded);
+    // A session began: "read", "write", "password" or "scratch".
+    void sessionStarted(const QString& kind);
+    // Every message sent and every piece received, as on the line.
+    void bytesSent(const QByteArray& bytes);
+    void bytesReceived(const QByteArray& bytes);
+    // A write is about to send its first block, built from this image text.
+    void aboutToWriteImage(const QString& imageHex);
+    // A read was spread over the editor, from this read image text.
+    void editorLoaded(const QString& readHex);
+    // A scratch read finished with this read image text.
+    void scratchReadArrived(const QString& readHex);
+    // The countdown after a successful end gave the controls back.
+    void countdownFinished();
 
   private:
-    void apply(const SessionActions& actions);
+    // False when it did not start (the message was shown).
+    bool start(Session& engine, const QString& kind, SessionActions (Session::*startFn)(bool));
+    // The actions of `engine`, carried out on the window.
+    void apply(Session& engine, const SessionActions& actions);
     void switchTimer(QTimer* timer, bool on);
+    // The one place a read reaches the editor.
+    void loadReadIntoEditor(const QString& readHex);
 
     SessionWindow& window_;
     MSComm1* MSComm1_;
@@ -66,6 +95,10 @@ class SessionController : public QObject {
     TimerSwitch timerSwitch_;
     EditorSessionHost host_;
     Session session_;
+    ScratchSessionHost scratchHost_;
+    Session scratch_;
+    Session* active_; // the engine the port and the timers talk to
+    QString lastOutcome_;
 };
 
 } // namespace q716

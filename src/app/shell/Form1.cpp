@@ -2,9 +2,12 @@
 
 #include "channels/CellRules.h"
 #include "channels/DropDownCombo.h"
+#include "channels/FixedColumnDelegate.h"
+#include "channels/ToneEditor.h"
 #include "channels/Vocabulary.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/KeyFilterValidator.h"
+#include "interchange/FileDrops.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
@@ -105,6 +108,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
         applyDesignCaptions(this, *table);
     setMessageBoxOwner(this);
     connectHandlers();
+    acceptFileDrops(this);
 }
 
 Form1::~Form1() = default;
@@ -126,6 +130,11 @@ void Form1::buildMenus() {
     mnuNew = action(mnuFile, "mnuNew");
     mnuOpen = action(mnuFile, "mnuOpen");
     mnuAssave = action(mnuFile, "mnuAssave");
+    separator(mnuFile, "mnuInterchangeLine");
+    mnuImportCsv = action(mnuFile, "mnuImportCsv");
+    mnuExportCsv = action(mnuFile, "mnuExportCsv");
+    mnuPrint = action(mnuFile, "mnuPrint");
+    mnuExportPdf = action(mnuFile, "mnuExportPdf");
     mnuline = separator(mnuFile, "mnuline");
     mnuQuit = action(mnuFile, "mnuQuit");
 
@@ -160,6 +169,7 @@ void Form1::buildMenus() {
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, mnumainhelp, &QAction::trigger);
     mnuabout = action(mnuhelp, "mnuabout");
+    buildSafetyMenus();
 }
 
 void Form1::buildToolbar() {
@@ -297,15 +307,22 @@ void Form1::buildGrid() {
     const int frame = 2 * Grid1->frameWidth();
     Grid1->setFixedSize(width + frame, rowHeight * (ChannelCount + 1) + frame);
 
+    // Column 0, the channel numbers, is a fixed heading column like row 0:
+    // painted as headings, never current or selected.
+    Grid1->setItemDelegateForColumn(0, new FixedColumnDelegate(Grid1));
     const QColor shade(192, 192, 255);
     for (int r = 0; r < ChannelCount; ++r) {
         for (int c = 0; c < GridColumns; ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            // Rows 2, 4, .., 16 are shaded.
-            if ((r + 1) % 2 == 0)
-                item->setBackground(shade);
+            if (c == 0) {
+                item->setFlags(Qt::NoItemFlags);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                // Rows 2, 4, .., 16 are shaded.
+                if ((r + 1) % 2 == 0)
+                    item->setBackground(shade);
+            }
             Grid1->setItem(r, c, item);
         }
     }
@@ -317,17 +334,15 @@ void Form1::buildEditors() {
     Text1->setMaxLength(9);
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192);"));
+    // Frequencies are digits and a point; an input method would bypass the
+    // key filter.
+    Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
     Text1->setVisible(false);
 
-    Combo8 = named(new QComboBox(central), "Combo8");
-    Combo8->setEditable(true);
-    Combo8->setInsertPolicy(QComboBox::NoInsert);
+    Combo8 = named(new ToneEditor(central), "Combo8");
     Combo8->setMaxVisibleItems(12);
     for (int i = 0; i < ToneCount; ++i)
         Combo8->addItem(toneItem(i, 0));
-    // Qt would count leaving the edit field with a list text as a choice; here
-    // only a pick from the list is a choice, the rest is the tone commit.
-    disconnect(Combo8->lineEdit(), &QLineEdit::editingFinished, Combo8, nullptr);
     Combo8->setVisible(false);
 
     for (int n = 5; n <= 8; ++n) {

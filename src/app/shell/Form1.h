@@ -3,6 +3,7 @@
 // and toolbar. It owns the editor state for the whole run; its controls only
 // show that state, and its handlers let the core decide every change.
 
+#include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
@@ -30,6 +31,8 @@ class DropDownCombo;
 class FormCOM;
 class FormUsePass;
 class FrmAbout;
+class ImportReportDialog;
+class LinkSafety;
 class SessionController;
 
 class Form1 : public QMainWindow, public SessionWindow {
@@ -43,7 +46,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Channel table and its in-place editors.
     QTableWidget* Grid1 = nullptr;
     QLineEdit* Text1 = nullptr;
-    QComboBox* Combo8 = nullptr;
+    ToneEditor* Combo8 = nullptr;
     std::array<QComboBox*, 4> Combo5s{}; // Combo5(5..8)
     QComboBox* Combo5(int index) const { return Combo5s[index - 5]; }
 
@@ -76,12 +79,18 @@ class Form1 : public QMainWindow, public SessionWindow {
           *mnuhelp = nullptr;
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuAssave = nullptr, *mnuline = nullptr,
             *mnuQuit = nullptr;
+    // Channel lists in and out, and the printable channel sheet.
+    QAction *mnuImportCsv = nullptr, *mnuExportCsv = nullptr, *mnuPrint = nullptr,
+            *mnuExportPdf = nullptr;
     QAction *mnureadFre = nullptr, *mnuwriteFre = nullptr, *mnuline1 = nullptr, *mnudtmf = nullptr,
             *Key_enactment = nullptr, *mnusetin = nullptr, *mnudebug = nullptr,
             *mnutestfre = nullptr;
     QAction *mnulock = nullptr, *mnuPass = nullptr, *mnucom = nullptr;
     QAction *mnuChinese = nullptr, *mnuEnglish = nullptr, *mnumainhelp = nullptr,
             *mnuabout = nullptr;
+    // Around the sessions: the read-back check, comparisons, backups, the log.
+    QAction *mnuVerifyAfterWrite = nullptr, *mnuCompareRadio = nullptr, *mnuCompareFile = nullptr,
+            *mnuBackupFolder = nullptr, *mnuCommLog = nullptr;
 
     // The windows created hidden by the first ApplyCaptions.
     DialogSet* dialogs = nullptr;
@@ -93,6 +102,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     SessionController* link = nullptr;
     FormCOM* formCOM = nullptr;
     FormUsePass* formUsePass = nullptr;
+    // Backups, the check after a write, comparisons and the session log.
+    LinkSafety* safety = nullptr;
 
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
     QAction* toolbarButton(const QString& key) const;
@@ -131,6 +142,12 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     // Opens a channel file by name as the Open command does after its dialog.
     void openChannelFileNamed(const QString& path);
+    // Imports a CSV channel list as Import CSV does after its dialog: the
+    // report first, then OK applies and Cancel changes nothing.
+    void importCsvFileNamed(const QString& path);
+    // The channel file or list the table last came from or went to, for the
+    // printed sheet; empty when there is none.
+    QString lastFileName;
 
     // The clock of the "TAnMa" double press.
     void setTimeOfDayClock(TimeOfDayClock clock) { timeOfDay_ = std::move(clock); }
@@ -156,6 +173,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuAssave_Click();
+    void mnuImportCsv_Click();
+    void mnuExportCsv_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
     void mnuQuit_Click();
     void mnureadFre_Click();
     void mnuwriteFre_Click();
@@ -172,6 +193,15 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnumainhelp_Click();
     void mnuabout_Click();
     void TAnMa_Click();
+    void mnuVerifyAfterWrite_Click();
+    void mnuCompareRadio_Click();
+    void mnuCompareFile_Click();
+    void mnuBackupFolder_Click();
+    void mnuCommLog_Click();
+
+  signals:
+    // Every caption was written again, after a language switch too.
+    void captionsApplied();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -179,7 +209,9 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   private:
     void createLink();
+    void createSafety();
     void buildMenus();
+    void buildSafetyMenus();
     void buildToolbar();
     void buildFrame1();
     void buildFrame2();
@@ -194,14 +226,20 @@ class Form1 : public QMainWindow, public SessionWindow {
     void keepOneWidth();
     void showDialog(const char* objectName);
     void placeEditor(QWidget* editor, int row, int col, bool fullHeight);
+    void openList(QComboBox* editor);
+    void openPendingList();
     void hideEditors();
 
     bool gridEvent(QEvent* event);
     bool text1KeyPress(QKeyEvent* key);
     bool combo8KeyPress(QKeyEvent* key);
+    bool combo8ListKey(QKeyEvent* key);
     bool text2KeyPress(QKeyEvent* key);
 
+    ImportReportDialog* importReport();
+
     QList<QWidget*> extraCaptionWindows_;
+    ImportReportDialog* importReport_ = nullptr;
     QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;
@@ -209,6 +247,11 @@ class Form1 : public QMainWindow, public SessionWindow {
     bool text1Open_ = false;
     bool combo8Open_ = false;
     int combo5Open_ = 0; // column of the open list editor, 0 = none
+    // A list editor opened by a press on the grid shows its list once the
+    // button is up: the release would otherwise close it again.
+    bool gridButtonDown_ = false;
+    QComboBox* listOnRelease_ = nullptr;
+    QComboBox* listAfterRelease_ = nullptr;
 };
 
 } // namespace q716

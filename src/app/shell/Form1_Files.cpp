@@ -32,8 +32,10 @@ void Form1::openChannelFileNamed(const QString& path) {
     // of ending without a word.
     if (result.status == FileStatus::CannotOpen)
         LocalMsgBox(wrongTypeMessage(language));
-    if (result.ok())
+    if (result.ok()) {
+        lastFileName = path;
         refreshFromState();
+    }
 }
 
 void Form1::mnuAssave_Click() {
@@ -49,7 +51,9 @@ void Form1::mnuAssave_Click() {
     }
     setWindowTitle(ApplicationTitle + QLatin1Char('-') +
                    QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    if (!saveChannelFile(state, path).ok())
+    if (saveChannelFile(state, path).ok())
+        lastFileName = path;
+    else
         LocalMsgBox(saveFailedMessage(state.values.languageCode));
 }
 

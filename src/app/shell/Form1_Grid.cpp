@@ -5,6 +5,7 @@
 #include "channels/CellRules.h"
 #include "channels/ChannelTable.h"
 #include "channels/DropDownCombo.h"
+#include "channels/ToneEditor.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractItemView>
@@ -12,10 +13,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <utility>
 
 namespace q716 {
 
@@ -55,6 +58,12 @@ bool listOpen(const QFocusEvent* focus) {
     return focus->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget();
 }
 
+// Another program's window became active: the editor keeps its text and is
+// left, or not, when the user comes back.
+bool leavingTheProgram(const QFocusEvent* focus) {
+    return focus->reason() == Qt::ActiveWindowFocusReason && !QApplication::activeWindow();
+}
+
 } // namespace
 
 void Form1::SetGrid1Text() {
@@ -89,9 +98,24 @@ void Form1::placeEditor(QWidget* editor, int row, int col, bool fullHeight) {
     editor->setFocus(Qt::OtherFocusReason);
 }
 
+void Form1::openList(QComboBox* editor) {
+    // The button may have come up already, while a message was shown.
+    if (gridButtonDown_ && (QGuiApplication::mouseButtons() & Qt::LeftButton))
+        listOnRelease_ = editor;
+    else
+        editor->showPopup();
+}
+
+void Form1::openPendingList() {
+    QComboBox* editor = std::exchange(listAfterRelease_, nullptr);
+    if (editor && editor->isVisible())
+        editor->showPopup();
+}
+
 void Form1::hideEditors() {
     text1Open_ = combo8Open_ = false;
     combo5Open_ = 0;
+    listOnRelease_ = listAfterRelease_ = nullptr;
     Text1->hide();
     Combo8->hide();
     for (QComboBox* combo : Combo5s)
@@ -120,18 +144,17 @@ void Form1::Grid1_Click() {
         Text1->selectAll();
         break;
     case CellEditor::Combo8:
-        Combo8->setEditText(target.text);
+        Combo8->load(target.text);
         combo8Open_ = true;
         placeEditor(Combo8, EditRow, EditCol, false);
-        Combo8->lineEdit()->selectAll();
-        Combo8->showPopup();
+        openList(Combo8);
         break;
     case CellEditor::Combo5: {
         QComboBox* combo = Combo5(EditCol);
         combo->setCurrentIndex(target.listIndex);
         combo5Open_ = EditCol;
         placeEditor(combo, EditRow, EditCol, false);
-        combo->showPopup();
+        openList(combo);
         break;
     }
     case CellEditor::None:
@@ -211,8 +234,19 @@ bool Form1::gridEvent(QEvent* event) {
             Grid1->setFocus(Qt::MouseFocusReason);
             return true;
         }
-        if (mouse->button() == Qt::LeftButton)
+        if (mouse->button() == Qt::LeftButton) {
             GridClickArmed = true;
+            gridButtonDown_ = true;
+            listAfterRelease_ = nullptr; // that was an earlier click's
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && gridButtonDown_) {
+            gridButtonDown_ = false;
+            // After the grid has had its release: the list must not see it.
+            listAfterRelease_ = std::exchange(listOnRelease_, nullptr);
+            if (listAfterRelease_)
+                QMetaObject::invokeMethod(this, &Form1::openPendingList, Qt::QueuedConnection);
+        }
     } else if (event->type() == QEvent::MouseMove) {
         // A press completes a click; dragging starts no range selection.
         return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
@@ -233,7 +267,35 @@ bool Form1::combo8KeyPress(QKeyEvent* key) {
         Grid1->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    return filterInto(Combo8->lineEdit(), key, &filterCombo8Key);
+    const std::optional<QChar> typed = typedChar(key);
+    if (!typed)
+        return false;
+    if (const std::optional<QChar> accepted = filterCombo8Key(*typed))
+        Combo8->type(*accepted);
+    return true;
+}
+
+// A key that reaches the tone list. Typing goes to the edit field, as in the
+// original editor, and so does Enter on a list nobody moved in; navigation
+// keys stay with the list. Keys typed faster than the list closed still
+// arrive here and belong to the edit field too.
+bool Form1::combo8ListKey(QKeyEvent* key) {
+    const bool listShown = Combo8->view()->isVisible();
+    const bool forEditField = !listShown || (isEnter(key) && Combo8->listUntouched()) ||
+                              (typedChar(key) && key->key() != Qt::Key_Space);
+    if (!forEditField)
+        return false;
+    // Qt's list takes Enter before the key press itself.
+    if (key->type() == QEvent::ShortcutOverride) {
+        key->accept();
+        return true;
+    }
+    if (listShown)
+        Combo8->hidePopup();
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                   key->count());
+    QCoreApplication::sendEvent(Combo8, &copy);
+    return true;
 }
 
 bool Form1::text2KeyPress(QKeyEvent* key) {
@@ -246,38 +308,31 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return gridEvent(event);
     if (watched == Grid1 && type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
         GridClickArmed = true;
+        gridButtonDown_ = false;
         Grid1_Click();
         return true;
     }
     if (watched == Text1) {
         if (type == QEvent::KeyPress)
             return text1KeyPress(static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusOut)
+        if (type == QEvent::FocusOut && !leavingTheProgram(static_cast<QFocusEvent*>(event)))
             Text1_LostFocus();
         return false;
     }
     if ((watched == Combo8 || watched == Combo8->lineEdit()) && type == QEvent::KeyPress)
         return combo8KeyPress(static_cast<QKeyEvent*>(event));
-    if (watched == Combo8->view() && type == QEvent::KeyPress) {
-        // Typing while the list is open goes to the edit field, as in the
-        // original editor; navigation keys stay with the list.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (typedChar(key) && key->key() != Qt::Key_Space) {
-            Combo8->hidePopup();
-            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(Combo8, &copy);
-            return true;
-        }
-        return false;
-    }
+    if (watched == Combo8->view() && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride))
+        return combo8ListKey(static_cast<QKeyEvent*>(event));
     // Opening a list moves the focus into its popup; that is no leaving.
     if (watched == Combo8 && type == QEvent::FocusOut) {
-        if (!listOpen(static_cast<QFocusEvent*>(event)))
+        auto* focus = static_cast<QFocusEvent*>(event);
+        if (!listOpen(focus) && !leavingTheProgram(focus))
             Combo8_LostFocus();
         return false;
     }
     if (type == QEvent::FocusOut && watched->objectName() == QLatin1String("Combo5")) {
-        if (!listOpen(static_cast<QFocusEvent*>(event)))
+        auto* focus = static_cast<QFocusEvent*>(event);
+        if (!listOpen(focus) && !leavingTheProgram(focus))
             Combo5_LostFocus(watched->property("index").toInt());
         return false;
     }

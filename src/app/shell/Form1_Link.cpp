@@ -24,6 +24,7 @@ void Form1::createLink() {
         *link, state, [this] { refreshControls(); }, this);
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
+    createSafety();
 }
 
 void Form1::Send() {

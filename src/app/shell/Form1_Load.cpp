@@ -99,6 +99,7 @@ void Form1::ApplyCaptions() {
     for (QWidget* w : windows)
         if (w != this && w->layout())
             fitToCaptions(w);
+    emit captionsApplied();
 }
 
 // The window takes the width its wider language needs, once, so that a
@@ -216,10 +217,14 @@ void Form1::connectHandlers() {
     for (QComboBox* combo : Combo5s)
         combo->installEventFilter(this);
 
-    const std::array<std::pair<QAction*, void (Form1::*)()>, 18> menus = {{
+    const std::array<std::pair<QAction*, void (Form1::*)()>, 22> menus = {{
         {mnuNew, &Form1::mnuNew_Click},
         {mnuOpen, &Form1::mnuOpen_Click},
         {mnuAssave, &Form1::mnuAssave_Click},
+        {mnuImportCsv, &Form1::mnuImportCsv_Click},
+        {mnuExportCsv, &Form1::mnuExportCsv_Click},
+        {mnuPrint, &Form1::mnuPrint_Click},
+        {mnuExportPdf, &Form1::mnuExportPdf_Click},
         {mnuQuit, &Form1::mnuQuit_Click},
         {mnureadFre, &Form1::mnureadFre_Click},
         {mnuwriteFre, &Form1::mnuwriteFre_Click},

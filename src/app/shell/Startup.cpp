@@ -2,6 +2,7 @@
 
 #include "shell/Form1.h"
 #include "shell/QtTranslations.h"
+#include "shell/WheelGuard.h"
 
 #include <QGuiApplication>
 
@@ -13,6 +14,7 @@ void configureApplication(QCoreApplication& app) {
     app.setApplicationVersion(QStringLiteral(Q716_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(Q716_APP_ID));
+    WheelGuard::install(app);
 }
 
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {

@@ -10,8 +10,12 @@ DeviceSessionRunner::DeviceSessionRunner(QIODevice& device, SessionHost& host, Q
     timer2_.setInterval(200);
     connect(&timer1_, &QTimer::timeout, this, [this] { apply(session_.timer1Tick()); });
     connect(&timer2_, &QTimer::timeout, this, [this] { apply(session_.timer2Tick()); });
-    connect(&device_, &QIODevice::readyRead, this,
-            [this] { apply(session_.bytesReceived(device_.readAll())); });
+    connect(&device_, &QIODevice::readyRead, this, [this] {
+        const QByteArray bytes = device_.readAll();
+        if (trace_)
+            trace_(LinkDirection::Received, bytes);
+        apply(session_.bytesReceived(bytes));
+    });
 }
 
 void DeviceSessionRunner::startRead() {
@@ -40,8 +44,11 @@ void DeviceSessionRunner::apply(const SessionActions& actions) {
     for (const SessionAction& a : actions) {
         switch (a.kind) {
         case SessionAction::Send:
-            if (device_.isOpen())
-                device_.write(a.bytes);
+            if (!device_.isOpen())
+                break;
+            if (trace_)
+                trace_(LinkDirection::Sent, a.bytes);
+            device_.write(a.bytes);
             break;
         case SessionAction::ProgressRange:
         case SessionAction::ProgressValue:

@@ -4,10 +4,13 @@
 // session succeeds instead of waiting for the blinker's countdown.
 
 #include "link/Session.h"
+#include "link/SessionLog.h"
 
 #include <QIODevice>
 #include <QObject>
 #include <QTimer>
+
+#include <functional>
 
 namespace q716 {
 
@@ -22,6 +25,11 @@ class DeviceSessionRunner : public QObject {
     // communication error, without waiting for the watchdog.
     void deviceLost();
     const Session& session() const { return session_; }
+
+    // Sees every message sent and every piece received (the session log,
+    // the check after a write).
+    using Trace = std::function<void(LinkDirection direction, const QByteArray& bytes)>;
+    void setTrace(Trace trace) { trace_ = std::move(trace); }
 
   signals:
     void progress(int value, int maximum);
@@ -38,6 +46,7 @@ class DeviceSessionRunner : public QObject {
     QTimer timer2_;
     QString lastMessage_;
     bool running_ = false;
+    Trace trace_;
 };
 
 } // namespace q716

@@ -62,6 +62,10 @@ WindowCaptions form1() {
         .caption("mnuNew", "新建(&N)", "New(&N)")
         .caption("mnuOpen", "打开(&O)", "Open(&O)")
         .caption("mnuAssave", "保存(&S)", "Save(&S)")
+        .caption("mnuImportCsv", "导入 CSV…", "Import CSV…")
+        .caption("mnuExportCsv", "导出 CSV…", "Export CSV…")
+        .caption("mnuPrint", "打印…", "Print…")
+        .caption("mnuExportPdf", "导出 PDF…", "Export PDF…")
         .caption("mnuQuit", "退出(&Q)", "Quit(&Q)")
         .caption("mnupro", "编程(&P)", "Programming(&P)")
         .caption("mnureadFre", "读频(&R)", "Read Frequency(&R)")
@@ -144,6 +148,12 @@ WindowCaptions form1() {
         .item("Combo11", 0, "禁止", "Off")
         .item("Combo11", 1, "使能", "On")
         .item("Combo13", 0, "关闭", "Off");
+    // Safe writes: comparisons, the read-back check, backups, the session log.
+    r.caption("mnuCompareFile", "比较文件…", "Compare with file…")
+        .caption("mnuVerifyAfterWrite", "写频后校验", "Verify after writing")
+        .caption("mnuCompareRadio", "与对讲机比较", "Compare with radio")
+        .caption("mnuBackupFolder", "备份文件夹…", "Backup folder…")
+        .caption("mnuCommLog", "通信记录…", "Communication log…");
     return r.done();
 }
 
@@ -272,11 +282,54 @@ WindowCaptions frmAbout() {
         .done();
 }
 
+// The report a CSV import shows before it changes anything.
+WindowCaptions importReport() {
+    return Rows("ImportReport")
+        .window("导入 CSV", "Import CSV")
+        .caption("Label1", "将设置的信道", "Channels to be set")
+        .caption("Label2", "跳过的行和改动", "Skipped rows and changes")
+        .heading("Grid1", 0, "信道", "CH")
+        .heading("Grid1", 1, "行", "Line")
+        .heading("Grid1", 2, "接收频率", "RX frequency")
+        .heading("Grid1", 3, "亚音频", "QT/DQT")
+        .heading("Grid1", 4, "发射频率", "TX frequency")
+        .heading("Grid1", 5, "亚音频", "QT/DQT")
+        .heading("Grid1", 6, "功率", "Power")
+        .heading("Grid1", 7, "禁发", "Forbid")
+        .heading("Grid1", 8, "宽\\窄带", "Band")
+        .heading("Grid1", 9, "扫描添加", "Scan")
+        .caption("Command1", "确定", "OK")
+        .caption("Command2", "取消", "Cancel")
+        .done();
+}
+
+WindowCaptions compareWindow() {
+    return Rows("CompareWindow")
+        .window("比较", "Compare")
+        .heading("CompareList", 0, "信道", "CH")
+        .heading("CompareList", 1, "项目", "Field")
+        .heading("CompareList", 2, "编辑器", "Editor")
+        .heading("CompareList", 3, "对讲机", "Radio")
+        .heading("CompareList", 4, "文件", "File")
+        .caption("NoDifferences", "没有差异。", "No differences.")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
+WindowCaptions logWindow() {
+    return Rows("LogWindow")
+        .window("通信记录", "Communication log")
+        .caption("SaveButton", "保存…", "Save…")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
 } // namespace
 
 const std::vector<WindowCaptions>& captionTables() {
     static const std::vector<WindowCaptions> tables = {
-        form1(), form2(), form3(), form4(), form5(), form6(), form7(), formUsePass(), frmAbout(),
+        form1(), form2(),       form3(),    form4(),        form5(),         form6(),
+        form7(), formUsePass(), frmAbout(), importReport(), compareWindow(), logWindow(),
     };
     return tables;
 }

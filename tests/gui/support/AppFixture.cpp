@@ -53,6 +53,8 @@ AppFixture::AppFixture() {
     qputenv("Q716_PORTS", QByteArray());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        dir_.filePath(QStringLiteral("settings")));
+    // The per-user data folder (backups) is the test's own too.
+    qputenv("XDG_DATA_HOME", dataDir().toLocal8Bit());
 
     q716::setMessageBoxAnswerer([this](QMessageBox& box) {
         ShownMessage shown;
@@ -89,10 +91,19 @@ AppFixture::~AppFixture() {
     q716::setUrlOpener({});
     qunsetenv("Q716_CONFIG_DIR");
     qunsetenv("Q716_PORTS");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QString AppFixture::configDir() const {
     return dir_.filePath(QStringLiteral("config"));
+}
+
+QString AppFixture::dataDir() const {
+    return dir_.filePath(QStringLiteral("data"));
+}
+
+QString AppFixture::backupDir() const {
+    return dataDir() + QStringLiteral("/q716/q716/backups");
 }
 
 QString AppFixture::tempPath(const QString& name) const {

@@ -1,9 +1,9 @@
 #pragma once
 // A clean world for one window test or screenshot program: no serial ports
-// (Q716_PORTS empty) unless a test names its own, the parameter file and the
-// per-user settings in a temporary folder, message boxes and file dialogs
-// answered from scripted queues, web pages recorded instead of opened, and
-// the main window built as main() builds it.
+// (Q716_PORTS empty) unless a test names its own, the parameter file, the
+// per-user settings and data (backups) in a temporary folder, message boxes
+// and file dialogs answered from scripted queues, web pages recorded instead
+// of opened, and the main window built as main() builds it.
 
 #include "shell/Form1.h"
 #include "shell/Messages.h"
@@ -33,6 +33,9 @@ class AppFixture {
     ~AppFixture();
 
     QString configDir() const;
+    // XDG_DATA_HOME while the fixture lives, and the backups folder in it.
+    QString dataDir() const;
+    QString backupDir() const;
     QString tempPath(const QString& name) const;
 
     void writeParameter(const QByteArray& bytes);

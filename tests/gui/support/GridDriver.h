@@ -5,6 +5,7 @@
 #include "shell/Form1.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -16,24 +17,44 @@ inline QString cell(q716::Form1& w, int row, int col) {
     return w.Grid1->item(row - 1, col)->text();
 }
 
-inline void clickCell(q716::Form1& w, int row, int col) {
-    const QRect r = w.Grid1->visualItemRect(w.Grid1->item(row - 1, col));
-    QTest::mouseClick(w.Grid1->viewport(), Qt::LeftButton, {}, r.center());
+inline QPoint cellCentre(q716::Form1& w, int row, int col) {
+    return w.Grid1->visualItemRect(w.Grid1->item(row - 1, col)).center();
 }
 
-// Clicks the cell and types into the editor it opens, then Enter.
+inline void clickCell(q716::Form1& w, int row, int col) {
+    QTest::mouseClick(w.Grid1->viewport(), Qt::LeftButton, {}, cellCentre(w, row, col));
+}
+
+// Keys go where the program has put the focus: the editor, or the open list
+// of a drop-down editor.
+inline void typeKey(Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyClick(target, key);
+}
+
+inline void typeKeys(const QString& keys) {
+    for (QChar c : keys) {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, c.toLatin1());
+    }
+}
+
+// Clicks the cell and types into the editor it opens as a person does:
+// straight away, into a list that opened, with Backspace for an empty
+// entry; then Enter.
 inline void typeIntoCell(q716::Form1& w, int row, int col, const QString& keys) {
     clickCell(w, row, col);
-    QWidget* editor =
-        w.Text1->isVisible() ? static_cast<QWidget*>(w.Text1) : static_cast<QWidget*>(w.Combo8);
-    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        combo->hidePopup();
-        combo->lineEdit()->clear();
-    } else {
-        static_cast<QLineEdit*>(editor)->clear();
-    }
-    QTest::keyClicks(editor, keys);
-    QTest::keyClick(editor, Qt::Key_Return);
+    if (w.Combo8->isVisible())
+        QTRY_VERIFY_WITH_TIMEOUT(w.Combo8->view()->isVisible(), 5000);
+    else
+        QVERIFY(w.Text1->hasFocus());
+    if (keys.isEmpty())
+        typeKey(Qt::Key_Backspace);
+    else
+        typeKeys(keys);
+    typeKey(Qt::Key_Return);
 }
 
 // Picks item `index` of an open drop-down list with the keyboard (a mouse

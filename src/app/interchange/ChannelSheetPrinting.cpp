@@ -1,0 +1,137 @@
+#include "interchange/ChannelSheetPrinting.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace q716 {
+
+namespace {
+
+PrintDialogAnswerer g_answerer;
+
+// Relative column widths of the channel table, as on screen.
+constexpr int ColumnTwips[9] = {700, 1530, 1200, 1530, 1200, 900, 950, 1200, 1200};
+
+class SheetPainter {
+  public:
+    SheetPainter(QPainter& p, QRectF page) : p_(p), page_(page), y_(page.top()) {}
+
+    void paint(const ChannelSheet& sheet) {
+        text(sheet.title, 16, true);
+        text(sheet.fileLine, 10, false);
+        y_ += lineHeight(10) * 0.5;
+        table(sheet);
+        y_ += lineHeight(10);
+        text(sheet.settingsTitle, 12, true);
+        settings(sheet);
+    }
+
+  private:
+    void setFont(double points, bool bold) {
+        QFont f = p_.font();
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        // No ligatures, so that "Off" copied or searched in the PDF reads
+        // as typed.
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        p_.setFont(f);
+    }
+    double lineHeight(double points) {
+        setFont(points, false);
+        return p_.fontMetrics().height() * 1.4;
+    }
+
+    void text(const QString& line, double points, bool bold) {
+        setFont(points, bold);
+        const double h = p_.fontMetrics().height() * 1.4;
+        p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignVCenter,
+                    line);
+        y_ += h;
+    }
+
+    void table(const ChannelSheet& sheet) {
+        double total = 0;
+        for (int w : ColumnTwips)
+            total += w;
+        const double rowH = lineHeight(9) * 1.1;
+        const auto row = [&](const QStringList& cells, bool heading, bool shaded) {
+            setFont(9, heading);
+            double x = page_.left();
+            for (int c = 0; c < 9; ++c) {
+                const QRectF cell(x, y_, page_.width() * ColumnTwips[c] / total, rowH);
+                if (heading || shaded)
+                    p_.fillRect(cell, heading ? QColor(224, 224, 224) : QColor(192, 192, 255));
+                p_.drawRect(cell);
+                p_.drawText(cell, Qt::AlignCenter, cells.value(c));
+                x += cell.width();
+            }
+            y_ += rowH;
+        };
+        row(sheet.headings, true, false);
+        for (size_t r = 0; r < sheet.rows.size(); ++r)
+            row(sheet.rows[r], false, r % 2 == 1);
+    }
+
+    void settings(const ChannelSheet& sheet) {
+        setFont(10, false);
+        const double h = p_.fontMetrics().height() * 1.4;
+        const double column = page_.width() / 2;
+        for (size_t i = 0; i < sheet.settings.size(); ++i) {
+            const double x = page_.left() + column * double(i % 2);
+            const QRectF label(x, y_, column * 0.55, h);
+            const QRectF value(x + column * 0.55, y_, column * 0.45, h);
+            setFont(10, true);
+            p_.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, sheet.settings[i].first);
+            setFont(10, false);
+            p_.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, sheet.settings[i].second);
+            if (i % 2 == 1 || i + 1 == sheet.settings.size())
+                y_ += h;
+        }
+    }
+
+    QPainter& p_;
+    QRectF page_;
+    double y_;
+};
+
+} // namespace
+
+void paintChannelSheet(QPagedPaintDevice& device, const ChannelSheet& sheet) {
+    QPainter painter(&device);
+    // The painter's origin is the printable area's corner; the device's
+    // size is that area.
+    SheetPainter(painter, QRectF(0, 0, device.width(), device.height())).paint(sheet);
+}
+
+QByteArray channelSheetPdf(const ChannelSheet& sheet) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        pdf.setResolution(300);
+        pdf.setTitle(sheet.title);
+        pdf.setCreator(QStringLiteral("q716"));
+        paintChannelSheet(pdf, sheet);
+    }
+    return bytes;
+}
+
+void setPrintDialogAnswerer(PrintDialogAnswerer answerer) {
+    g_answerer = std::move(answerer);
+}
+
+bool askToPrint(QPrinter& printer, QWidget* parent) {
+    if (g_answerer)
+        return g_answerer(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace q716

@@ -1,0 +1,80 @@
+#include "Commands.h"
+#include "JsonDiff.h"
+#include "LinkOptions.h"
+#include "StateJson.h"
+
+#include "compare/EditorFields.h"
+#include "files/ChannelFile.h"
+#include "image/HexHelpers.h"
+#include "state/InitDefaults.h"
+
+#include <QEventLoop>
+#include <cstdio>
+
+namespace q716::cli {
+
+namespace {
+
+constexpr int DifferentStatus = 4;
+
+// A channel file's image as the program's Open reads it.
+bool fileImage(const QString& path, QByteArray& image) {
+    const ChannelFileRead file = readChannelFile(path);
+    if (!file.result.ok()) {
+        fail(path, file.result.reason);
+        return false;
+    }
+    image = hexToBytes(file.imageHex);
+    return true;
+}
+
+// Reads the radio's image; false (with the reason on stderr) when that failed.
+bool readRadio(PortJob& job) {
+    QEventLoop loop;
+    QObject::connect(&job, &PortJob::finished, &loop, &QEventLoop::quit);
+    job.start();
+    loop.exec();
+    if (!job.note().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(job.note()));
+    if (job.succeeded())
+        return true;
+    if (job.hungUp())
+        std::fprintf(stderr, "Serial port %s hung up (cable unplugged or the other end closed).\n",
+                     qPrintable(job.device()));
+    std::fprintf(stderr, "%s\n", qPrintable(job.result()));
+    return false;
+}
+
+} // namespace
+
+// diff A.DAT B.DAT, or diff --port DEV FILE (the file against the radio):
+// the fields that differ, one line each with dump's key names. Exit status 0
+// when nothing differs, 4 when something does, 1 on any error.
+int runDiff(const QStringList& args) {
+    LinkOptions o;
+    if (!parseLinkOptions(args, LinkCommand::Diff, o))
+        return 1;
+    const int lang = o.english ? 1 : 0;
+    QByteArray left, right;
+    if (!fileImage(o.files.first(), left))
+        return 1;
+    if (o.ports.isEmpty()) {
+        if (!fileImage(o.files.at(1), right))
+            return 1;
+    } else {
+        EditorState scratch = freshEditorState();
+        scratch.values.languageCode = lang;
+        PortJob job(o.ports.first(), scratch, o.jobOptions(JobKind::ScratchRead));
+        const bool read = readRadio(job);
+        if (!saveLog(o, {&job}) || !read)
+            return 1;
+        right = job.imageRead();
+    }
+    const QStringList lines = jsonDifferences(stateToJson(stateOfImage(left, lang), lang),
+                                              stateToJson(stateOfImage(right, lang), lang));
+    for (const QString& line : lines)
+        std::printf("%s\n", line.toUtf8().constData());
+    return lines.isEmpty() ? 0 : DifferentStatus;
+}
+
+} // namespace q716::cli

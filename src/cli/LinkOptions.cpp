@@ -1,0 +1,104 @@
+#include "LinkOptions.h"
+
+#include "LinkCommands.h"
+
+#include "files/Backups.h"
+#include "files/WholeFileSave.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace q716::cli {
+
+JobOptions LinkOptions::jobOptions(JobKind kind) const {
+    JobOptions o;
+    o.kind = kind;
+    o.verify = verify;
+    o.backups = backups;
+    return o;
+}
+
+QString linkUsage(LinkCommand command) {
+    switch (command) {
+    case LinkCommand::Read:
+        return QLatin1String(ReadUsage);
+    case LinkCommand::Write:
+        return QLatin1String(WriteUsage);
+    case LinkCommand::Diff:
+        return QLatin1String(DiffUsage);
+    }
+    return {};
+}
+
+bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions& out) {
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device."),
+                                  QStringLiteral("DEV"));
+    const QCommandLineOption verify(QStringLiteral("verify"));
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
+    const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption english(QStringLiteral("english"));
+    parser.addOptions({port, noBackup, log});
+    if (command == LinkCommand::Write)
+        parser.addOption(verify);
+    if (command == LinkCommand::Diff)
+        parser.addOption(english);
+    const QString name = args.value(0);
+    const auto usage = [&](const QString& problem) {
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "q716-cli: %s\n", qPrintable(problem));
+        std::fprintf(stderr, "usage: q716-cli %s %s\n", qPrintable(name),
+                     qPrintable(linkUsage(command)));
+        return false;
+    };
+    if (!parser.parse(args))
+        return usage(parser.errorText());
+    out.ports = parser.values(port);
+    out.files = parser.positionalArguments();
+    out.verify = command == LinkCommand::Write && parser.isSet(verify);
+    out.backups = !parser.isSet(noBackup);
+    out.log = parser.value(log);
+    out.english = command == LinkCommand::Diff && parser.isSet(english);
+    const bool fromRadio = !out.ports.isEmpty();
+    switch (command) {
+    case LinkCommand::Read:
+        if (out.ports.size() != 1 || out.files.size() != 1)
+            return usage({});
+        break;
+    case LinkCommand::Write:
+        if (out.ports.isEmpty() || out.files.size() != 1)
+            return usage({});
+        if (out.ports.removeDuplicates() > 0)
+            return usage(QStringLiteral("a port is given twice"));
+        break;
+    case LinkCommand::Diff:
+        if (out.ports.size() > 1 || out.files.size() != (fromRadio ? 1 : 2))
+            return usage({});
+        if (!fromRadio && (parser.isSet(noBackup) || parser.isSet(log)))
+            return usage(QStringLiteral("--no-backup and --log need --port"));
+        break;
+    }
+    out.file = out.files.value(0);
+    if (fromRadio && out.backups)
+        pruneBackups(backupFolder(), QDateTime::currentDateTime());
+    return true;
+}
+
+bool saveLog(const LinkOptions& options, const QList<PortJob*>& jobs) {
+    if (options.log.isEmpty())
+        return true;
+    QStringList parts;
+    int number = 0;
+    for (const PortJob* job : jobs)
+        for (const SessionRecord& r : job->sessions())
+            parts << formatSessionRecord(r, ++number);
+    QString reason;
+    if (saveWholeFile(options.log, parts.join(QLatin1Char('\n')).toUtf8(), reason))
+        return true;
+    std::fprintf(stderr, "q716-cli: %s: cannot write the log: %s\n", qPrintable(options.log),
+                 qPrintable(reason));
+    return false;
+}
+
+} // namespace q716::cli

@@ -1,0 +1,36 @@
+#pragma once
+// The options of the commands that talk to radios (read, write, diff --port)
+// and what they share: backups, the session log.
+
+#include "PortJob.h"
+
+#include <QStringList>
+
+namespace q716::cli {
+
+enum class LinkCommand { Read, Write, Diff };
+
+struct LinkOptions {
+    QStringList ports;
+    QStringList files;
+    QString file; // the one file of read and write
+    bool verify = false;
+    bool backups = true;
+    bool english = false;
+    QString log; // empty: no log
+
+    JobOptions jobOptions(JobKind kind) const;
+};
+
+// The usage line of a command, after "q716-cli NAME ".
+QString linkUsage(LinkCommand command);
+
+// Parses `args` (the command name first); on a usage problem prints it and
+// returns false. Backups are pruned as the program does at start-up.
+bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions& out);
+
+// Writes the sessions of the jobs into the --log file, if one was asked for;
+// false (with a message) when it could not be written.
+bool saveLog(const LinkOptions& options, const QList<PortJob*>& jobs);
+
+} // namespace q716::cli

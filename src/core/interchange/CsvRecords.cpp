@@ -1,0 +1,121 @@
+#include "interchange/CsvRecords.h"
+
+#include <QStringDecoder>
+
+namespace q716 {
+
+namespace {
+
+class RecordReader {
+  public:
+    explicit RecordReader(const QString& text) : text_(text) {}
+
+    CsvRecords readAll() {
+        CsvRecords out;
+        while (pos_ < text_.size()) {
+            CsvRecord record{line_, {}};
+            if (!readRecord(record.fields)) {
+                out.unclosedQuoteLine = record.line;
+                break;
+            }
+            if (!(record.fields.size() == 1 && record.fields[0].isEmpty()))
+                out.records.push_back(std::move(record));
+        }
+        return out;
+    }
+
+  private:
+    // Reads up to and including the record's line end; false when a quoted
+    // field runs to the end of the text.
+    bool readRecord(QStringList& fields) {
+        for (;;) {
+            QString field;
+            if (pos_ < text_.size() && text_[pos_] == QLatin1Char('"')) {
+                if (!readQuoted(field))
+                    return false;
+            }
+            // Text after a closing quote (or an unquoted field) runs to the
+            // next comma or line end, as spreadsheets read it.
+            while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
+                field += text_[pos_++];
+            fields << field;
+            if (pos_ < text_.size() && text_[pos_] == QLatin1Char(',')) {
+                ++pos_;
+                continue;
+            }
+            skipLineEnd();
+            return true;
+        }
+    }
+
+    bool readQuoted(QString& field) {
+        ++pos_; // opening quote
+        for (;;) {
+            if (pos_ >= text_.size())
+                return false;
+            const QChar c = text_[pos_++];
+            if (c == QLatin1Char('"')) {
+                if (pos_ < text_.size() && text_[pos_] == QLatin1Char('"')) {
+                    field += c;
+                    ++pos_;
+                    continue;
+                }
+                return true;
+            }
+            if (c == QLatin1Char('\n'))
+                ++line_;
+            field += c;
+        }
+    }
+
+    bool atLineEnd() const {
+        return text_[pos_] == QLatin1Char('\n') ||
+               (text_[pos_] == QLatin1Char('\r') &&
+                (pos_ + 1 >= text_.size() || text_[pos_ + 1] == QLatin1Char('\n')));
+    }
+
+    void skipLineEnd() {
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\r'))
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\n'))
+            ++pos_;
+        ++line_;
+    }
+
+    const QString& text_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+};
+
+} // namespace
+
+CsvRecords readCsvRecords(const QByteArray& bytes) {
+    // Bytes that are no UTF-8 become replacement characters: only the
+    // numbers and keywords count, and those are plain ASCII.
+    QStringDecoder decode(QStringDecoder::Utf8);
+    QString text = decode(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return RecordReader(text).readAll();
+}
+
+QString csvField(const QString& text) {
+    const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+                       text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
+                       text != text.trimmed();
+    if (!quote)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvLine(const QStringList& fields) {
+    QStringList written;
+    written.reserve(fields.size());
+    for (const QString& f : fields)
+        written << csvField(f);
+    return written.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+} // namespace q716

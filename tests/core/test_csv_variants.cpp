@@ -1,0 +1,281 @@
+// CSV lists as they come from other programs and spreadsheets: quoting, byte
+// order mark, CRLF, the older 18-column header, numbering from 0, more rows
+// than channels, modes this radio lacks, unusual tones, and broken files.
+
+#include "CsvTestSupport.h"
+
+#include "interchange/InterchangeTexts.h"
+
+#include <gtest/gtest.h>
+
+using namespace q716;
+using namespace q716test;
+
+namespace {
+
+const QString OldHeader = QStringLiteral(
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,"
+    "TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE");
+
+// A row as the multi-radio programmer writes it (full layout).
+QString chirpRow(int location, const QString& name, const QString& frequency,
+                 const QString& rest = QStringLiteral(
+                     ",,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,")) {
+    return QString::number(location) + QLatin1Char(',') + name + QLatin1Char(',') + frequency +
+           rest;
+}
+
+std::vector<ImportProblem> problems(const CsvImportPlan& plan) {
+    std::vector<ImportProblem> out;
+    for (const ImportIssue& i : plan.issues)
+        out.push_back(i.problem);
+    return out;
+}
+
+} // namespace
+
+TEST(CsvVariants, QuotedFieldsWithCommasQuotesAndLineBreaks) {
+    const QByteArray file = csvFile(
+        FullHeader,
+        {chirpRow(1, QStringLiteral("\"Club, \"\"North\"\"\""), QStringLiteral("435.125000")),
+         QStringLiteral("2,\"Two\nlines\",436.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,"
+                        "FM,5.00,S,High,\"a, comment\",,,,"),
+         chirpRow(3, QStringLiteral("Plain"), QStringLiteral("\"437.500000\""))});
+    const Imported r = importCsv(file);
+    EXPECT_EQ(r.plan.channelsSet(), 3);
+    EXPECT_EQ(r.plan.namesDropped, 3);
+    EXPECT_TRUE(r.plan.issues.empty());
+    EXPECT_EQ(rowText(r.form.grid, 2),
+              QStringLiteral("436.00000|Off|436.00000|Off|Hight|Off|Wide|No"));
+    EXPECT_EQ(r.form.grid.cell(3, 1), QStringLiteral("437.50000"));
+    // The row after the two-line field starts on file line 5.
+    const Imported late = importCsv(file + "9,x,435,,0,,,,,,,,AM\n");
+    ASSERT_EQ(late.plan.issues.size(), 1u);
+    EXPECT_EQ(late.plan.issues[0].line, 6);
+    EXPECT_EQ(late.plan.issues[0].location, QStringLiteral("9"));
+}
+
+TEST(CsvVariants, ByteOrderMarkAndCrlf) {
+    const QByteArray plain = csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("435.125000"))});
+    const QByteArray windows =
+        "\xEF\xBB\xBF" + csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("435.125000"))},
+                                 QStringLiteral("\r\n"));
+    const Imported a = importCsv(plain);
+    const Imported b = importCsv(windows);
+    EXPECT_EQ(b.plan.refusal, std::nullopt);
+    EXPECT_EQ(b.plan.channelsSet(), 1);
+    EXPECT_EQ(a.form.grid, b.form.grid);
+}
+
+// Files from before RxDtcsCode, CrossMode and Power: a DCS code serves both
+// sides, Cross means Tone->Tone, every channel is high power.
+TEST(CsvVariants, OlderEighteenColumnHeader) {
+    const QByteArray file =
+        csvFile(OldHeader, {QStringLiteral("0,A,145.500000,,0.600000,DTCS,88.5,88.5,754,RN,FM,"
+                                           "5.00,,,,,,"),
+                            QStringLiteral("1,B,146.520000,-,0.600000,Cross,67.0,71.9,023,NN,NFM,"
+                                           "5.00,S,,,,,"),
+                            QStringLiteral("2,C,147.000000,+,0.600000,Tone,69.3,88.5,023,NN,FM,"
+                                           "5.00,,,,,,")});
+    const Imported r = importCsv(file, 5);
+    EXPECT_TRUE(r.plan.issues.empty());
+    EXPECT_EQ(rowText(r.form.grid, 1),
+              QStringLiteral("145.50000|D754N|145.50000|D754I|Hight|Off|Wide|Have"));
+    EXPECT_EQ(rowText(r.form.grid, 2),
+              QStringLiteral("146.52000|71.9|145.92000|67.0|Hight|Off|Narrow|No"));
+    EXPECT_EQ(rowText(r.form.grid, 3),
+              QStringLiteral("147.00000|Off|147.60000|69.3|Hight|Off|Wide|Have"));
+}
+
+// Numbering from 0 fills channels in file order; rows past the 16th are
+// listed and not imported.
+TEST(CsvVariants, LocationFromZeroAndTwentyFiveRows) {
+    QStringList rows;
+    for (int i = 0; i < 25; ++i)
+        rows << chirpRow(i, QStringLiteral("CH%1").arg(i),
+                         QStringLiteral("%1.000000").arg(400 + i));
+    const Imported r = importCsv(csvFile(FullHeader, rows));
+    EXPECT_EQ(r.plan.channelsSet(), 16);
+    EXPECT_EQ(r.plan.rows, 25);
+    EXPECT_EQ(r.plan.rowsSkipped, 9);
+    EXPECT_EQ(r.plan.namesDropped, 16);
+    for (int ch = 1; ch <= 16; ++ch)
+        EXPECT_EQ(r.form.grid.cell(ch, 1), QStringLiteral("%1.00000").arg(399 + ch));
+    ASSERT_EQ(r.plan.issues.size(), 9u);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(r.plan.issues[k].problem, ImportProblem::NoChannelLeft);
+        EXPECT_EQ(r.plan.issues[k].line, 18 + k);
+        EXPECT_EQ(r.plan.issues[k].location, QString::number(16 + k));
+    }
+}
+
+// Distinct Locations 1..16 keep their channels, in any order; the rest of
+// the table becomes empty.
+TEST(CsvVariants, LocationsOneToSixteenKeepTheirChannels) {
+    const QByteArray file = csvFile(FullHeader, {chirpRow(16, {}, QStringLiteral("470.000000")),
+                                                 chirpRow(3, {}, QStringLiteral("403.000000"))});
+    Imported r;
+    r.form.grid.cell(5, 1) = QStringLiteral("450.00000");
+    r.plan = planCsvImport(readChannelCsv(file), 0);
+    applyCsvImport(r.form, r.plan, 0);
+    EXPECT_EQ(r.form.grid.cell(16, 1), QStringLiteral("470.00000"));
+    EXPECT_EQ(r.form.grid.cell(3, 1), QStringLiteral("403.00000"));
+    EXPECT_EQ(r.form.grid.cell(3, 5), QStringLiteral("高"));
+    for (int ch = 1; ch <= 16; ++ch) {
+        if (ch != 3 && ch != 16) {
+            EXPECT_FALSE(r.form.grid.inUse(ch)) << ch;
+        }
+    }
+    // A repeated Location falls back to file order.
+    const Imported twice = importCsv(csvFile(FullHeader, {chirpRow(5, {}, QStringLiteral("405")),
+                                                          chirpRow(5, {}, QStringLiteral("406"))}));
+    EXPECT_EQ(twice.form.grid.cell(1, 1), QStringLiteral("405.00000"));
+    EXPECT_EQ(twice.form.grid.cell(2, 1), QStringLiteral("406.00000"));
+}
+
+// An AM row of an airband list is skipped; the other rows are imported.
+TEST(CsvVariants, AnAmRowIsSkipped) {
+    const QByteArray file =
+        csvFile(FullHeader,
+                {chirpRow(1, {}, QStringLiteral("435.000000")),
+                 QStringLiteral("2,Tower,436.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,"
+                                "25.00,,High,,,,,"),
+                 chirpRow(3, {}, QStringLiteral("437.000000"))});
+    const Imported r = importCsv(file);
+    EXPECT_EQ(r.plan.channelsSet(), 2);
+    EXPECT_EQ(r.plan.rowsSkipped, 1);
+    EXPECT_EQ(problems(r.plan), std::vector<ImportProblem>{ImportProblem::UnsupportedMode});
+    EXPECT_FALSE(r.form.grid.inUse(2));
+    EXPECT_EQ(importIssueText(r.plan.issues[0], 1),
+              QStringLiteral("Line 3 (Location 2): this radio has no mode \"AM\" (only FM and "
+                             "NFM); row skipped."));
+    EXPECT_EQ(importIssueText(r.plan.issues[0], 0),
+              QStringLiteral("第 3 行（Location 2）：本机不支持模式“AM”（只支持 FM 和 NFM），"
+                             "此行未导入。"));
+}
+
+TEST(CsvVariants, Tone69_3AndDcs754WithRN) {
+    const QByteArray file = csvFile(
+        FullHeader,
+        {QStringLiteral("1,,435.000000,,0.000000,Tone,69.3,88.5,023,NN,023,Tone->Tone,FM,5.00,,"
+                        "High,,,,,"),
+         QStringLiteral("2,,436.000000,,0.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,NFM,5.00,,"
+                        "Low,,,,,")});
+    const Imported r = importCsv(file);
+    EXPECT_TRUE(r.plan.issues.empty());
+    EXPECT_EQ(rowText(r.form.grid, 1),
+              QStringLiteral("435.00000|Off|435.00000|69.3|Hight|Off|Wide|Have"));
+    EXPECT_EQ(rowText(r.form.grid, 2),
+              QStringLiteral("436.00000|D754N|436.00000|D754I|Low|Off|Narrow|Have"));
+    EXPECT_EQ(r.form.grid.index[1][4], 2);   // 69.3 is the second CTCSS tone
+    EXPECT_EQ(r.form.grid.index[2][4], 260); // D754I is the last item
+}
+
+// A file without a header or without a required column is refused whole.
+TEST(CsvVariants, RefusedFiles) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        ImportProblem problem;
+        const char* english;
+    };
+    const Case cases[] = {
+        {"empty", "", ImportProblem::FileEmpty,
+         "The file is empty: it has no header line, so it cannot be imported."},
+        {"blank lines", "\r\n\n", ImportProblem::FileEmpty,
+         "The file is empty: it has no header line, so it cannot be imported."},
+        {"BOM only", "\xEF\xBB\xBF", ImportProblem::FileEmpty,
+         "The file is empty: it has no header line, so it cannot be imported."},
+        {"no Frequency", "Location,Name,Freq\n1,a,435\n", ImportProblem::MissingColumn,
+         "The file has no \"Frequency\" column, so it cannot be imported."},
+        {"no Location", "Frequency\n435\n", ImportProblem::MissingColumn,
+         "The file has no \"Location\" column, so it cannot be imported."},
+        {"names are case-sensitive", "location,frequency\n1,435\n", ImportProblem::MissingColumn,
+         "The file has no \"Location\" column, so it cannot be imported."},
+        {"unclosed quote", "Location,Frequency\n1,435\n2,\"436\n", ImportProblem::UnclosedQuote,
+         "The quoted field that starts on line 3 never closes, so the file cannot be "
+         "imported."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Imported r;
+        r.form.grid.cell(1, 1) = QStringLiteral("435.00000");
+        const MainWindowState before = r.form;
+        r.plan = planCsvImport(readChannelCsv(c.bytes), 0);
+        applyCsvImport(r.form, r.plan, 1);
+        ASSERT_TRUE(r.plan.refused());
+        EXPECT_EQ(r.plan.refusal->problem, c.problem);
+        EXPECT_EQ(importIssueText(*r.plan.refusal, 1), QString::fromUtf8(c.english));
+        EXPECT_EQ(r.form, before);
+    }
+}
+
+// Columns in any order, unknown ones ignored, only the two required ones.
+TEST(CsvVariants, ColumnsByNameInAnyOrder) {
+    const QByteArray file = "Extra,Frequency,Mode,Location\nzz,\"145,5\",FM,1\nzz,145.6,NFM,2\n";
+    const Imported r = importCsv(file, 5);
+    EXPECT_EQ(r.plan.channelsSet(), 1);
+    EXPECT_EQ(problems(r.plan), std::vector<ImportProblem>{ImportProblem::FrequencyNotANumber});
+    EXPECT_EQ(r.form.grid.cell(2, 1), QStringLiteral("145.60000"));
+    EXPECT_EQ(r.form.grid.cell(2, 7), QStringLiteral("Narrow"));
+}
+
+// Rows outside the band are skipped, and the report names the first band
+// that holds them all, if any.
+TEST(CsvVariants, RowsOutsideTheBandNameABandThatHoldsThemAll) {
+    const QByteArray vhf = csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("146.520000")),
+                                                chirpRow(2, {}, QStringLiteral("145.500000"))});
+    const CsvChannelList list = readChannelCsv(vhf);
+    const CsvImportPlan plan = planCsvImport(list, 0);
+    EXPECT_EQ(plan.rowsOutsideBand, 2);
+    EXPECT_EQ(plan.bandHoldingAll, 5);
+    EXPECT_EQ(firstBandHoldingAll(list), 5);
+    const QStringList en = importSummaryLines(plan, 1);
+    EXPECT_TRUE(en.contains(QStringLiteral(
+        "Rows outside the band 400-480MHz: 2. The band 136-174MHz holds them all: choose it in "
+        "the band list, then import again.")))
+        << en.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(importSummaryLines(plan, 0).join(QString()).contains(QStringLiteral("136-174MHz")));
+
+    const QByteArray mixed = csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("146.520000")),
+                                                  chirpRow(2, {}, QStringLiteral("435.000000")),
+                                                  chirpRow(3, {}, QStringLiteral("436.000000"))});
+    const CsvChannelList both = readChannelCsv(mixed);
+    EXPECT_EQ(planCsvImport(both, 5).bandHoldingAll, std::nullopt);
+    EXPECT_EQ(firstBandHoldingAll(both), std::nullopt);
+    EXPECT_EQ(bestBandFor(both), 0);
+    EXPECT_TRUE(importSummaryLines(planCsvImport(both, 5), 1)
+                    .contains(QStringLiteral("Rows outside the band 136-174MHz: 2. No band holds "
+                                             "them all.")));
+    // A row no band would take for another reason does not count: an AM
+    // airband row leaves the VHF band holding all the others.
+    const CsvChannelList air = readChannelCsv(csvFile(
+        FullHeader, {chirpRow(1, {}, QStringLiteral("146.520000")),
+                     fullRow({{"Location", "2"}, {"Frequency", "127.000000"}, {"Mode", "AM"}})}));
+    EXPECT_EQ(firstBandHoldingAll(air), 5);
+    EXPECT_EQ(planCsvImport(air, 5).rowsOutsideBand, 0);
+    EXPECT_EQ(planCsvImport(air, 5).rowsSkipped, 1);
+    EXPECT_EQ(planCsvImport(air, 0).rowsOutsideBand, 1);
+    // The first band in list order wins: 410 MHz lies in 400-480 and 400-430.
+    const CsvChannelList uhf =
+        readChannelCsv(csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("410.000000"))}));
+    EXPECT_EQ(planCsvImport(uhf, 1).bandHoldingAll, 0);
+    EXPECT_EQ(bestBandFor(uhf), 0);
+    // A transmit frequency counts too: 435 + 50 lies only in 450-490.
+    const QByteArray shifted = csvFile(
+        FullHeader,
+        {fullRow({{"Location", "1"}, {"Frequency", "455"}, {"Duplex", "+"}, {"Offset", "30"}})});
+    EXPECT_EQ(firstBandHoldingAll(readChannelCsv(shifted)), 1);
+}
+
+TEST(CsvVariants, TheSummaryCountsChannelsRowsAndNames) {
+    const QByteArray file = csvFile(FullHeader, {chirpRow(1, QStringLiteral("A"), "435"),
+                                                 chirpRow(2, QStringLiteral(""), "146")});
+    const CsvImportPlan plan = planCsvImport(readChannelCsv(file), 0);
+    const QStringList en = importSummaryLines(plan, 1);
+    EXPECT_EQ(en.value(0),
+              QStringLiteral("Channels set: 1. Rows in the file: 2. Rows skipped: 1."));
+    EXPECT_TRUE(en.contains(QStringLiteral("Names dropped (this radio has no channel names): 1.")));
+    EXPECT_EQ(importSummaryLines(plan, 0).value(0),
+              QStringLiteral("设置信道：1。文件中的行：2。跳过的行：1。"));
+}

@@ -1,0 +1,390 @@
+// q716-cli's safe writes against the simulated radio through real
+// pseudo-terminals: backups of reads and writes and their pruning, the
+// read-back check, diff of files and of a file against the radio, the session
+// log beside the simulator's own, and a write to several radios at once.
+
+#include "RandomEdits.h"
+#include "support/LogStreams.h"
+#include "support/SamplePlan.h"
+#include "support/SimRadio.h"
+
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace q716;
+using namespace q716::e2e;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
+    QList<int> addresses;
+    for (const QByteArray& m : received)
+        if (m.size() == 20 && uchar(m.at(0)) == 0x57 && m.at(3) == 0x10)
+            addresses.append((uchar(m.at(1)) << 8) | uchar(m.at(2)));
+    return addresses;
+}
+
+QStringList lines(const QString& text) {
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The keys of diff's lines ("KEY: LEFT -> RIGHT").
+QSet<QString> diffKeys(const QString& out) {
+    QSet<QString> keys;
+    for (const QString& l : lines(out))
+        keys.insert(l.section(QStringLiteral(": "), 0, 0));
+    return keys;
+}
+
+} // namespace
+
+class TestSafeCli : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QString backups() const { return path("data/q716/q716/backups"); }
+    QStringList backupNames() const { return QDir(backups()).entryList(QDir::Files, QDir::Name); }
+
+    std::unique_ptr<SimRadio> startSim(const QString& name, const QByteArray& image = {},
+                                       const QStringList& args = {}) {
+        if (!image.isEmpty())
+            writeMemoryFile(path(name + ".mem"), image);
+        auto sim = std::make_unique<SimRadio>(path(name + ".mem"), path(name + ".log"), args);
+        if (!sim->start())
+            qWarning("%s", qPrintable(sim->errorText()));
+        return sim;
+    }
+
+  private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        // The program's per-user data folder, where the backups go.
+        qputenv("XDG_DATA_HOME", path("data").toLocal8Bit());
+    }
+    void cleanup() { qunsetenv("XDG_DATA_HOME"); }
+
+    void readAndWriteKeepBackupsOfTheirImages();
+    void aWriteThatFailsIsBackedUpFirst();
+    void noBackupKeepsNone();
+    void aBackupThatCannotBeSavedStopsNothing();
+    void pruningKeepsTheNewestTwenty();
+    void verifyAfterACleanWrite();
+    void verifyFindsAByteStoredWrong();
+    void aReadBackThatFailsLeavesTheWriteUnchecked();
+    void diffListsExactlyTheEditedFields();
+    void diffAgainstTheRadio();
+    void diffErrors();
+    void logIsTheSimulatorsTrafficWithThePasswordMasked();
+    void fleetWithASilentRadio();
+    void fleetVerifiesEachRadio();
+};
+
+void TestSafeCli::readAndWriteKeepBackupsOfTheirImages() {
+    const QByteArray image = buildImageBytes(samplePlan());
+    auto sim = startSim("read", image);
+    QCOMPARE(runCli({"read", "--port", sim->devicePath(), path("read.dat")}).exitCode, 0);
+    QStringList names = backupNames();
+    QCOMPARE(names.size(), 1);
+    QVERIFY2(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_read\\.DAT$").match(names[0]).hasMatch(),
+        qPrintable(names[0]));
+    QCOMPARE(contentOf(QDir(backups()).filePath(names[0])),
+             ChannelFileSignature + sim->memory().mid(0x10, 848));
+
+    EditorState plan = samplePlan();
+    plan.form1.combo9 = 2;
+    QVERIFY(saveChannelFile(plan, path("plan.dat")).ok());
+    QCOMPARE(runCli({"write", "--port", sim->devicePath(), path("plan.dat")}).exitCode, 0);
+    names = backupNames();
+    QCOMPARE(names.size(), 2);
+    const QString write = names.filter("_write").value(0);
+    QVERIFY(!write.isEmpty());
+    QCOMPARE(contentOf(QDir(backups()).filePath(write)), channelFileBytes(plan));
+}
+
+void TestSafeCli::aWriteThatFailsIsBackedUpFirst() {
+    auto sim = startSim("silent", {}, {"--fault", "silent-after=0"});
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r = runCli({"write", "--port", sim->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(CommunicationError), qPrintable(r.err));
+    const QStringList names = backupNames();
+    QCOMPARE(names.size(), 1);
+    QVERIFY(names[0].endsWith("_write.DAT"));
+    QCOMPARE(contentOf(QDir(backups()).filePath(names[0])), channelFileBytes(samplePlan()));
+}
+
+void TestSafeCli::noBackupKeepsNone() {
+    auto sim = startSim("none", buildImageBytes(samplePlan()));
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    QCOMPARE(runCli({"read", "--no-backup", "--port", sim->devicePath(), path("r.dat")}).exitCode,
+             0);
+    QCOMPARE(
+        runCli({"write", "--port", sim->devicePath(), path("plan.dat"), "--no-backup"}).exitCode,
+        0);
+    QVERIFY(!QFileInfo::exists(backups()));
+}
+
+void TestSafeCli::aBackupThatCannotBeSavedStopsNothing() {
+    // A file where the folder should be.
+    QVERIFY(QDir().mkpath(path("data/q716/q716")));
+    QFile blocker(backups());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto sim = startSim("blocked", buildImageBytes(samplePlan()));
+    const CliResult r = runCli({"read", "--port", sim->devicePath(), path("r.dat")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.trimmed(), QStringLiteral("Read frequency success!"));
+    QCOMPARE(r.err.count("backup not saved"), 1);
+    QVERIFY(readChannelFile(path("r.dat")).result.ok());
+    // A write with its read-back fails to keep two backups, and says so once.
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult w =
+        runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
+    QCOMPARE(w.exitCode, 0);
+    QCOMPARE(w.err.count("backup not saved"), 1);
+}
+
+void TestSafeCli::pruningKeepsTheNewestTwenty() {
+    QVERIFY(QDir().mkpath(backups()));
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList old;
+    for (int i = 0; i < 25; ++i) {
+        old << now.addDays(-400 - i).toString("yyyy-MM-dd_HHmmss") + "_read.DAT";
+        QFile f(QDir(backups()).filePath(old.last()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    auto sim = startSim("prune", buildImageBytes(samplePlan()));
+    QCOMPARE(runCli({"read", "--port", sim->devicePath(), path("r.dat")}).exitCode, 0);
+    const QStringList names = backupNames();
+    QCOMPARE(names.size(), 21);
+    for (int i = 0; i < 25; ++i)
+        QCOMPARE(names.contains(old[i]), i < 20);
+}
+
+void TestSafeCli::verifyAfterACleanWrite() {
+    auto sim = startSim("clean");
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r = runCli({"write", "--port", sim->devicePath(), path("plan.dat"), "--verify",
+                                "--log", path("clean.txt")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(lines(r.out), (QStringList{"Write frequency success!", "Verify OK"}));
+    // The write, then a read of the whole memory.
+    const QString log = QString::fromUtf8(contentOf(path("clean.txt")));
+    QVERIFY2(
+        log.contains(QRegularExpression("Session 1: write on .*\n(.*\n)*Session 2: verify on")),
+        qPrintable(log));
+    QCOMPARE(backupNames().filter("_write").size(), 1);
+    QCOMPARE(backupNames().filter("_read").size(), 1);
+}
+
+void TestSafeCli::verifyFindsAByteStoredWrong() {
+    // The fifth block written (0x0050) is stored with its data byte 3 inverted.
+    auto sim = startSim("flip", {}, {"--fault", "flip-stored=3@5"});
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r =
+        runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 3);
+    QCOMPARE(lines(r.out), QStringList{"Write frequency success!"});
+    const QByteArray built = buildImageBytes(samplePlan());
+    const QString written = QStringLiteral("%1").arg(uchar(built.at(0x43)), 2, 16, QChar('0'));
+    const QString read = QStringLiteral("%1").arg(uchar(~built.at(0x43)), 2, 16, QChar('0'));
+    QVERIFY2(r.err.contains(QStringLiteral("0x0053  channel 5 RX frequency (written %1, read %2)")
+                                .arg(written.toUpper(), read.toUpper())),
+             qPrintable(r.err));
+    QCOMPARE(r.err.count("0x"), 1);
+}
+
+void TestSafeCli::aReadBackThatFailsLeavesTheWriteUnchecked() {
+    // The write takes 32 replies (open, identification, start, 29 blocks);
+    // the radio then falls silent.
+    auto sim = startSim("mute", {}, {"--fault", "silent-after=32"});
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r =
+        runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains("Write frequency success! The read-back failed: " + CommunicationError),
+             qPrintable(r.err));
+    QVERIFY(sim->stop());
+    QCOMPARE(sim->logged('>').count(QByteArray("TQ-PROG")), 2);
+}
+
+void TestSafeCli::diffListsExactlyTheEditedFields() {
+    std::mt19937 rng(13);
+    const EditorState base = samplePlan();
+    QVERIFY(saveChannelFile(base, path("a.dat")).ok());
+    const CliResult same = runCli({"diff", path("a.dat"), path("a.dat")});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QString());
+    for (int round = 0; round < 12; ++round) {
+        EditorState edited = base;
+        const QList<FieldRef> fields = q716test::applyRandomEdits(edited, rng, 1 + round % 6);
+        QVERIFY(saveChannelFile(edited, path("b.dat")).ok());
+        QStringList args{"diff", path("a.dat"), path("b.dat")};
+        if (round % 2)
+            args << "--english";
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exitCode, 4);
+        QSet<QString> expected;
+        for (const FieldRef& f : fields)
+            expected.insert(q716test::dumpKeyOf(f));
+        QCOMPARE(diffKeys(r.out), expected);
+    }
+    // A line shows both values as dump does.
+    EditorState b = base;
+    b.form1.combo3 = 12;
+    b.values.embeddedInfo[0] = QStringLiteral("SITE \"B\"");
+    QVERIFY(saveChannelFile(b, path("b.dat")).ok());
+    const CliResult r = runCli({"diff", "--english", path("a.dat"), path("b.dat")});
+    QCOMPARE(lines(r.out), (QStringList{"embeddedInfo[0]: \"FIELD UNIT 7\" -> \"SITE \\\"B\\\"\"",
+                                        "settings.timeOut: 11 \"180 S\" -> 12 \"195 S\""}));
+}
+
+void TestSafeCli::diffAgainstTheRadio() {
+    std::mt19937 rng(4);
+    const EditorState radio = samplePlan();
+    auto sim = startSim("diff", buildImageBytes(radio));
+    QVERIFY(saveChannelFile(radio, path("same.dat")).ok());
+    const CliResult same = runCli({"diff", "--port", sim->devicePath(), path("same.dat")});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QString());
+    EditorState file = radio;
+    const QList<FieldRef> fields = q716test::applyRandomEdits(file, rng, 5);
+    QVERIFY(saveChannelFile(file, path("file.dat")).ok());
+    const CliResult r = runCli({"diff", "--port", sim->devicePath(), path("file.dat")});
+    QCOMPARE(r.exitCode, 4);
+    QSet<QString> expected;
+    for (const FieldRef& f : fields)
+        expected.insert(q716test::dumpKeyOf(f));
+    QCOMPARE(diffKeys(r.out), expected);
+    // A comparison reads the radio: its image is kept like any read.
+    QCOMPARE(backupNames().filter("_read").size(), 2);
+}
+
+void TestSafeCli::diffErrors() {
+    QVERIFY(saveChannelFile(samplePlan(), path("a.dat")).ok());
+    QFile junk(path("junk.dat"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a channel file");
+    junk.close();
+    const QList<QStringList> bad = {
+        {"diff", path("a.dat"), path("missing.dat")},
+        {"diff", path("junk.dat"), path("a.dat")},
+        {"diff", path("a.dat")},
+        {"diff", "--port", path("no-port"), path("a.dat")},
+        {"diff", "--log", path("l.txt"), path("a.dat"), path("a.dat")},
+    };
+    for (const QStringList& args : bad) {
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.err.isEmpty());
+        QCOMPARE(r.out, QString());
+    }
+}
+
+void TestSafeCli::logIsTheSimulatorsTrafficWithThePasswordMasked() {
+    // The password "abc123" sits in the read block at 0x0190.
+    auto sim = startSim("log", buildImageBytes(samplePlan()));
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    QCOMPARE(runCli({"read", "--port", sim->devicePath(), path("r.dat"), "--log", path("1.txt")})
+                 .exitCode,
+             0);
+    QCOMPARE(runCli({"write", "--log", path("2.txt"), "--port", sim->devicePath(), path("plan.dat"),
+                     "--verify"})
+                 .exitCode,
+             0);
+    QVERIFY(sim->stop());
+    const QString text =
+        QString::fromUtf8(contentOf(path("1.txt"))) + QString::fromUtf8(contentOf(path("2.txt")));
+    const LogStreams ours = programLog(text);
+    const LogStreams theirs = simulatorLog(path("log.log"));
+    QCOMPARE(ours.sessions, 3);
+    QCOMPARE(theirs.sessions, 3);
+    QCOMPARE(hexOf(ours.sent), hexOf(theirs.sent));
+    QCOMPARE(hexOf(ours.received), hexOf(theirs.received));
+    QCOMPARE(ours.received.count(-1), 2 * 16); // the two reads of the block at 0x0190
+    QVERIFY(!text.contains(QStringLiteral("61 62 63 31 32 33"))); // "abc123"
+    QVERIFY(text.contains(QStringLiteral("Result: Read frequency success!")));
+}
+
+void TestSafeCli::fleetWithASilentRadio() {
+    auto a = startSim("a");
+    auto b = startSim("b", {}, {"--fault", "silent-after=1"});
+    auto c = startSim("c");
+    const EditorState plan = samplePlan();
+    QVERIFY(saveChannelFile(plan, path("plan.dat")).ok());
+    const CliResult r =
+        runCli({"write", "--port", a->devicePath(), "--port", b->devicePath(), "--port",
+                c->devicePath(), path("plan.dat"), "--log", path("fleet.txt")});
+    QCOMPARE(r.exitCode, 1);
+    const QStringList out = lines(r.out);
+    QCOMPARE(out.size(), 3);
+    const QRegularExpression timed(" \\(\\d+\\.\\d s\\)$");
+    for (const auto* sim : {a.get(), c.get()}) {
+        const QStringList line = out.filter(sim->devicePath() + ": ");
+        QCOMPARE(line.size(), 1);
+        QVERIFY2(line[0].startsWith(sim->devicePath() + ": Write frequency success! ("),
+                 qPrintable(line[0]));
+        QVERIFY(timed.match(line[0]).hasMatch());
+    }
+    const QStringList failed = out.filter(b->devicePath() + ": ");
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed[0].startsWith(b->devicePath() + ": failed: " + CommunicationError),
+             qPrintable(failed[0]));
+    QVERIFY2(r.err.contains("failed on 1 of 3 ports: " + b->devicePath()), qPrintable(r.err));
+
+    const QByteArray built = buildImageBytes(plan);
+    QList<int> planned;
+    for (int at = 0x0010; at < 0x0180; at += 0x10)
+        planned.append(at);
+    planned << 0x01B0 << 0x0300 << 0x0310 << 0x0320 << 0x0330 << 0x0340;
+    for (auto* sim : {a.get(), c.get()}) {
+        QVERIFY(sim->stop());
+        QCOMPARE(writeBlockAddresses(sim->logged('>')), planned);
+        for (int at : planned)
+            QCOMPARE(sim->memory().mid(at, 16), built.mid(at - 0x10, 16));
+    }
+    // Every port has its own backup and its own session in the log.
+    QCOMPARE(backupNames().filter("_write").size(), 3);
+    QCOMPARE(programLog(QString::fromUtf8(contentOf(path("fleet.txt")))).sessions, 3);
+}
+
+void TestSafeCli::fleetVerifiesEachRadio() {
+    auto a = startSim("va");
+    auto b = startSim("vb", {}, {"--fault", "flip-stored=0@1"});
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r = runCli({"write", "--verify", "--port", a->devicePath(), "--port",
+                                b->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 3);
+    QVERIFY2(
+        lines(r.out).filter(a->devicePath() + ": Write frequency success!, Verify OK (").size() ==
+            1,
+        qPrintable(r.out));
+    QVERIFY2(lines(r.out)
+                     .filter(b->devicePath() +
+                             ": Write frequency success!, verify failed: 1 byte(s) differ (")
+                     .size() == 1,
+             qPrintable(r.out));
+    QVERIFY2(r.err.contains(b->devicePath() + ": 0x0010  channel 1 RX frequency"),
+             qPrintable(r.err));
+    QCOMPARE(backupNames().filter("_read").size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestSafeCli)
+#include "tst_safe_cli.moc"

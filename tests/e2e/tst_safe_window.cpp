@@ -1,0 +1,465 @@
+// The main window's safe writes against the simulated radio through a real
+// pseudo-terminal: backups of every read and write, pruning at start-up, the
+// backups folder, the read-back check after a write (clean, with a byte
+// stored wrong, never touching the editor), the comparisons with the radio
+// and with a file, and the communication log beside the simulator's own.
+
+#include "RandomEdits.h"
+#include "support/AppFixture.h"
+#include "support/LogStreams.h"
+#include "support/SamplePlan.h"
+#include "support/SimRadio.h"
+
+#include "compare/EditorFields.h"
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+#include "link/FormUsePass.h"
+#include "link/SessionController.h"
+#include "safety/CompareWindow.h"
+#include "safety/LinkSafety.h"
+#include "safety/LogWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <memory>
+
+using namespace q716;
+using namespace q716::e2e;
+using q716test::AppFixture;
+
+namespace {
+
+constexpr int Timeout = 20000;
+
+EditorState windowPlan() {
+    EditorState s = samplePlan();
+    s.form1.combo9 = 7;
+    s.values.testFrequencies[0] = QStringLiteral("436.12500");
+    s.values.testFrequencies[16] = QStringLiteral("437.25000");
+    return s;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Row {
+    QString channel, field, editor, other;
+    bool operator==(const Row&) const = default;
+};
+
+QList<Row> rowsOf(const CompareWindow& c) {
+    const int other = c.CompareList->isColumnHidden(CompareWindow::RadioColumn)
+                          ? CompareWindow::FileColumn
+                          : CompareWindow::RadioColumn;
+    QList<Row> rows;
+    for (int r = 0; r < c.CompareList->rowCount(); ++r) {
+        const auto text = [&](int col) { return c.CompareList->item(r, col)->text(); };
+        rows.append({text(0), text(1), text(2), text(other)});
+    }
+    return rows;
+}
+
+// The rows the window should show for these edits, in the order it lists.
+QList<Row> expectedRows(QList<FieldRef> edited, const EditorState& editor, const EditorState& other,
+                        int lang) {
+    QList<Row> rows;
+    for (const FieldRef& f : imageFields()) {
+        if (!edited.removeOne(f))
+            continue;
+        const int ch = fieldChannel(f);
+        rows.append({ch ? QStringLiteral("%1").arg(ch, 2, 10, QChar('0')) : QString(),
+                     fieldName(f, lang), fieldText(editor, f, lang), fieldText(other, f, lang)});
+    }
+    return rows;
+}
+
+QString describe(const QList<Row>& rows) {
+    QStringList s;
+    for (const Row& r : rows)
+        s << r.channel + "|" + r.field + "|" + r.editor + "|" + r.other;
+    return s.join("\n");
+}
+
+} // namespace
+
+class TestSafeWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<AppFixture> app;
+    std::unique_ptr<SimRadio> sim;
+    std::unique_ptr<Form1> w;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QStringList backups() const {
+        return QDir(app->backupDir()).entryList(QDir::Files, QDir::Name);
+    }
+
+    // The simulator on a memory holding `radio` (erased when empty), the
+    // window started with COM1 its device, in English unless `chinese`.
+    void start(const QString& name, const QByteArray& radio, const QStringList& simArgs = {},
+               const QStringList& windowArgs = {}, bool chinese = false) {
+        if (!radio.isEmpty())
+            QVERIFY(writeMemoryFile(path(name + ".mem"), radio));
+        sim = std::make_unique<SimRadio>(path(name + ".mem"), path(name + ".log"), simArgs);
+        QVERIFY2(sim->start(), qPrintable(sim->errorText()));
+        qputenv("Q716_PORTS", sim->devicePath().toLocal8Bit());
+        app->writeParameter(QByteArray(chinese ? "\x00\x01\x00" : "\x00\x01\x01", 3));
+        w = app->start(windowArgs);
+        QVERIFY(w->link->comm().isOpen());
+    }
+
+    void clickToolbar(const char* key) {
+        QWidget* button = w->Toolbar1->widgetForAction(w->toolbarButton(QLatin1String(key)));
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    void waitUntilIdle() {
+        QTRY_VERIFY_WITH_TIMEOUT(w->Toolbar1->isEnabled() && w->mnupro->isEnabled() &&
+                                     !w->link->Timer1->isActive() && !w->link->Timer2->isActive(),
+                                 Timeout);
+    }
+
+    // Ticks the menu item as a user does.
+    void turnVerifyOn() {
+        QVERIFY(!w->mnuVerifyAfterWrite->isChecked());
+        w->mnuVerifyAfterWrite->trigger();
+        QVERIFY(w->mnuVerifyAfterWrite->isChecked());
+    }
+
+  private slots:
+    void init() { app = std::make_unique<AppFixture>(); }
+    void cleanup() {
+        w.reset();
+        sim.reset();
+        app.reset();
+        qunsetenv("Q716_PORTS");
+    }
+
+    void backupsOfAReadAndOfAWrite();
+    void pruningAtStartUpKeepsTheNewestTwenty();
+    void aBackupThatFailsIsToldOnceInTheStatusLine();
+    void backupFolderOpensOnTheDesktop();
+    void verifyAfterWritingIsOffUntilTickedAndRemembered();
+    void cleanWriteIsVerifiedWithoutTouchingTheEditor();
+    void aByteStoredWrongIsReportedWithItsMeaning();
+    void compareWithRadioListsExactlyTheEdits();
+    void compareWithFile();
+    void communicationLogIsTheSimulatorsTrafficWithThePasswordMasked();
+    void passwordChangeIsLoggedWithBothPasswordsMasked();
+};
+
+void TestSafeWindow::backupsOfAReadAndOfAWrite() {
+    start("backup", buildImageBytes(windowPlan()));
+    QVERIFY(backups().isEmpty());
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    QStringList names = backups();
+    QCOMPARE(names.size(), 1);
+    QVERIFY(names[0].endsWith("_read.DAT"));
+    QCOMPARE(contentOf(QDir(app->backupDir()).filePath(names[0])),
+             ChannelFileSignature + sim->memory().mid(0x10, 848));
+    waitUntilIdle();
+
+    w->state.form1.combo9 = 2;
+    w->refreshFromState();
+    const QByteArray toWrite = buildImageBytes(w->state);
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                              Timeout);
+    names = backups();
+    QCOMPARE(names.size(), 2);
+    const QString write = names.filter("_write").value(0);
+    QCOMPARE(contentOf(QDir(app->backupDir()).filePath(write)), ChannelFileSignature + toWrite);
+    QCOMPARE(app->messages.size(), 0);
+}
+
+void TestSafeWindow::pruningAtStartUpKeepsTheNewestTwenty() {
+    QVERIFY(QDir().mkpath(app->backupDir()));
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList newestFirst;
+    for (int i = 0; i < 3; ++i)
+        newestFirst << now.addDays(-i).toString("yyyy-MM-dd_HHmmss") + "_write.DAT";
+    for (int i = 0; i < 24; ++i)
+        newestFirst << now.addDays(-366 - i).toString("yyyy-MM-dd_HHmmss") + "_read.DAT";
+    for (const QString& name : newestFirst) {
+        QFile f(QDir(app->backupDir()).filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    w = app->start();
+    QStringList left = backups();
+    std::reverse(left.begin(), left.end());
+    QCOMPARE(left, newestFirst.mid(0, 20));
+}
+
+void TestSafeWindow::aBackupThatFailsIsToldOnceInTheStatusLine() {
+    QVERIFY(QDir().mkpath(app->dataDir() + "/q716/q716"));
+    QFile blocker(app->backupDir());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    start("blocked", buildImageBytes(windowPlan()));
+    clickToolbar("read");
+    QTRY_VERIFY_WITH_TIMEOUT(w->Label->text().startsWith("Read frequency success! (backup not "
+                                                         "saved: "),
+                             Timeout);
+    QCOMPARE(w->Label->text().count("backup not saved"), 1);
+    QCOMPARE(buildImageBytes(w->state), sim->memory().mid(0x10, 848));
+    waitUntilIdle();
+    // A write goes on without its backup and says so after its result.
+    clickToolbar("write");
+    QTRY_VERIFY_WITH_TIMEOUT(w->Label->text().startsWith("Write frequency success! (backup not "
+                                                         "saved: "),
+                             Timeout);
+    QCOMPARE(w->Label->text().count("backup not saved"), 1);
+    waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
+}
+
+void TestSafeWindow::backupFolderOpensOnTheDesktop() {
+    w = app->start();
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("备份文件夹…"));
+    w->mnuEnglish->trigger();
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("Backup folder…"));
+    QCOMPARE(w->mnuCommLog->text(), QStringLiteral("Communication log…"));
+    QCOMPARE(w->mnuCompareFile->text(), QStringLiteral("Compare with file…"));
+    QCOMPARE(w->mnuCompareRadio->text(), QStringLiteral("Compare with radio"));
+    QCOMPARE(w->mnuVerifyAfterWrite->text(), QStringLiteral("Verify after writing"));
+    w->mnuBackupFolder->trigger();
+    QCOMPARE(app->openedUrls, QList<QUrl>{QUrl::fromLocalFile(app->backupDir())});
+    QVERIFY(QFileInfo(app->backupDir()).isDir());
+}
+
+void TestSafeWindow::verifyAfterWritingIsOffUntilTickedAndRemembered() {
+    w = app->start();
+    QVERIFY(w->mnupro->actions().contains(w->mnuVerifyAfterWrite));
+    QVERIFY(w->mnuVerifyAfterWrite->isCheckable());
+    turnVerifyOn();
+    QVERIFY(QSettings().value("verifyAfterWrite").toBool());
+    w.reset();
+    w = app->start();
+    QVERIFY(w->mnuVerifyAfterWrite->isChecked());
+    w->mnuVerifyAfterWrite->trigger();
+    w.reset();
+    w = app->start();
+    QVERIFY(!w->mnuVerifyAfterWrite->isChecked());
+}
+
+void TestSafeWindow::cleanWriteIsVerifiedWithoutTouchingTheEditor() {
+    // The radio holds what a write never sends (DTMF memories, test
+    // frequencies, a password) otherwise than the editor: a verify read that
+    // reached the editor would change them.
+    EditorState radio = windowPlan();
+    radio.values.testFrequencies[3] = QStringLiteral("455.00000");
+    radio.values.dtmfMemories[2] = QStringLiteral("999");
+    radio.values.commPassword = QStringLiteral("other");
+    QVERIFY(saveChannelFile(windowPlan(), path("plan.dat")).ok());
+    start("clean", buildImageBytes(radio), {}, {path("plan.dat")});
+    turnVerifyOn();
+    // The engine of the write counts its blinks down until the countdown ends.
+    QStringList events;
+    connect(w->link, &SessionController::sessionStarted, this, [&](const QString& kind) {
+        events << kind + (w->link->session().SessionEnded ? " in the countdown" : "");
+    });
+    connect(w->link, &SessionController::sessionFinished, this,
+            [&](bool ok) { events << (ok ? "succeeded" : "failed"); });
+    const EditorState before = w->state;
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                              Timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Verify OK"), Timeout);
+    waitUntilIdle();
+    // After the write's countdown, a read of the whole memory.
+    QCOMPARE(events, (QStringList{"write", "succeeded", "scratch", "succeeded"}));
+    QCOMPARE(app->messages.size(), 0);
+    QVERIFY(w->state == before);
+    QCOMPARE(w->Text2->text(), QStringLiteral("abc123"));
+    const QList<QByteArray> received = sim->logged('>');
+    QCOMPARE(received.count(QByteArray("TQ-PROG")), 2);
+    QCOMPARE(received.count(QByteArray::fromHex("520010"
+                                                "40")),
+             1);
+    QCOMPARE(backups().filter("_read").size(), 1);
+    QCOMPARE(backups().filter("_write").size(), 1);
+}
+
+void TestSafeWindow::aByteStoredWrongIsReportedWithItsMeaning() {
+    QVERIFY(saveChannelFile(windowPlan(), path("plan.dat")).ok());
+    start("flip", {}, {"--fault", "flip-stored=3@5"}, {path("plan.dat")}, true);
+    turnVerifyOn();
+    const EditorState before = w->state;
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, 2 * Timeout);
+    const q716test::ShownMessage& m = app->messages[0];
+    const QByteArray built = buildImageBytes(before);
+    const QString line = QStringLiteral("0x0053  信道 5 接收频率（写入 %1，读回 %2）")
+                             .arg(uchar(built.at(0x43)), 2, 16, QChar('0'))
+                             .arg(uchar(~built.at(0x43)), 2, 16, QChar('0'));
+    QVERIFY2(m.text.contains(line.toUpper().replace("0X", "0x")), qPrintable(m.text));
+    QCOMPARE(m.text.count("0x"), 1);
+    QVERIFY(m.hasIcon);
+    QCOMPARE(m.buttons, QStringList{"确定"});
+    QCOMPARE(w->Label->text(), QStringLiteral("校验失败！"));
+    waitUntilIdle();
+    QVERIFY(w->state == before);
+}
+
+void TestSafeWindow::compareWithRadioListsExactlyTheEdits() {
+    const EditorState radio = windowPlan();
+    QVERIFY(saveChannelFile(radio, path("plan.dat")).ok());
+    start("compare", buildImageBytes(radio), {}, {path("plan.dat")});
+    CompareWindow* c = w->safety->compareWindow();
+    const EditorState opened = w->state;
+    std::mt19937 rng(2026);
+    for (int round = 0; round < 3; ++round) {
+        w->state = opened;
+        const QList<FieldRef> edited = q716test::applyRandomEdits(w->state, rng, 2 + 2 * round);
+        w->refreshFromState();
+        const EditorState editor = w->state;
+        c->hide();
+        w->mnuCompareRadio->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(c->isVisible(), Timeout);
+        const QList<Row> want =
+            expectedRows(edited, stateAsImage(editor), stateOfImage(buildImageBytes(radio), 1), 1);
+        QVERIFY2(rowsOf(*c) == want, qPrintable(describe(rowsOf(*c)) + "\n---\n" + describe(want)));
+        QVERIFY(!c->CompareList->isColumnHidden(CompareWindow::RadioColumn));
+        QVERIFY(c->CompareList->isColumnHidden(CompareWindow::FileColumn));
+        QVERIFY(!c->NoDifferences->isVisible());
+        QVERIFY(w->state == editor);
+        waitUntilIdle();
+    }
+    QCOMPARE(c->windowTitle(), QStringLiteral("Compare"));
+    QCOMPARE(c->CompareList->horizontalHeaderItem(3)->text(), QStringLiteral("Radio"));
+    // The list follows a language switch while it is open.
+    const QString englishField = c->CompareList->item(0, 1)->text();
+    w->mnuChinese->trigger();
+    QCOMPARE(c->windowTitle(), QStringLiteral("比较"));
+    QCOMPARE(c->CompareList->horizontalHeaderItem(3)->text(), QStringLiteral("对讲机"));
+    QVERIFY(c->CompareList->item(0, 1)->text() != englishField);
+    QCOMPARE(app->messages.size(), 0);
+    QCOMPARE(sim->logged('>').count(QByteArray("TQ-PROG")), 3);
+}
+
+void TestSafeWindow::compareWithFile() {
+    app->writeParameter(QByteArray("\x00\x00\x01", 3));
+    w = app->start();
+    CompareWindow* c = w->safety->compareWindow();
+    std::mt19937 rng(7);
+    const EditorState editor = w->state;
+    QVERIFY(saveChannelFile(editor, path("same.dat")).ok());
+    EditorState file = editor;
+    const QList<FieldRef> edited = q716test::applyRandomEdits(file, rng, 6);
+    QVERIFY(saveChannelFile(file, path("other.dat")).ok());
+
+    app->answerFileDialogs({path("other.dat")});
+    w->mnuCompareFile->trigger();
+    QVERIFY(c->isVisible());
+    const QList<Row> want = expectedRows(edited, stateAsImage(editor), stateAsImage(file), 1);
+    QVERIFY2(rowsOf(*c) == want, qPrintable(describe(rowsOf(*c)) + "\n---\n" + describe(want)));
+    QVERIFY(c->CompareList->isColumnHidden(CompareWindow::RadioColumn));
+    QVERIFY(!c->CompareList->isColumnHidden(CompareWindow::FileColumn));
+    QCOMPARE(c->CompareList->horizontalHeaderItem(4)->text(), QStringLiteral("File"));
+    QVERIFY(c->Source->text().endsWith("other.dat"));
+
+    app->answerFileDialogs({path("same.dat")});
+    w->mnuCompareFile->trigger();
+    QCOMPARE(c->CompareList->rowCount(), 0);
+    QVERIFY(c->NoDifferences->isVisible());
+    QCOMPARE(c->NoDifferences->text(), QStringLiteral("No differences."));
+
+    QFile junk(path("junk.dat"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("junk");
+    junk.close();
+    app->answerFileDialogs({path("junk.dat"), QString()});
+    w->mnuCompareFile->trigger();
+    w->mnuCompareFile->trigger(); // Cancel in the dialog: nothing at all
+    QCOMPARE(app->messages.size(), 1);
+    QCOMPARE(app->messages[0].text, QStringLiteral("Document type not to open."));
+    QVERIFY(w->state == editor);
+}
+
+void TestSafeWindow::communicationLogIsTheSimulatorsTrafficWithThePasswordMasked() {
+    // The password "abc123" is in the radio's block at 0x0190.
+    start("log", buildImageBytes(windowPlan()));
+    turnVerifyOn();
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    waitUntilIdle();
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Verify OK"), 2 * Timeout);
+    waitUntilIdle();
+    QVERIFY(sim->stop());
+
+    w->mnuCommLog->trigger();
+    LogWindow* log = w->safety->logWindow();
+    QVERIFY(log->isVisible());
+    QCOMPARE(log->windowTitle(), QStringLiteral("Communication log"));
+    const QString text = log->LogText->toPlainText();
+    const LogStreams ours = programLog(text);
+    const LogStreams theirs = simulatorLog(path("log.log"));
+    QCOMPARE(ours.sessions, 3);
+    QCOMPARE(theirs.sessions, 3);
+    QCOMPARE(hexOf(ours.sent), hexOf(theirs.sent));
+    QCOMPARE(hexOf(ours.received), hexOf(theirs.received));
+    QCOMPARE(ours.received.count(-1), 2 * 16);
+    QVERIFY(!text.contains("61 62 63 31 32 33"));
+    QVERIFY(text.contains(QRegularExpression("Session 1: read on .*\n(.*\n)*Session 2: write on "
+                                             ".*\n(.*\n)*Session 3: verify on ")));
+    QVERIFY(text.contains("Result: Verify OK"));
+
+    // Saved for a support request; an existing file is only replaced on Yes.
+    QFile existing(path("support.txt"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("old");
+    existing.close();
+    app->answerFileDialogs({path("support.txt"), path("support.txt")});
+    app->answerMessages({ResultNo, ResultYes});
+    QTest::mouseClick(log->SaveButton, Qt::LeftButton);
+    QCOMPARE(app->fileDialogsShown, 2);
+    QCOMPARE(app->messages.size(), 2);
+    QCOMPARE(QString::fromUtf8(contentOf(path("support.txt"))), text);
+}
+
+void TestSafeWindow::passwordChangeIsLoggedWithBothPasswordsMasked() {
+    start("pass", buildImageBytes(windowPlan()));
+    w->mnuPass->trigger();
+    FormUsePass* f = w->formUsePass;
+    QTest::keyClicks(f->Text1, QStringLiteral("abc123"));
+    QTest::keyClicks(f->Text2, QStringLiteral("zz9"));
+    QTest::keyClicks(f->Text3, QStringLiteral("zz9"));
+    QTest::mouseClick(f->Command3, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(),
+                              QStringLiteral("Communications password is changed successfully!"),
+                              Timeout);
+    waitUntilIdle();
+    QVERIFY(sim->stop());
+    w->mnuCommLog->trigger();
+    const QString text = w->safety->logWindow()->LogText->toPlainText();
+    const LogStreams ours = programLog(text);
+    QCOMPARE(hexOf(ours.sent), hexOf(simulatorLog(path("pass.log")).sent));
+    QCOMPARE(hexOf(ours.received), hexOf(simulatorLog(path("pass.log")).received));
+    // The old password in the radio's reply, the new one in the block written.
+    QCOMPARE(ours.received.count(-1), 16);
+    QCOMPARE(ours.sent.count(-1), 16);
+    QVERIFY(text.contains("Session 1: password on "));
+    QVERIFY(!text.contains("61 62 63 31 32 33"));
+    QVERIFY(!text.contains("7A 7A 39"));
+}
+
+QTEST_MAIN(TestSafeWindow)
+#include "tst_safe_window.moc"

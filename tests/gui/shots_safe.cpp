@@ -1,0 +1,117 @@
+// Screenshots of the safe writes against the simulated radio: the Programming
+// menu, the comparison with the radio (both languages), the warning of a
+// read-back that differs and the communication log.
+// shots_safe <output folder>
+#include "support/AppFixture.h"
+#include "support/SamplePlan.h"
+#include "support/SimRadio.h"
+
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
+#include "link/SessionController.h"
+#include "safety/CompareWindow.h"
+#include "safety/LinkSafety.h"
+#include "safety/LogWindow.h"
+#include "shell/LocalMsgBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+bool waitFor(const std::function<bool()>& condition) {
+    QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (condition())
+            return true;
+    }
+    return false;
+}
+
+bool idle(q716::Form1& w) {
+    return waitFor([&] { return w.mnupro->isEnabled() && !w.link->Timer2->isActive(); });
+}
+
+bool save(QWidget* widget, const QDir& out, const char* name) {
+    waitFor([] { return true; });
+    return widget->grab().save(out.filePath(QLatin1String(name)));
+}
+
+// The plan the editor holds: the radio's, with a few changes.
+q716::EditorState editedPlan() {
+    q716::EditorState s = q716::e2e::samplePlan();
+    s.form1.grid.cell(3, 3) = QStringLiteral("402.50000");
+    s.form1.grid.cell(2, 4) = QStringLiteral("88.5");
+    s.form1.combo3 = 7;
+    s.values.embeddedInfo[0] = QStringLiteral("FIELD UNIT 9");
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    out.mkpath(QStringLiteral("."));
+
+    QTemporaryDir dir;
+    const QString memory = dir.filePath(QStringLiteral("radio.mem"));
+    const QString plan = dir.filePath(QStringLiteral("plan.dat"));
+    if (!q716::e2e::writeMemoryFile(memory, q716::buildImageBytes(q716::e2e::samplePlan())) ||
+        !q716::saveChannelFile(editedPlan(), plan).ok())
+        return 1;
+    // The fifth block written is stored with a byte inverted.
+    q716::e2e::SimRadio radio(memory, QString(), {"--fault", "flip-stored=3@5"});
+    if (!radio.start())
+        return 1;
+
+    q716test::AppFixture fixture;
+    qputenv("Q716_PORTS", radio.devicePath().toLocal8Bit());
+    fixture.writeParameter(QByteArray("\x00\x01\x01", 3));
+    std::unique_ptr<q716::Form1> w = fixture.start({plan});
+    bool ok = true;
+
+    w->mnupro->popup(w->mapToGlobal(QPoint(40, 40)));
+    ok = save(w->mnupro, out, "safe-menu-en.png") && ok;
+    w->mnupro->hide();
+
+    q716::CompareWindow* compare = w->safety->compareWindow();
+    w->mnuCompareRadio->trigger();
+    ok = waitFor([&] { return compare->isVisible(); }) && ok;
+    ok = save(compare, out, "safe-compare-en.png") && ok;
+    w->mnuChinese->trigger();
+    ok = save(compare, out, "safe-compare-zh.png") && ok;
+    compare->hide();
+    w->mnuEnglish->trigger();
+    ok = idle(*w) && ok;
+
+    // The box of the read-back that differs, shown and taken as a picture.
+    q716::setMessageBoxAnswerer([&](QMessageBox& box) {
+        box.show();
+        ok = save(&box, out, "safe-verify-en.png") && ok;
+        box.hide();
+        return int(q716::ResultOk);
+    });
+    w->mnuVerifyAfterWrite->trigger();
+    w->mnuwriteFre->trigger();
+    ok = waitFor([&] { return w->Label->text() == QStringLiteral("Verify failed!"); }) && ok;
+    ok = idle(*w) && ok;
+    w->mnuVerifyAfterWrite->trigger();
+
+    w->mnuCommLog->trigger();
+    q716::LogWindow* log = w->safety->logWindow();
+    log->LogText->verticalScrollBar()->setValue(0);
+    ok = save(log, out, "safe-log-en.png") && ok;
+    return ok ? 0 : 1;
+}
