@@ -268,3 +268,53 @@ TEST_F(SessionEnd, LostPortOutsideASessionReportsNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// The password dialog stays usable while a read or write runs: a second
+// start there used to send TQ-PROG into the running session and take it over,
+// so the first one never reported how it ended.
+TEST_F(SessionEnd, AStartWhileASessionRunsIsRefusedAndTheRunningOneGoesOn) {
+    using Start = std::function<SessionActions(Session&)>;
+    const QList<std::pair<const char*, Start>> starts = {
+        {"read", [](Session& s) { return s.startRead(true); }},
+        {"write", [](Session& s) { return s.startWrite(true); }},
+        {"password change", [](Session& s) { return s.startPasswordChange(true); }},
+    };
+    for (const auto& [running, startRunning] : starts) {
+        for (const auto& [second, startSecond] : starts) {
+            SCOPED_TRACE(std::string(running) + " running, " + second + " started");
+            Rig f;
+            f.radio.memory.replace(0x01C0, 16, QByteArray("abc") + QByteArray(13, char(0xFF)));
+            f.host.passwordBox = QStringLiteral("abc");
+            f.host.password = QStringLiteral("new1");
+            f.radio.silent = true;
+            f.driver.apply(startRunning(f.session));
+            f.driver.deliver(QByteArray::fromHex("06"));
+            const QList<QByteArray> sentBefore = f.driver.sent();
+            const QString mode = f.session.SessionMode;
+            const bool passwordMode = f.session.PasswordChangeMode;
+            const int handshakeState = f.session.HandshakeState;
+
+            const SessionActions refused = startSecond(f.session);
+            ASSERT_EQ(refused.size(), 1);
+            EXPECT_EQ(refused[0].kind, SessionAction::ShowMessage);
+            EXPECT_EQ(refused[0].message.text, linktext::busy(1));
+            EXPECT_EQ(refused[0].message.style, MsgInformation);
+            EXPECT_EQ(f.session.SessionMode, mode);
+            EXPECT_EQ(f.session.PasswordChangeMode, passwordMode);
+            EXPECT_EQ(f.session.HandshakeState, handshakeState);
+            EXPECT_EQ(f.driver.sent(), sentBefore);
+
+            // The radio answers the last message; the first session ends in success.
+            f.radio.silent = false;
+            f.driver.deliver(f.radio.answer(f.driver.sent().last()));
+            EXPECT_EQ(f.count(SessionAction::SessionSucceeded), 1);
+            EXPECT_EQ(f.count(SessionAction::SessionFailed), 0);
+            EXPECT_TRUE(f.driver.messages.isEmpty());
+            EXPECT_EQ(f.endsSent(), 1);
+        }
+    }
+}
+
+} // namespace

@@ -15,9 +15,11 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace q716;
@@ -176,6 +178,57 @@ class TestLinkForms : public QObject {
         w->mnuPass->trigger();
         QVERIFY(f->isVisible());
         QCOMPARE(f->Label1->text(), QStringLiteral("原始通讯密码:"));
+    }
+
+    // An earlier version let Create New Password start a second session in
+    // the middle of a read or of a comparison with the radio (which runs on a
+    // second engine sharing the port): the running session was taken over
+    // and never reported.
+    void passwordChangeWaitsForARunningSession_data() {
+        QTest::addColumn<bool>("scratch");
+        QTest::newRow("read") << false;
+        QTest::newRow("compare with the radio") << true;
+    }
+    void passwordChangeWaitsForARunningSession() {
+        QFETCH(bool, scratch);
+        Pty radio;
+        start(radio.path().toLocal8Bit(), 1);
+        QVERIFY(w->link->comm().isOpen());
+        // No watchdog fires: the test ticks nothing.
+        w->link->setTimerSwitch([](QTimer*, bool) {});
+        (scratch ? w->mnuCompareRadio : w->mnureadFre)->trigger();
+        QByteArray sent;
+        QTRY_VERIFY_WITH_TIMEOUT((sent += radio.readAvailable()) == "TQ-PROG", Timeout);
+        QVERIFY(!w->mnupro->isEnabled());
+        const Session& running = scratch ? w->link->scratchSession() : w->link->session();
+        QVERIFY(running.running());
+
+        w->mnuPass->trigger();
+        FormUsePass* f = w->formUsePass;
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QTest::keyClicks(f->Text1, QStringLiteral("old1"));
+        QTest::keyClicks(f->Text2, QStringLiteral("new1"));
+        QTest::keyClicks(f->Text3, QStringLiteral("new1"));
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(app->messages.size(), 1);
+        QCOMPARE(app->messages[0].text, QStringLiteral("Is communication, please later……"));
+        QVERIFY(app->messages[0].hasIcon);
+        QVERIFY(f->isVisible());
+        // The passwords the read may still use are untouched.
+        QCOMPARE(w->Text2->text(), QString());
+        QCOMPARE(w->state.values.commPassword, QString());
+
+        // The controller refuses too, whoever asks it.
+        QVERIFY(!w->link->startPasswordChange());
+        QCOMPARE(app->messages.size(), 2);
+        QCOMPARE(app->messages[1].text, QStringLiteral("Is communication, please later……"));
+        QVERIFY(running.running());
+        QCOMPARE(running.SessionMode, QStringLiteral("R"));
+        QVERIFY(!w->link->session().PasswordChangeMode);
+        // Nothing more went to the radio.
+        QCOMPARE(running.SendBuffer, QByteArray("TQ-PROG"));
+        if (scratch)
+            QVERIFY(w->link->session().SendBuffer.isEmpty());
     }
 
     // An earlier version took 20 characters and started the change with

@@ -2,6 +2,7 @@
 
 #include "channels/CellRules.h"
 #include "dialogs/KeyFilterValidator.h"
+#include "link/LinkTexts.h"
 #include "link/PasswordChange.h"
 #include "shell/LocalMsgBox.h"
 
@@ -87,6 +88,12 @@ void FormUsePass::reject() {
 }
 
 void FormUsePass::Command3_Click() {
+    // The running session reads both passwords when it needs them: a change
+    // that cannot start must not reach it.
+    if (controller_.sessionRunning()) {
+        LocalMsgBox(linktext::sessionRunning(state_.values.languageCode));
+        return;
+    }
     const PasswordCheck check =
         checkNewPassword(Text1->text(), Text2->text(), Text3->text(), state_.values.languageCode);
     if (!check.accepted) {

@@ -3,6 +3,7 @@
 #include "compare/WriteVerify.h"
 #include "image/BuildImage.h"
 #include "image/LoadImage.h"
+#include "link/LinkTexts.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QWidget>
@@ -37,8 +38,14 @@ SessionController::SessionController(QWidget* owner, EditorState& state, Session
     connect(MSComm1_, &MSComm1::hungUp, this, &SessionController::MSComm1_HungUp);
 }
 
-void SessionController::start(Session& engine, const QString& kind,
+bool SessionController::start(Session& engine, const QString& kind,
                               SessionActions (Session::*startFn)(bool)) {
+    // The engines share the port and the timers: a start on one while the
+    // other runs would take the running session over.
+    if (sessionRunning()) {
+        LocalMsgBox(linktext::sessionRunning(host_.languageCode()));
+        return false;
+    }
     const bool open = port_->isOpen();
     if (open) {
         active_ = &engine;
@@ -47,6 +54,7 @@ void SessionController::start(Session& engine, const QString& kind,
         emit sessionStarted(kind);
     }
     apply(engine, (engine.*startFn)(open));
+    return open;
 }
 
 void SessionController::startRead() {
@@ -58,8 +66,7 @@ void SessionController::startWrite() {
 }
 
 bool SessionController::startPasswordChange() {
-    start(session_, QStringLiteral("password"), &Session::startPasswordChange);
-    return port_->isOpen();
+    return start(session_, QStringLiteral("password"), &Session::startPasswordChange);
 }
 
 void SessionController::startScratchRead() {

@@ -28,11 +28,14 @@ class SessionController : public QObject {
     MSComm1& comm() { return *MSComm1_; }
     const Session& session() const { return session_; }
     const Session& scratchSession() const { return scratch_; }
+    // A session runs on either engine; a start is then refused with a message.
+    bool sessionRunning() const { return session_.running() || scratch_.running(); }
 
     // mnureadFre / mnuwriteFre / toolbar buttons "read" and "write".
     void startRead();
     void startWrite();
-    // Create New Password; false when the port was closed (the message was shown).
+    // Create New Password; false when it did not start (the port is closed or
+    // a session runs; the message was shown).
     bool startPasswordChange();
     // A read that leaves the editor alone; scratchReadArrived brings its image.
     void startScratchRead();
@@ -78,7 +81,8 @@ class SessionController : public QObject {
     void countdownFinished();
 
   private:
-    void start(Session& engine, const QString& kind, SessionActions (Session::*startFn)(bool));
+    // False when it did not start (the message was shown).
+    bool start(Session& engine, const QString& kind, SessionActions (Session::*startFn)(bool));
     // The actions of `engine`, carried out on the window.
     void apply(Session& engine, const SessionActions& actions);
     void switchTimer(QTimer* timer, bool on);

@@ -68,4 +68,8 @@ Message passwordIncorrect(int languageCode) {
             {}};
 }
 
+Message sessionRunning(int languageCode) {
+    return {busy(languageCode), MsgInformation, {}};
+}
+
 } // namespace q716::linktext

@@ -20,5 +20,7 @@ QString portCannotOpen(int languageCode, const QString& reason);
 Message portNotOpen(int languageCode);
 Message communicationError(int languageCode);
 Message passwordIncorrect(int languageCode);
+// A start while a session runs: the busy caption, as a message.
+Message sessionRunning(int languageCode);
 
 } // namespace q716::linktext

@@ -22,6 +22,8 @@ const QString AckHex = QStringLiteral("06");
 SessionActions Session::start(bool portOpen, const QString& mode) {
     SessionActions out;
     const OutputScope scope(*this, out);
+    if (refusedWhileRunning())
+        return out;
     if (!portOpen) {
         message(linktext::portNotOpen(lang()));
         return out;
@@ -48,6 +50,8 @@ SessionActions Session::start(bool portOpen, const QString& mode) {
 SessionActions Session::startPasswordChange(bool portOpen) {
     SessionActions out;
     const OutputScope scope(*this, out);
+    if (refusedWhileRunning())
+        return out;
     if (!portOpen) {
         message(linktext::portNotOpen(lang()));
         return out;
@@ -64,6 +68,16 @@ SessionActions Session::startPasswordChange(bool portOpen) {
     timer1(true);
     timer2(true);
     return out;
+}
+
+bool Session::refusedWhileRunning() {
+    // The password dialog stays usable while a read or write runs. A second
+    // start would send TQ-PROG into the running session and take it over, and
+    // the first one would never report how it ended.
+    if (!running())
+        return false;
+    message(linktext::sessionRunning(lang()));
+    return true;
 }
 
 SessionActions Session::bytesReceived(const QByteArray& bytes) {

@@ -52,6 +52,9 @@ class Session {
 
     explicit Session(SessionHost& host) : host_(host) {}
 
+    // A start while a session runs (its watchdog on) only shows that one runs
+    // and leaves that session alone; in the countdown after a success a new
+    // one may start.
     SessionActions startRead(bool portOpen) { return start(portOpen, QStringLiteral("R")); }
     SessionActions startWrite(bool portOpen) { return start(portOpen, QStringLiteral("W")); }
     // Started by "Create New Password"; leaves SessionMode and the controls alone.
@@ -65,6 +68,8 @@ class Session {
     SessionActions portLost();
 
     const SessionView& view() const { return view_; }
+    // A session runs from its start until its verdict (its watchdog is on).
+    bool running() const { return view_.timer1; }
     // Whom LoadImage actions are meant for.
     SessionHost& host() const { return host_; }
 
@@ -97,7 +102,7 @@ class Session {
     };
 
     SessionActions start(bool portOpen, const QString& mode);
-    bool running() const { return view_.timer1; }
+    bool refusedWhileRunning();
     void endWithCommunicationError(bool sayEnd);
     void send(const QByteArray& bytes);
     void handshakeStep();
