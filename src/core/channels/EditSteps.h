@@ -35,6 +35,9 @@ enum class EditStep {
 };
 
 struct StepName {
+    StepName(EditStep step, int channel = 0, int column = 0, QString control = {})
+        : step(step), channel(channel), column(column), control(std::move(control)) {}
+
     EditStep step = EditStep::Cell;
     int channel = 0; // 1..16 for Cell
     int column = 0;  // 1..8 for Cell and SetColumn
