@@ -39,6 +39,12 @@ QList<QWidget*> DialogSet::windowsInCaptionOrder() const {
     return {form2_, form4_, form5_, form6_, form7_};
 }
 
+void DialogSet::setStepRecorder(StepRecorder* recorder) {
+    for (HidingDialog* d :
+         std::initializer_list<HidingDialog*>{form2_, form4_, form5_, form6_, form7_})
+        d->steps = recorder;
+}
+
 void DialogSet::refreshFromState() {
     form2_->refreshFromState();
     form4_->refreshFromState();

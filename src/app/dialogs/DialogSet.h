@@ -3,6 +3,7 @@
 // the program ends, each mirroring its part of the editor state.
 
 #include "dialogs/HiddenGesture.h"
+#include "edit/StepRecorder.h"
 #include "state/EditorState.h"
 
 #include <QList>
@@ -34,6 +35,9 @@ class DialogSet : public QObject {
     Form5* form5() const { return form5_; }
     Form6* form6() const { return form6_; }
     Form7* form7() const { return form7_; }
+
+    // Each OK button becomes one undoable step of `recorder`.
+    void setStepRecorder(StepRecorder* recorder);
 
     // Shows every dialog's controls as the state holds them; call after a
     // load, after a change of DebugUnlocked and after a language switch.

@@ -88,7 +88,10 @@ void Form2::Slider3_Scroll(int value) {
 }
 
 void Form2::Command1_Click() {
-    acceptDebugDialog(state_);
+    {
+        const StepScope step(steps, {EditStep::DebugDialog});
+        acceptDebugDialog(state_);
+    }
     hide();
 }
 

@@ -97,7 +97,10 @@ void Form4::mfgrid1_AfterEdit(int row, int column) {
 }
 
 void Form4::Command1_Click() {
-    acceptTestFrequencyDialog(state_);
+    {
+        const StepScope step(steps, {EditStep::TestFrequencyDialog});
+        acceptTestFrequencyDialog(state_);
+    }
     hide();
 }
 

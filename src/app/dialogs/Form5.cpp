@@ -367,7 +367,12 @@ void Form5::Command1_Click() {
     QLineEdit* refusedBox = !isScanDelayText(state_.form5.text5)   ? Text5
                             : !isScanDelayText(state_.form5.text6) ? Text6
                                                                    : nullptr;
-    if (const std::optional<Message> refused = acceptOptionsDialog(state_)) {
+    std::optional<Message> refused;
+    {
+        const StepScope step(steps, {EditStep::OptionsDialog});
+        refused = acceptOptionsDialog(state_);
+    }
+    if (refused) {
         // The refused boxes show their stored values again; the dialog stays.
         refreshFromState();
         LocalMsgBox(*refused);

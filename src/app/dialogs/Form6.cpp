@@ -83,7 +83,10 @@ void Form6::Combo2_GotFocus() {
 }
 
 void Form6::Command1_Click() {
-    acceptKeysDialog(state_);
+    {
+        const StepScope step(steps, {EditStep::KeysDialog});
+        acceptKeysDialog(state_);
+    }
     hide();
 }
 

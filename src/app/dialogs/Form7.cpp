@@ -97,7 +97,10 @@ bool Form7::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form7::Command1_Click() {
-    acceptEmbeddedDialog(state_);
+    {
+        const StepScope step(steps, {EditStep::EmbeddedDialog});
+        acceptEmbeddedDialog(state_);
+    }
     hide();
 }
 

@@ -2,6 +2,7 @@
 // The common frame of the auxiliary dialogs: modeless, owned by the main
 // window, and only ever hidden by its close box, OK and Cancel.
 
+#include "edit/StepRecorder.h"
 #include "state/EditorState.h"
 
 #include <QDialog>
@@ -15,6 +16,10 @@ class HidingDialog : public QDialog {
 
     // Shows the controls as the editor state holds them.
     virtual void refreshFromState() = 0;
+
+    // Where OK hands its change as one undoable step; none in tests of a
+    // dialog alone.
+    StepRecorder* steps = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

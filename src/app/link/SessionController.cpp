@@ -104,7 +104,10 @@ void SessionController::Timer2_Timer() {
 }
 
 void SessionController::loadReadIntoEditor(const QString& readHex) {
-    host_.loadImage(readHex);
+    {
+        const StepScope step(steps_, {EditStep::ReadRadio});
+        host_.loadImage(readHex);
+    }
     window_.refreshFromState();
     emit editorLoaded(readHex);
 }

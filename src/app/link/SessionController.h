@@ -11,6 +11,8 @@
 #include "link/Session.h"
 #include "link/SessionWindow.h"
 
+#include "edit/StepRecorder.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -42,6 +44,9 @@ class SessionController : public QObject {
 
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
+
+    // A read that reaches the editor is one undoable step there.
+    void setStepRecorder(StepRecorder* recorder) { steps_ = recorder; }
 
     // Test seams. The line the sessions talk through (MSComm1 when null), and
     // who starts and stops Timer1 and Timer2: by default the QTimers
@@ -88,6 +93,7 @@ class SessionController : public QObject {
     void switchTimer(QTimer* timer, bool on);
     // The one place a read reaches the editor.
     void loadReadIntoEditor(const QString& readHex);
+    StepRecorder* steps_ = nullptr;
 
     SessionWindow& window_;
     MSComm1* MSComm1_;

@@ -3,10 +3,12 @@
 #include "channels/CellRules.h"
 #include "channels/DropDownCombo.h"
 #include "channels/FixedColumnDelegate.h"
+#include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
 #include "channels/Vocabulary.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/KeyFilterValidator.h"
+#include "edit/EditHistory.h"
 #include "interchange/FileDrops.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
@@ -66,6 +68,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
     initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/images/logo.svg")));
+    history = new EditHistory(state, this);
+    rowSelection = new RowSelection(this);
     buildMenus();
     buildToolbar();
 
@@ -108,6 +112,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
         applyDesignCaptions(this, *table);
     setMessageBoxOwner(this);
     connectHandlers();
+    connectEditMenu();
+    updateEditActions();
     acceptFileDrops(this);
 }
 
@@ -139,6 +145,7 @@ void Form1::buildMenus() {
     mnuQuit = action(mnuFile, "mnuQuit");
 
     mnupro = named(bar->addMenu(QString()), "mnupro");
+    buildEditMenu();
     mnureadFre = action(mnupro, "mnureadFre");
     mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuwriteFre = action(mnupro, "mnuwriteFre");
@@ -309,7 +316,8 @@ void Form1::buildGrid() {
 
     // Column 0, the channel numbers, is a fixed heading column like row 0:
     // painted as headings, never current or selected.
-    Grid1->setItemDelegateForColumn(0, new FixedColumnDelegate(Grid1));
+    Grid1->setItemDelegate(new SelectedRowDelegate(rowSelection, Grid1));
+    Grid1->setItemDelegateForColumn(0, new FixedColumnDelegate(rowSelection, Grid1));
     const QColor shade(192, 192, 255);
     for (int r = 0; r < ChannelCount; ++r) {
         for (int c = 0; c < GridColumns; ++c) {

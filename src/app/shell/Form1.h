@@ -3,6 +3,8 @@
 // and toolbar. It owns the editor state for the whole run; its controls only
 // show that state, and its handlers let the core decide every change.
 
+#include "channels/EditSteps.h"
+#include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
 #include "shell/TAnMaTiming.h"
@@ -10,10 +12,12 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QContextMenuEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +31,8 @@ namespace q716 {
 
 class ClickLabel;
 class DialogSet;
+class EditHistory;
+class RowSelection;
 class DropDownCombo;
 class FormCOM;
 class FormUsePass;
@@ -88,9 +94,25 @@ class Form1 : public QMainWindow, public SessionWindow {
     QAction *mnulock = nullptr, *mnuPass = nullptr, *mnucom = nullptr;
     QAction *mnuChinese = nullptr, *mnuEnglish = nullptr, *mnumainhelp = nullptr,
             *mnuabout = nullptr;
+    // The Edit menu: undo and redo, the clipboard and the row operations;
+    // the grid's context menu shows the same entries.
+    QMenu* mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr, *mnuRedo = nullptr, *mnuCut = nullptr, *mnuCopy = nullptr,
+            *mnuPaste = nullptr, *mnuInsertChannel = nullptr, *mnuDeleteChannels = nullptr,
+            *mnuMoveUp = nullptr, *mnuMoveDown = nullptr, *mnuClearChannels = nullptr,
+            *mnuSortChannels = nullptr, *mnuSetColumn = nullptr;
+    QMenu* gridMenu = nullptr;
     // Around the sessions: the read-back check, comparisons, backups, the log.
     QAction *mnuVerifyAfterWrite = nullptr, *mnuCompareRadio = nullptr, *mnuCompareFile = nullptr,
             *mnuBackupFolder = nullptr, *mnuCommLog = nullptr;
+
+    // Every change of the editor as an undoable step, and the channels
+    // selected through the heading column.
+    EditHistory* history = nullptr;
+    RowSelection* rowSelection = nullptr;
+    // The channels the row operations work on: the selected ones, else the
+    // channel of the current cell.
+    ChannelRows selectedChannels() const;
 
     // The windows created hidden by the first ApplyCaptions.
     DialogSet* dialogs = nullptr;
@@ -198,6 +220,18 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnuCompareFile_Click();
     void mnuBackupFolder_Click();
     void mnuCommLog_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuInsertChannel_Click();
+    void mnuDeleteChannels_Click();
+    void mnuMoveUp_Click();
+    void mnuMoveDown_Click();
+    void mnuClearChannels_Click();
+    void mnuSortChannels_Click();
+    void mnuSetColumn_Click();
 
   signals:
     // Every caption was written again, after a language switch too.
@@ -205,6 +239,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -212,6 +247,20 @@ class Form1 : public QMainWindow, public SessionWindow {
     void createSafety();
     void buildMenus();
     void buildSafetyMenus();
+    void buildEditMenu();
+    void connectEditMenu();
+    void updateEditActions();
+    void updateUndoTexts();
+    void afterRestore();
+    bool askToSaveBeforeQuitting();
+    // Runs one row operation as one undoable step and selects what it left.
+    void runRowOperation(const StepName& name,
+                         const std::function<RowOperationResult(EditorState&)>& operation);
+    void copySelectedChannels();
+    bool headingPress(QMouseEvent* mouse);
+    bool gridContextMenu(QContextMenuEvent* event);
+    bool gridSelectionKey(QKeyEvent* key);
+    int setColumnColumn() const;
     void buildToolbar();
     void buildFrame1();
     void buildFrame2();
@@ -239,6 +288,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     ImportReportDialog* importReport();
 
     QList<QWidget*> extraCaptionWindows_;
+    // Set column: the channels a list choice goes to while the column's list
+    // editor is open for them; empty when the editor edits one cell.
+    ChannelRows setColumnRows_;
+    int contextColumn_ = 0; // the column the context menu was opened on
     ImportReportDialog* importReport_ = nullptr;
     QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;

@@ -2,6 +2,7 @@
 #include "shell/Form1.h"
 
 #include "channels/ChannelTable.h"
+#include "edit/EditHistory.h"
 #include "files/ChannelFile.h"
 #include "files/FileDialogs.h"
 #include "shell/FileQuestions.h"
@@ -14,7 +15,10 @@
 namespace q716 {
 
 void Form1::mnuNew_Click() {
-    runNewCommand(state.form1.grid, state.values.languageCode, localMessageFn());
+    {
+        const StepScope step(history, {EditStep::NewTable});
+        runNewCommand(state.form1.grid, state.values.languageCode, localMessageFn());
+    }
     refreshGrid();
 }
 
@@ -27,13 +31,18 @@ void Form1::mnuOpen_Click() {
 
 void Form1::openChannelFileNamed(const QString& path) {
     const int language = state.values.languageCode;
-    const FileResult result = openChannelFile(state, path, localMessageFn());
+    FileResult result;
+    {
+        const StepScope step(history, {EditStep::OpenFile});
+        result = openChannelFile(state, path, localMessageFn());
+    }
     // A name that cannot be read is no channel file either; say so instead
     // of ending without a word.
     if (result.status == FileStatus::CannotOpen)
         LocalMsgBox(wrongTypeMessage(language));
     if (result.ok()) {
         lastFileName = path;
+        history->markSaved();
         refreshFromState();
     }
 }
@@ -51,9 +60,10 @@ void Form1::mnuAssave_Click() {
     }
     setWindowTitle(ApplicationTitle + QLatin1Char('-') +
                    QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    if (saveChannelFile(state, path).ok())
+    if (saveChannelFile(state, path).ok()) {
         lastFileName = path;
-    else
+        history->markSaved();
+    } else
         LocalMsgBox(saveFailedMessage(state.values.languageCode));
 }
 

@@ -5,12 +5,15 @@
 #include "channels/CellRules.h"
 #include "channels/ChannelTable.h"
 #include "channels/DropDownCombo.h"
+#include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
+#include "edit/EditHistory.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -113,6 +116,7 @@ void Form1::openPendingList() {
 }
 
 void Form1::hideEditors() {
+    setColumnRows_.clear();
     text1Open_ = combo8Open_ = false;
     combo5Open_ = 0;
     listOnRelease_ = listAfterRelease_ = nullptr;
@@ -166,8 +170,12 @@ void Form1::Text1_LostFocus() {
     if (!text1Open_)
         return;
     text1Open_ = false;
-    const FrequencyCommit commit =
-        commitFrequencyAt(state.form1, EditRow, EditCol, Text1->text(), state.values.languageCode);
+    FrequencyCommit commit;
+    {
+        const StepScope step(history, {EditStep::Cell, EditRow, EditCol});
+        commit = commitFrequencyAt(state.form1, EditRow, EditCol, Text1->text(),
+                                   state.values.languageCode);
+    }
     Text1->hide();
     refreshGrid();
     if (commit.message) {
@@ -180,7 +188,21 @@ void Form1::Combo8_Click(int index) {
     if (!combo8Open_)
         return;
     combo8Open_ = false;
-    chooseToneItem(state.form1.grid, EditRow, EditCol, index, state.values.languageCode);
+    if (!setColumnRows_.empty()) {
+        const ChannelRows rows = std::exchange(setColumnRows_, {});
+        Combo8->hide();
+        const int column = EditCol;
+        const int language = state.values.languageCode;
+        runRowOperation({EditStep::SetColumn, 0, column}, [&](EditorState& s) {
+            return setColumnOnChannels(s, rows, column, index, language);
+        });
+        Grid1->setFocus();
+        return;
+    }
+    {
+        const StepScope step(history, {EditStep::Cell, EditRow, EditCol});
+        chooseToneItem(state.form1.grid, EditRow, EditCol, index, state.values.languageCode);
+    }
     Combo8->hide();
     refreshGrid();
     Grid1->setFocus();
@@ -190,7 +212,11 @@ void Form1::Combo8_LostFocus() {
     if (!combo8Open_)
         return;
     combo8Open_ = false;
-    commitToneAt(state.form1.grid, EditRow, EditCol, Combo8->currentText());
+    // Set column takes a choice from the list only.
+    if (std::exchange(setColumnRows_, {}).empty()) {
+        const StepScope step(history, {EditStep::Cell, EditRow, EditCol});
+        commitToneAt(state.form1.grid, EditRow, EditCol, Combo8->currentText());
+    }
     Combo8->hide();
     refreshGrid();
 }
@@ -199,7 +225,20 @@ void Form1::Combo5_Click(int column, int index) {
     if (combo5Open_ != column)
         return;
     combo5Open_ = 0;
-    chooseFlagItem(state.form1.grid, EditRow, column, index, state.values.languageCode);
+    if (!setColumnRows_.empty()) {
+        const ChannelRows rows = std::exchange(setColumnRows_, {});
+        Combo5(column)->hide();
+        const int language = state.values.languageCode;
+        runRowOperation({EditStep::SetColumn, 0, column}, [&](EditorState& s) {
+            return setColumnOnChannels(s, rows, column, index, language);
+        });
+        Grid1->setFocus();
+        return;
+    }
+    {
+        const StepScope step(history, {EditStep::Cell, EditRow, column});
+        chooseFlagItem(state.form1.grid, EditRow, column, index, state.values.languageCode);
+    }
     Combo5(column)->hide();
     refreshGrid();
     Grid1->setFocus();
@@ -209,6 +248,7 @@ void Form1::Combo5_LostFocus(int column) {
     if (combo5Open_ != column)
         return;
     combo5Open_ = 0;
+    setColumnRows_.clear();
     Combo5(column)->hide();
 }
 
@@ -217,24 +257,34 @@ void Form1::Combo1_DropDown() {
 }
 
 void Form1::Combo1_Click(int index) {
-    bandSelected(state.form1, index, state.values.languageCode, localMessageFn());
+    {
+        const StepScope step(history, {EditStep::BandChange});
+        bandSelected(state.form1, index, state.values.languageCode, localMessageFn());
+    }
     refreshGrid();
     refreshControls();
 }
 
 void Form1::Text2_Change() {
+    const StepScope step(history, {EditStep::Password});
     state.form1.text2 = Text2->text();
     state.values.commPassword = Text2->text().trimmed();
 }
 
 bool Form1::gridEvent(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu)
+        return gridContextMenu(static_cast<QContextMenuEvent*>(event));
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (headingPress(mouse))
+            return true;
         if (mouse->button() == Qt::RightButton) {
             Grid1->setFocus(Qt::MouseFocusReason);
             return true;
         }
         if (mouse->button() == Qt::LeftButton) {
+            // A cell of its own: the channel selection gives way to it.
+            rowSelection->clear();
             GridClickArmed = true;
             gridButtonDown_ = true;
             listAfterRelease_ = nullptr; // that was an earlier click's
@@ -306,6 +356,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Grid1->viewport())
         return gridEvent(event);
+    if (watched == Grid1 && type == QEvent::KeyPress &&
+        gridSelectionKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == Grid1 && type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
         GridClickArmed = true;
         gridButtonDown_ = false;

@@ -1,6 +1,7 @@
 // Channel lists in and out (CSV) and the printable channel sheet.
 #include "shell/Form1.h"
 
+#include "edit/EditHistory.h"
 #include "files/FileDialogs.h"
 #include "files/WholeFileSave.h"
 #include "interchange/ChannelSheetPrinting.h"
@@ -58,7 +59,10 @@ void Form1::importCsvFileNamed(const QString& path) {
     if (report->exec() != QDialog::Accepted)
         return;
     // The language may have changed while the report was open.
-    applyCsvImport(state.form1, plan, state.values.languageCode);
+    {
+        const StepScope step(history, {EditStep::ImportCsv});
+        applyCsvImport(state.form1, plan, state.values.languageCode);
+    }
     lastFileName = path;
     refreshGrid();
 }

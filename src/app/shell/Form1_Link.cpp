@@ -2,6 +2,7 @@
 #include "shell/Form1.h"
 
 #include "channels/DropDownCombo.h"
+#include "edit/EditHistory.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
@@ -17,6 +18,7 @@ namespace q716 {
 
 void Form1::createLink() {
     link = new SessionController(this, state, *this);
+    link->setStepRecorder(history);
     formCOM = new FormCOM(link->comm(), state, this);
     // Loading the port dialog scans the ports and opens the remembered one.
     formCOM->Form_Load();

@@ -5,6 +5,7 @@
 #include "channels/Vocabulary.h"
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
+#include "edit/EditHistory.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -54,6 +56,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // Added to the radio's original program, which quit without a word:
+    // changes no channel file holds are not lost without a question.
+    if (!askToSaveBeforeQuitting()) {
+        event->ignore();
+        return;
+    }
     // A failed write only loses the remembered lock, port and language.
     writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
                                              state.values.selectedPort, state.values.languageCode});
@@ -67,9 +75,18 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Whatever sets the caption (the caption tables, Save), the platform's mark
+// of unsaved changes has its place at the end.
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && !windowTitle().contains(QLatin1String("[*]")))
+        setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+    QMainWindow::changeEvent(event);
+}
+
 void Form1::ensureDialogs() {
     if (!dialogs) {
         dialogs = new DialogSet(state, this);
+        dialogs->setStepRecorder(history);
         connect(dialogs, &DialogSet::debugUnlockRepeated, this,
                 [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
     }
@@ -160,6 +177,7 @@ void Form1::refreshControls() {
 }
 
 void Form1::applyLock() {
+    updateEditActions();
     mnulock->setChecked(state.form1.lockState);
     const bool enabled = !state.form1.lockState;
     Frame1->setEnabled(enabled);
@@ -182,20 +200,28 @@ void Form1::connectHandlers() {
          {Combo11, &MainWindowState::combo11},
          {Combo12, &MainWindowState::combo12},
          {Combo13, &MainWindowState::combo13}}};
-    for (const auto& [combo, member] : lists) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, member = member](int i) {
-            if (!refreshing_)
-                state.form1.*member = i;
+    // Each choice is one undoable step named after the setting's label.
+    const std::array<QLabel*, 10> labels = {Label10, Label4, Label5,  Label1,  Label7,
+                                            Label8,  Label6, Label11, Label12, Label13};
+    for (size_t i = 0; i < lists.size(); ++i) {
+        const auto [combo, member] = lists[i];
+        const QString label = labels[i]->objectName();
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, member, label](int index) {
+            if (refreshing_)
+                return;
+            const StepScope step(history, {EditStep::FunctionSetting, 0, 0, label});
+            state.form1.*member = index;
         });
     }
-    connect(Check3, &QCheckBox::toggled, this, [this](bool on) {
-        if (!refreshing_)
-            state.form1.check3 = on ? 1 : 0;
-    });
-    connect(Check4, &QCheckBox::toggled, this, [this](bool on) {
-        if (!refreshing_)
-            state.form1.check4 = on ? 1 : 0;
-    });
+    for (auto [check, member] : {std::pair{Check3, &MainWindowState::check3},
+                                 std::pair{Check4, &MainWindowState::check4}}) {
+        connect(check, &QCheckBox::toggled, this, [this, check, member](bool on) {
+            if (refreshing_)
+                return;
+            const StepScope step(history, {EditStep::FunctionSetting, 0, 0, check->objectName()});
+            state.form1.*member = on ? 1 : 0;
+        });
+    }
 
     connect(Combo1, &DropDownCombo::dropDown, this, &Form1::Combo1_DropDown);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);

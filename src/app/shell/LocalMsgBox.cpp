@@ -112,12 +112,16 @@ void setMessageBoxAnswerer(MessageBoxAnswerer answerer) {
     g_answerer = std::move(answerer);
 }
 
-int LocalMsgBox(const QString& text, int style, const QString& title) {
+int LocalMsgBox(const Message& m) {
     QMessageBox box(g_owner.data());
-    box.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
-    box.setText(text);
-    applyStyle(box, style);
+    box.setWindowTitle(m.title.isEmpty() ? ApplicationTitle : m.title);
+    box.setText(m.text);
+    applyStyle(box, m.style);
     renameButtons(box);
+    for (const auto& [code, text] : m.buttonTexts)
+        for (const ButtonCode& bc : ButtonCodes)
+            if (bc.code == code && box.button(bc.button) && !text.isEmpty())
+                box.button(bc.button)->setText(text);
     if (g_answerer)
         return g_answerer(box);
     box.exec();
@@ -128,7 +132,7 @@ int LocalMsgBox(const QString& text, int style, const QString& title) {
 }
 
 MessageFn localMessageFn() {
-    return [](const Message& m) { return LocalMsgBox(m.text, m.style, m.title); };
+    return [](const Message& m) { return LocalMsgBox(m); };
 }
 
 } // namespace q716

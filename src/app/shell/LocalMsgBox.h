@@ -13,9 +13,9 @@ class QWidget;
 namespace q716 {
 
 // Shows the box and returns the result code (1 OK, 2 Cancel, 6 Yes, 7 No...).
-int LocalMsgBox(const QString& text, int style, const QString& title = {});
-inline int LocalMsgBox(const Message& m) {
-    return LocalMsgBox(m.text, m.style, m.title);
+int LocalMsgBox(const Message& m);
+inline int LocalMsgBox(const QString& text, int style, const QString& title = {}) {
+    return LocalMsgBox(Message{text, style, title});
 }
 
 // The owner of every box and the language its buttons follow.

@@ -114,9 +114,9 @@ void setTone(ChannelGrid& grid, int row, int col, const QString& tone, int langu
 
 } // namespace
 
-CsvChannelList readChannelCsv(const QByteArray& bytes) {
+CsvChannelList readChannelCsv(const QByteArray& bytes, QChar separator) {
     CsvChannelList list;
-    CsvRecords read = readCsvRecords(bytes);
+    CsvRecords read = readCsvRecords(bytes, separator);
     if (read.unclosedQuoteLine > 0) {
         list.refusal =
             fileIssue(ImportProblem::UnclosedQuote, QString::number(read.unclosedQuoteLine));
@@ -214,29 +214,38 @@ int bestBandFor(const CsvChannelList& list) {
     return best;
 }
 
+void placeRowsFrom(CsvChannelList& list, int first) {
+    list.channelOfRow.clear();
+    for (size_t i = 0; i < list.rows.size(); ++i) {
+        const int channel = first + int(i);
+        list.channelOfRow.push_back(channel <= ChannelCount ? channel : 0);
+    }
+}
+
+void setImportedChannel(ChannelGrid& grid, int row, const ImportedChannel& ch, int languageCode) {
+    ClearNO(grid, row);
+    grid.cell(row, 1) = ch.rx;
+    grid.cell(row, 3) = ch.tx;
+    setTone(grid, row, 2, ch.rxTone, languageCode);
+    // A receive-only channel without a transmit tone shows an empty
+    // transmit tone, as a loaded one does.
+    if (ch.tx.isEmpty() && ch.txTone.isEmpty())
+        grid.cell(row, 4).clear();
+    else
+        setTone(grid, row, 4, ch.txTone, languageCode);
+    chooseFlagItem(grid, row, 5, ch.power, languageCode);
+    chooseFlagItem(grid, row, 6, 0, languageCode);
+    chooseFlagItem(grid, row, 7, ch.bandwidth, languageCode);
+    chooseFlagItem(grid, row, 8, ch.scan, languageCode);
+}
+
 void applyCsvImport(MainWindowState& form, const CsvImportPlan& plan, int languageCode) {
     if (plan.refused())
         return;
     ClearGrid(form.grid);
-    for (int row = 1; row <= ChannelCount; ++row) {
-        const auto& ch = plan.channels[row];
-        if (!ch)
-            continue;
-        ChannelGrid& grid = form.grid;
-        grid.cell(row, 1) = ch->rx;
-        grid.cell(row, 3) = ch->tx;
-        setTone(grid, row, 2, ch->rxTone, languageCode);
-        // A receive-only channel without a transmit tone shows an empty
-        // transmit tone, as a loaded one does.
-        if (ch->tx.isEmpty() && ch->txTone.isEmpty())
-            grid.cell(row, 4).clear();
-        else
-            setTone(grid, row, 4, ch->txTone, languageCode);
-        chooseFlagItem(grid, row, 5, ch->power, languageCode);
-        chooseFlagItem(grid, row, 6, 0, languageCode);
-        chooseFlagItem(grid, row, 7, ch->bandwidth, languageCode);
-        chooseFlagItem(grid, row, 8, ch->scan, languageCode);
-    }
+    for (int row = 1; row <= ChannelCount; ++row)
+        if (const auto& ch = plan.channels[row])
+            setImportedChannel(form.grid, row, *ch, languageCode);
     form.lastBand = form.combo1;
 }
 

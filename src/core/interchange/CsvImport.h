@@ -25,7 +25,7 @@ struct CsvChannelList {
     std::optional<double> highestWatts; // the highest watt value of the Power column
 };
 
-CsvChannelList readChannelCsv(const QByteArray& bytes);
+CsvChannelList readChannelCsv(const QByteArray& bytes, QChar separator = QLatin1Char(','));
 
 // One channel as the import will set it; tones are tone texts, empty for
 // none; the transmit frequency is empty for a receive-only channel.
@@ -68,6 +68,14 @@ std::optional<int> firstBandHoldingAll(const CsvChannelList& list);
 // That band, or else the first band that skips the fewest rows for their
 // frequencies.
 int bestBandFor(const CsvChannelList& list);
+
+// The list's rows placed on channels first, first + 1, ... in their order,
+// whatever their Location says; rows past channel 16 have no channel.
+void placeRowsFrom(CsvChannelList& list, int first);
+
+// Channel `row` set from an imported channel (cell texts in the language
+// shown); the other channels stay as they are.
+void setImportedChannel(ChannelGrid& grid, int row, const ImportedChannel& ch, int languageCode);
 
 // Replaces the whole channel table with the plan's channels (cell texts in
 // the language shown); channels without a row become empty. The table then

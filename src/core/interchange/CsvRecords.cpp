@@ -8,7 +8,7 @@ namespace {
 
 class RecordReader {
   public:
-    explicit RecordReader(const QString& text) : text_(text) {}
+    RecordReader(const QString& text, QChar separator) : text_(text), separator_(separator) {}
 
     CsvRecords readAll() {
         CsvRecords out;
@@ -35,11 +35,11 @@ class RecordReader {
                     return false;
             }
             // Text after a closing quote (or an unquoted field) runs to the
-            // next comma or line end, as spreadsheets read it.
-            while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
+            // next separator or line end, as spreadsheets read it.
+            while (pos_ < text_.size() && text_[pos_] != separator_ && !atLineEnd())
                 field += text_[pos_++];
             fields << field;
-            if (pos_ < text_.size() && text_[pos_] == QLatin1Char(',')) {
+            if (pos_ < text_.size() && text_[pos_] == separator_) {
                 ++pos_;
                 continue;
             }
@@ -83,24 +83,25 @@ class RecordReader {
     }
 
     const QString& text_;
+    const QChar separator_;
     qsizetype pos_ = 0;
     int line_ = 1;
 };
 
 } // namespace
 
-CsvRecords readCsvRecords(const QByteArray& bytes) {
+CsvRecords readCsvRecords(const QByteArray& bytes, QChar separator) {
     // Bytes that are no UTF-8 become replacement characters: only the
     // numbers and keywords count, and those are plain ASCII.
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    return RecordReader(text).readAll();
+    return RecordReader(text, separator).readAll();
 }
 
-QString csvField(const QString& text) {
-    const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+QString csvField(const QString& text, QChar separator) {
+    const bool quote = text.contains(separator) || text.contains(QLatin1Char('"')) ||
                        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
                        text != text.trimmed();
     if (!quote)
@@ -110,12 +111,12 @@ QString csvField(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString csvLine(const QStringList& fields) {
+QString csvLine(const QStringList& fields, QChar separator) {
     QStringList written;
     written.reserve(fields.size());
     for (const QString& f : fields)
-        written << csvField(f);
-    return written.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        written << csvField(f, separator);
+    return written.join(separator) + QStringLiteral("\r\n");
 }
 
 } // namespace q716

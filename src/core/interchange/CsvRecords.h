@@ -1,7 +1,9 @@
 #pragma once
 // Comma-separated records as spreadsheets write them (RFC 4180): fields in
 // double quotes may hold commas, quotes (doubled) and line breaks; lines end
-// in CRLF or LF; UTF-8 with or without a byte order mark.
+// in CRLF or LF; UTF-8 with or without a byte order mark. The same rules with
+// a tab as the separator read and write the text spreadsheets put on the
+// clipboard.
 
 #include <QByteArray>
 #include <QString>
@@ -22,13 +24,13 @@ struct CsvRecords {
     int unclosedQuoteLine = 0;
 };
 
-CsvRecords readCsvRecords(const QByteArray& bytes);
+CsvRecords readCsvRecords(const QByteArray& bytes, QChar separator = QLatin1Char(','));
 
-// One field as written: quoted only when it holds a comma, a quote, a line
-// break or blanks at either end.
-QString csvField(const QString& text);
+// One field as written: quoted only when it holds the separator, a quote, a
+// line break or blanks at either end.
+QString csvField(const QString& text, QChar separator = QLatin1Char(','));
 
 // One record ended by CRLF, as RFC 4180 and spreadsheets expect.
-QString csvLine(const QStringList& fields);
+QString csvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
 
 } // namespace q716

@@ -154,6 +154,20 @@ WindowCaptions form1() {
         .caption("mnuCompareRadio", "与对讲机比较", "Compare with radio")
         .caption("mnuBackupFolder", "备份文件夹…", "Backup folder…")
         .caption("mnuCommLog", "通信记录…", "Communication log…");
+    // The Edit menu and the grid's context menu.
+    r.caption("mnuEdit", "编辑(&E)", "Edit(&E)")
+        .caption("mnuUndo", "撤销", "Undo")
+        .caption("mnuRedo", "重做", "Redo")
+        .caption("mnuCut", "剪切", "Cut")
+        .caption("mnuCopy", "复制", "Copy")
+        .caption("mnuPaste", "粘贴", "Paste")
+        .caption("mnuInsertChannel", "插入空信道", "Insert empty channel")
+        .caption("mnuDeleteChannels", "删除信道", "Delete channels")
+        .caption("mnuMoveUp", "上移", "Move up")
+        .caption("mnuMoveDown", "下移", "Move down")
+        .caption("mnuClearChannels", "清除", "Clear")
+        .caption("mnuSortChannels", "按接收频率排序", "Sort by receive frequency")
+        .caption("mnuSetColumn", "为所选信道设置此列…", "Set column on selected channels…");
     return r.done();
 }
 
@@ -303,6 +317,52 @@ WindowCaptions importReport() {
         .done();
 }
 
+// Names of the undoable steps as the Edit menu shows them; %1 and %2 are
+// filled in by the program (channel, column, setting).
+WindowCaptions editSteps() {
+    return Rows("EditSteps")
+        .caption("stepCell", "信道 %1 %2", "Channel %1 %2")
+        .caption("stepBand", "改变频段", "Band change")
+        .caption("stepSetting", "功能设置：%1", "Function setting: %1")
+        .caption("stepPassword", "通讯密码", "Communication password")
+        .caption("stepForm5", "可选功能", "Optional functions")
+        .caption("stepForm6", "键设定", "Key settings")
+        .caption("stepForm7", "嵌入信息", "Embedded information")
+        .caption("stepForm4", "测试频率", "Test frequencies")
+        .caption("stepForm2", "调试", "Debug")
+        .caption("stepNew", "新建", "New")
+        .caption("stepOpen", "打开文件", "Open file")
+        .caption("stepImport", "导入 CSV", "Import CSV")
+        .caption("stepRead", "从对讲机读频", "Read from radio")
+        .caption("stepCut", "剪切信道", "Cut channels")
+        .caption("stepPaste", "粘贴信道", "Paste channels")
+        .caption("stepInsert", "插入空信道", "Insert empty channel")
+        .caption("stepDelete", "删除信道", "Delete channels")
+        .caption("stepMoveUp", "上移信道", "Move channels up")
+        .caption("stepMoveDown", "下移信道", "Move channels down")
+        .caption("stepClear", "清除信道", "Clear channels")
+        .caption("stepSort", "按接收频率排序", "Sort by receive frequency")
+        .caption("stepSetColumn", "设置%1", "Set %1")
+        .caption("column1", "接收频率", "receive frequency")
+        .caption("column2", "接收亚音频", "receive tone")
+        .caption("column3", "发射频率", "transmit frequency")
+        .caption("column4", "发射亚音频", "transmit tone")
+        .caption("column5", "功率", "power")
+        .caption("column6", "禁发", "busy-channel lock")
+        .caption("column7", "宽窄带", "bandwidth")
+        .caption("column8", "扫描添加", "scan")
+        .done();
+}
+
+// The question before quitting with unsaved changes: its button captions.
+WindowCaptions quitQuestion() {
+    return Rows("QuitQuestion")
+        .caption("SaveButton", "保存", "Save")
+        .caption("DiscardButton", "不保存", "Discard")
+        .caption("CancelButton", "取消", "Cancel")
+        .done();
+}
+
 WindowCaptions compareWindow() {
     return Rows("CompareWindow")
         .window("比较", "Compare")
@@ -328,8 +388,9 @@ WindowCaptions logWindow() {
 
 const std::vector<WindowCaptions>& captionTables() {
     static const std::vector<WindowCaptions> tables = {
-        form1(), form2(),       form3(),    form4(),        form5(),         form6(),
-        form7(), formUsePass(), frmAbout(), importReport(), compareWindow(), logWindow(),
+        form1(),         form2(),     form3(),       form4(),        form5(),
+        form6(),         form7(),     formUsePass(), frmAbout(),     importReport(),
+        compareWindow(), logWindow(), editSteps(),   quitQuestion(),
     };
     return tables;
 }
@@ -363,6 +424,14 @@ QString captionText(const QString& window, const CaptionEntry& e, int languageCo
     if (const QString* text = captionFor(e, languageCode))
         return *text;
     return designCaption(window, e);
+}
+
+QString tableCaption(const QString& window, const QString& control, int languageCode) {
+    if (const WindowCaptions* table = captionsOf(window))
+        for (const CaptionEntry& e : table->entries)
+            if (e.control == control && e.property == CaptionProperty::Caption)
+                return captionText(window, e, languageCode);
+    return {};
 }
 
 } // namespace q716

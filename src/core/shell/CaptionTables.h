@@ -52,4 +52,8 @@ QString designCaption(const QString& window, const CaptionEntry& entry);
 // 1, the design text (designCaption) otherwise.
 QString captionText(const QString& window, const CaptionEntry& entry, int languageCode);
 
+// The caption of `control` in `window`'s table for a language code; empty
+// when the table has none.
+QString tableCaption(const QString& window, const QString& control, int languageCode);
+
 } // namespace q716

@@ -12,4 +12,8 @@ Message overwriteQuestion(int languageCode);
 // A save that could not be written must not pass for a saved file.
 Message saveFailedMessage(int languageCode);
 
+// Quitting with changes no channel file holds: Save (Yes), Discard (No) or
+// Cancel, which keeps the program open.
+Message quitQuestion(int languageCode);
+
 } // namespace q716

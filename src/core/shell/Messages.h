@@ -4,12 +4,15 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace q716 {
 
 // The platform's message-box style words the program uses.
 enum MsgStyle : int {
     MsgOk = 0,                            // OK, no icon
+    MsgYesNoCancelQuestion = 35,          // Yes/No/Cancel, question icon
     MsgCritical = 16,                     // OK, error icon
     MsgYesNoQuestion = 36,                // Yes/No, question icon
     MsgInformation = 64,                  // OK, information icon
@@ -32,6 +35,9 @@ struct Message {
     QString text;
     int style = MsgOk;
     QString title; // empty: the application title is used
+    // Buttons that say what they do instead of the standard texts, by
+    // result code (a Yes that reads "Save").
+    std::vector<std::pair<int, QString>> buttonTexts = {};
 };
 
 // Shows a message and returns the result code of the pressed button.
