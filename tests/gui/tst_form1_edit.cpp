@@ -66,10 +66,6 @@ class InProcessPort : public q716::SessionPort {
     QByteArray buffer_;
 };
 
-QString shownTitle(const QWidget& w) {
-    return w.windowHandle() ? w.windowHandle()->title() : QString();
-}
-
 // The receive frequencies of the channel table, channel 1 first.
 QStringList receiveColumn(q716::Form1& w) {
     QStringList rx;

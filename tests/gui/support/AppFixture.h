@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QVariant>
+#include <QWidget>
+#include <QWindow>
 #include <memory>
 
 namespace q716test {
@@ -68,5 +70,11 @@ class AppFixture {
     QStringList files_;
     q716::Form1* window_ = nullptr;
 };
+
+// The caption the window system shows: "[*]" is Qt's placeholder for the
+// unsaved-changes mark, so windowTitle() alone is not what a person reads.
+inline QString shownTitle(const QWidget& w) {
+    return w.windowHandle() ? w.windowHandle()->title() : QString();
+}
 
 } // namespace q716test
