@@ -4,43 +4,14 @@
 // stderr, --base and --band, and export then import giving the same file.
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/CliRun.h"
+
+using namespace q716::e2e;
+
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(Q716_CLI), args);
-    Run r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished(10000);
-        return r;
-    }
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 const QByteArray Header =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
@@ -62,18 +33,18 @@ class TestCliCsv : public QObject {
 
   private slots:
     void everyRowImportedExitsZeroAndPrintsTheBand() {
-        writeAll(path("vhf.csv"), VhfList);
-        const Run r = cli({"import-csv", path("vhf.csv"), path("vhf.DAT")});
+        writeFileBytes(path("vhf.csv"), VhfList);
+        const CliBytes r = runCliBytes({"import-csv", path("vhf.csv"), path("vhf.DAT")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QByteArray("band 5: 136-174MHz\n"));
         QVERIFY2(r.err.contains("Channels set: 2. Rows in the file: 2. Rows skipped: 0."), r.err);
         QVERIFY(r.err.contains("Names dropped (this radio has no channel names): 2."));
-        QCOMPARE(readAll(path("vhf.DAT")).size(), 853);
+        QCOMPARE(readFileBytes(path("vhf.DAT")).size(), 853);
 
         // The file holds the channels: export gives them back.
-        const Run e = cli({"export-csv", path("vhf.DAT"), path("back.csv")});
+        const CliBytes e = runCliBytes({"export-csv", path("vhf.DAT"), path("back.csv")});
         QCOMPARE(e.status, 0);
-        QCOMPARE(readAll(path("back.csv")),
+        QCOMPARE(readFileBytes(path("back.csv")),
                  Header +
                      "1,,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,"
                      ",,,,\r\n"
@@ -82,30 +53,31 @@ class TestCliCsv : public QObject {
     }
 
     void exportThenImportWritesTheSameFile() {
-        writeAll(path("a.csv"), VhfList);
-        QCOMPARE(cli({"import-csv", path("a.csv"), path("a.DAT")}).status, 0);
-        QCOMPARE(cli({"export-csv", path("a.DAT"), path("a-out.csv")}).status, 0);
-        QCOMPARE(cli({"import-csv", path("a-out.csv"), path("b.DAT")}).status, 0);
-        QCOMPARE(readAll(path("b.DAT")), readAll(path("a.DAT")));
+        writeFileBytes(path("a.csv"), VhfList);
+        QCOMPARE(runCliBytes({"import-csv", path("a.csv"), path("a.DAT")}).status, 0);
+        QCOMPARE(runCliBytes({"export-csv", path("a.DAT"), path("a-out.csv")}).status, 0);
+        QCOMPARE(runCliBytes({"import-csv", path("a-out.csv"), path("b.DAT")}).status, 0);
+        QCOMPARE(readFileBytes(path("b.DAT")), readFileBytes(path("a.DAT")));
     }
 
     void skippedRowsExitTwoAndStillWriteTheFile() {
-        writeAll(path("mixed.csv"),
-                 VhfList + "2,Tower,127.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,"
-                           "25.00,,High,,,,,\r\n");
-        const Run r = cli({"import-csv", path("mixed.csv"), path("mixed.DAT")});
+        writeFileBytes(path("mixed.csv"),
+                       VhfList + "2,Tower,127.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,"
+                                 "25.00,,High,,,,,\r\n");
+        const CliBytes r = runCliBytes({"import-csv", path("mixed.csv"), path("mixed.DAT")});
         QCOMPARE(r.status, 2);
         QCOMPARE(r.out, QByteArray("band 5: 136-174MHz\n"));
         QVERIFY2(r.err.contains("mixed.csv: Line 4 (Location 2): this radio has no mode \"AM\" "
                                 "(only FM and NFM); row skipped."),
                  r.err);
         QVERIFY(r.err.contains("Rows skipped: 1."));
-        QCOMPARE(readAll(path("mixed.DAT")).size(), 853);
+        QCOMPARE(readFileBytes(path("mixed.DAT")).size(), 853);
     }
 
     void aBandGivenThatMissesRowsExitsTwoAndNamesTheBandThatFits() {
-        writeAll(path("vhf2.csv"), VhfList);
-        const Run r = cli({"import-csv", path("vhf2.csv"), path("uhf.DAT"), "--band", "0"});
+        writeFileBytes(path("vhf2.csv"), VhfList);
+        const CliBytes r =
+            runCliBytes({"import-csv", path("vhf2.csv"), path("uhf.DAT"), "--band", "0"});
         QCOMPARE(r.status, 2);
         QCOMPARE(r.out, QByteArray("band 0: 400-480MHz\n"));
         QVERIFY2(r.err.contains("Rows outside the band 400-480MHz: 2."), r.err);
@@ -114,19 +86,19 @@ class TestCliCsv : public QObject {
     }
 
     void theBaseKeepsItsSettingsAndLosesItsChannels() {
-        writeAll(path("one.csv"), Header + "1,,435.000000,,0,,,,,,,,FM,,,,,,,,\r\n");
+        writeFileBytes(path("one.csv"), Header + "1,,435.000000,,0,,,,,,,,FM,,,,,,,,\r\n");
         // A base with a channel 5 and its own band: the list replaces the
         // channels, the chosen band the base's band.
-        QCOMPARE(cli({"new", path("base.DAT")}).status, 0);
-        QByteArray base = readAll(path("base.DAT"));
+        QCOMPARE(runCliBytes({"new", path("base.DAT")}).status, 0);
+        QByteArray base = readFileBytes(path("base.DAT"));
         base.replace(5 + 4 * 16, 4, QByteArray::fromHex("00504543")); // channel 5 receive 434.55
         base.replace(5 + 4 * 16 + 4, 4, QByteArray::fromHex("00504543"));
         base[5 + 0x0134 - 0x0010] = 9; // squelch level
-        writeAll(path("base.DAT"), base);
-        const Run r =
-            cli({"import-csv", path("one.csv"), path("out.DAT"), "--base", path("base.DAT")});
+        writeFileBytes(path("base.DAT"), base);
+        const CliBytes r = runCliBytes(
+            {"import-csv", path("one.csv"), path("out.DAT"), "--base", path("base.DAT")});
         QCOMPARE(r.status, 0);
-        const QByteArray out = readAll(path("out.DAT"));
+        const QByteArray out = readFileBytes(path("out.DAT"));
         QCOMPARE(out.size(), 853);
         QCOMPARE(out.mid(5 + 4 * 16, 4), QByteArray::fromHex("FFFFFFFF")); // channel 5 gone
         QCOMPARE(out.mid(5, 4), QByteArray::fromHex("00005043"));          // 435.00000
@@ -135,9 +107,9 @@ class TestCliCsv : public QObject {
     }
 
     void refusedFilesExitOneAndWriteNothing() {
-        writeAll(path("names.csv"), "Location,Name\r\n1,Home\r\n");
-        writeAll(path("empty.csv"), "");
-        writeAll(path("existing.DAT"), "keep me");
+        writeFileBytes(path("names.csv"), "Location,Name\r\n1,Home\r\n");
+        writeFileBytes(path("empty.csv"), "");
+        writeFileBytes(path("existing.DAT"), "keep me");
         struct Case {
             QStringList args;
             const char* stderrHas;
@@ -157,10 +129,10 @@ class TestCliCsv : public QObject {
             {{"export-csv", path("missing.DAT"), path("existing.DAT")}, "missing.DAT: "},
         };
         for (const Case& c : cases) {
-            const Run r = cli(c.args);
+            const CliBytes r = runCliBytes(c.args);
             QCOMPARE(r.status, 1);
             QVERIFY2(r.err.contains(c.stderrHas), r.err);
-            QCOMPARE(readAll(path("existing.DAT")), QByteArray("keep me"));
+            QCOMPARE(readFileBytes(path("existing.DAT")), QByteArray("keep me"));
         }
     }
 };

@@ -5,43 +5,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/CliRun.h"
+
+using namespace q716::e2e;
+
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(Q716_CLI), args);
-    Run r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished(10000);
-        return r;
-    }
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // A channel file with the bytes at radio address `address` replaced.
 QByteArray patched(QByteArray file, int address, const char* hex) {
@@ -88,12 +59,12 @@ class TestCliFiles : public QObject {
     void newResaveAndDumpAgree() {
         QTemporaryDir dir;
         const QString a = dir.filePath("a.DAT"), b = dir.filePath("b.DAT");
-        QCOMPARE(cli({"new", a}).status, 0);
-        const QByteArray fresh = readAll(a);
+        QCOMPARE(runCliBytes({"new", a}).status, 0);
+        const QByteArray fresh = readFileBytes(a);
         QCOMPARE(fresh.size(), 853);
         QVERIFY(fresh.startsWith("NXR54"));
-        QCOMPARE(cli({"resave", a, b}).status, 0);
-        QCOMPARE(readAll(b), fresh);
+        QCOMPARE(runCliBytes({"resave", a, b}).status, 0);
+        QCOMPARE(readFileBytes(b), fresh);
 
         // Resave opens and saves: two extra bytes go, an unknown band code
         // becomes the band the program starts with, and an erased byte inside
@@ -101,17 +72,17 @@ class TestCliFiles : public QObject {
         QByteArray odd = patched(fresh, 0x01BD, "99");
         odd = patched(odd, 0x034C, "99");
         odd = patched(odd, 0x01C0, "61FF62");
-        writeAll(a, odd + "\x01\x02");
-        QCOMPARE(cli({"resave", a, b}).status, 0);
-        QCOMPARE(readAll(b), patched(fresh, 0x01C0, "6162"));
+        writeFileBytes(a, odd + "\x01\x02");
+        QCOMPARE(runCliBytes({"resave", a, b}).status, 0);
+        QCOMPARE(readFileBytes(b), patched(fresh, 0x01C0, "6162"));
 
-        const Run zh = cli({"dump", a});
+        const CliBytes zh = runCliBytes({"dump", a});
         QCOMPARE(zh.status, 0);
         const QJsonObject state = QJsonDocument::fromJson(zh.out).object();
         QCOMPARE(state["channels"].toArray().size(), 16);
         QCOMPARE(state["settings"]["timeOut"]["index"].toInt(), 11);
         QCOMPARE(state["settings"]["voiceLanguage"]["text"].toString(), QString("中文"));
-        const Run en = cli({"dump", a, "--english"});
+        const CliBytes en = runCliBytes({"dump", a, "--english"});
         QCOMPARE(QJsonDocument::fromJson(en.out)["settings"]["voiceLanguage"]["text"].toString(),
                  QString("Chinese"));
     }
@@ -119,14 +90,15 @@ class TestCliFiles : public QObject {
     void buildValidatesLikeTheEditor() {
         QTemporaryDir dir;
         const QString plan = dir.filePath("plan.json"), out = dir.filePath("out.DAT");
-        writeAll(plan, R"({"band": 5, "channels": [
+        writeFileBytes(plan, R"({"band": 5, "channels": [
             {"channel": 2, "rxFrequency": "146.013", "rxTone": "d23n", "txTone": "100",
              "power": "Low", "scan": "无"},
             {"channel": 3, "rxFrequency": "150", "txFrequency": "", "rxTone": "Off"}],
             "password": " 1234 ", "keys": {"pf2": 3}})");
-        const Run built = cli({"build", plan, out});
+        const CliBytes built = runCliBytes({"build", plan, out});
         QVERIFY2(built.status == 0, built.err.constData());
-        const QJsonObject s = QJsonDocument::fromJson(cli({"dump", out, "--english"}).out).object();
+        const QJsonObject s =
+            QJsonDocument::fromJson(runCliBytes({"dump", out, "--english"}).out).object();
         const QJsonObject ch = s["channels"].toArray().at(1).toObject();
         QCOMPARE(ch["rxFrequency"].toString(), QString("146.01250"));
         QCOMPARE(ch["txFrequency"].toString(), QString("146.01250"));
@@ -146,9 +118,9 @@ class TestCliFiles : public QObject {
 
         // A dump is itself a plan that rebuilds the same file.
         const QString again = dir.filePath("again.DAT");
-        writeAll(plan, cli({"dump", out}).out);
-        QCOMPARE(cli({"build", plan, again}).status, 0);
-        QCOMPARE(readAll(again), readAll(out));
+        writeFileBytes(plan, runCliBytes({"dump", out}).out);
+        QCOMPARE(runCliBytes({"build", plan, again}).status, 0);
+        QCOMPARE(readFileBytes(again), readFileBytes(out));
     }
 
     void badInputLeavesNoOutput_data() {
@@ -213,11 +185,11 @@ class TestCliFiles : public QObject {
         QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString in = dir.filePath("in.file"), out = dir.filePath("out.DAT");
-        writeAll(in, input);
+        writeFileBytes(in, input);
         QStringList args{command, in};
         if (command != "dump")
             args << out;
-        const Run r = cli(args);
+        const CliBytes r = runCliBytes(args);
         QCOMPARE(r.status, 1);
         QVERIFY(r.out.isEmpty());
         const QString err = QString::fromLocal8Bit(r.err);
@@ -239,22 +211,22 @@ class TestCliFiles : public QObject {
         QTemporaryDir dir;
         const QString plan = dir.filePath("plan.json"), again = dir.filePath("again.DAT");
         const QString fresh = dir.filePath("new.DAT"), full = dir.filePath("full.DAT");
-        QCOMPARE(cli({"new", fresh}).status, 0);
-        writeAll(plan, FullPlan);
-        const Run built = cli({"build", plan, full});
+        QCOMPARE(runCliBytes({"new", fresh}).status, 0);
+        writeFileBytes(plan, FullPlan);
+        const CliBytes built = runCliBytes({"build", plan, full});
         QVERIFY2(built.status == 0, built.err.constData());
-        QVERIFY(readAll(full) != readAll(fresh));
+        QVERIFY(readFileBytes(full) != readFileBytes(fresh));
 
         for (const QString& file : {fresh, full}) {
             QStringList dumpArgs{"dump", file};
             if (!dumpOption.isEmpty())
                 dumpArgs << dumpOption;
-            const Run dumped = cli(dumpArgs);
+            const CliBytes dumped = runCliBytes(dumpArgs);
             QCOMPARE(dumped.status, 0);
-            writeAll(plan, dumped.out);
-            const Run rebuilt = cli({"build", plan, again});
+            writeFileBytes(plan, dumped.out);
+            const CliBytes rebuilt = runCliBytes({"build", plan, again});
             QVERIFY2(rebuilt.status == 0, rebuilt.err.constData());
-            QCOMPARE(readAll(again).toHex(), readAll(file).toHex());
+            QCOMPARE(readFileBytes(again).toHex(), readFileBytes(file).toHex());
         }
     }
 
@@ -265,20 +237,20 @@ class TestCliFiles : public QObject {
         QTemporaryDir dir;
         const QString radio = dir.filePath("radio.DAT"), resaved = dir.filePath("resaved.DAT");
         const QString plan = dir.filePath("plan.json"), rebuilt = dir.filePath("rebuilt.DAT");
-        QCOMPARE(cli({"new", radio}).status, 0);
-        const QByteArray fresh = readAll(radio);
+        QCOMPARE(runCliBytes({"new", radio}).status, 0);
+        const QByteArray fresh = readFileBytes(radio);
 
         // Channel 1 at 435.01230 (off the raster) and the password " ab ".
         QByteArray offRaster = patched(fresh, 0x0010, "3012504330125043FFFFFFFFF8F0FCFF");
         offRaster = patched(offRaster, 0x01C0, "20616220");
-        writeAll(radio, offRaster);
-        QCOMPARE(cli({"resave", radio, resaved}).status, 0);
-        QCOMPARE(readAll(resaved), offRaster);
-        writeAll(plan, cli({"dump", resaved}).out);
-        QCOMPARE(cli({"build", plan, rebuilt}).status, 0);
+        writeFileBytes(radio, offRaster);
+        QCOMPARE(runCliBytes({"resave", radio, resaved}).status, 0);
+        QCOMPARE(readFileBytes(resaved), offRaster);
+        writeFileBytes(plan, runCliBytes({"dump", resaved}).out);
+        QCOMPARE(runCliBytes({"build", plan, rebuilt}).status, 0);
         QByteArray lowered = patched(offRaster, 0x0010, "0010504300105043");
         lowered = patched(lowered, 0x01C0, "6162FFFF");
-        QCOMPARE(readAll(rebuilt).toHex(), lowered.toHex());
+        QCOMPARE(readFileBytes(rebuilt).toHex(), lowered.toHex());
 
         const std::pair<const char*, const char*> refused[] = {
             {"0000003500000035FFFFFFFFF8F0FCFF", "outside the band"}, // 350 MHz in 400-480
@@ -286,11 +258,11 @@ class TestCliFiles : public QObject {
         };
         for (const auto& [record, reason] : refused) {
             QFile::remove(rebuilt);
-            writeAll(radio, patched(fresh, 0x0010, record));
-            QCOMPARE(cli({"resave", radio, resaved}).status, 0);
-            QCOMPARE(readAll(resaved), readAll(radio));
-            writeAll(plan, cli({"dump", resaved}).out);
-            const Run r = cli({"build", plan, rebuilt});
+            writeFileBytes(radio, patched(fresh, 0x0010, record));
+            QCOMPARE(runCliBytes({"resave", radio, resaved}).status, 0);
+            QCOMPARE(readFileBytes(resaved), readFileBytes(radio));
+            writeFileBytes(plan, runCliBytes({"dump", resaved}).out);
+            const CliBytes r = runCliBytes({"build", plan, rebuilt});
             QCOMPARE(r.status, 1);
             QVERIFY2(r.err.contains(reason), r.err.constData());
             QVERIFY(!QFile::exists(rebuilt));
@@ -300,18 +272,18 @@ class TestCliFiles : public QObject {
     void failureKeepsAnExistingOutputFile() {
         QTemporaryDir dir;
         const QString out = dir.filePath("keep.DAT");
-        writeAll(out, "precious");
-        const Run missing = cli({"resave", dir.filePath("missing.DAT"), out});
+        writeFileBytes(out, "precious");
+        const CliBytes missing = runCliBytes({"resave", dir.filePath("missing.DAT"), out});
         QCOMPARE(missing.status, 1);
         QVERIFY(missing.err.contains("missing.DAT"));
-        QCOMPARE(readAll(out), QByteArray("precious"));
-        const Run dirInput = cli({"dump", dir.path()});
+        QCOMPARE(readFileBytes(out), QByteArray("precious"));
+        const CliBytes dirInput = runCliBytes({"dump", dir.path()});
         QCOMPARE(dirInput.status, 1);
         QVERIFY(dirInput.err.contains("directory"));
-        const Run unwritable = cli({"new", dir.filePath("no/such/dir/x.DAT")});
+        const CliBytes unwritable = runCliBytes({"new", dir.filePath("no/such/dir/x.DAT")});
         QCOMPARE(unwritable.status, 1);
         QVERIFY(unwritable.err.contains("x.DAT"));
-        const Run usage = cli({"resave", out});
+        const CliBytes usage = runCliBytes({"resave", out});
         QCOMPARE(usage.status, 1);
         QVERIFY(usage.err.contains("usage"));
     }

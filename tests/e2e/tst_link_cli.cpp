@@ -3,6 +3,7 @@
 // which order, how each fault of the radio ends, a line that hangs up and a
 // port another program holds.
 
+#include "support/CliRun.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
 

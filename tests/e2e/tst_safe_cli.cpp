@@ -4,6 +4,7 @@
 // log beside the simulator's own, and a write to several radios at once.
 
 #include "RandomEdits.h"
+#include "support/CliRun.h"
 #include "support/LogStreams.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"

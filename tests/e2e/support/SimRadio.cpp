@@ -7,7 +7,6 @@ namespace q716::e2e {
 
 namespace {
 constexpr int StartTimeoutMs = 30000;
-constexpr int RunTimeoutMs = 120000;
 } // namespace
 
 SimRadio::SimRadio(const QString& memoryFile, const QString& logFile, const QStringList& extraArgs)
@@ -71,22 +70,6 @@ bool writeMemoryFile(const QString& path, const QByteArray& image, int size) {
     bytes.replace(0x0010, image.size(), image);
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-CliResult runCli(const QStringList& args) {
-    QProcess cli;
-    cli.start(QStringLiteral(Q716_CLI), args);
-    CliResult r;
-    if (!cli.waitForFinished(RunTimeoutMs)) {
-        cli.kill();
-        cli.waitForFinished();
-        r.err = QStringLiteral("q716-cli did not finish");
-        return r;
-    }
-    r.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(cli.readAllStandardError());
-    return r;
 }
 
 } // namespace q716::e2e

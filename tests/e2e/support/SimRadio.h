@@ -40,11 +40,4 @@ class SimRadio {
 // A memory file of `size` erased bytes with `image` placed at 0x0010.
 bool writeMemoryFile(const QString& path, const QByteArray& image, int size = 0x0410);
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-CliResult runCli(const QStringList& args);
-
 } // namespace q716::e2e
