@@ -35,6 +35,8 @@ struct SessionView {
     bool controlsEnabled = true;
     bool timer1 = false;
     bool timer2 = false;
+
+    bool operator==(const SessionView&) const = default;
 };
 
 class Session {

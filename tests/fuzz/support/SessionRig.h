@@ -38,16 +38,7 @@ struct RigSetup {
 };
 
 // What the window knows of a session: only the actions it was given.
-struct WindowMirror {
-    QString caption;
-    bool labelVisible = false;
-    bool progressVisible = false;
-    int progressMaximum = 0;
-    int progressValue = 0;
-    bool controlsEnabled = true;
-    bool timer1 = false;
-    bool timer2 = false;
-};
+using WindowMirror = SessionView;
 
 class SessionRig {
   public:
