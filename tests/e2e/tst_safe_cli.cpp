@@ -26,11 +26,6 @@ using namespace q716::e2e;
 
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
     QList<int> addresses;
     for (const QByteArray& m : received)
@@ -104,7 +99,7 @@ void TestSafeCli::readAndWriteKeepBackupsOfTheirImages() {
     QVERIFY2(
         QRegularExpression("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_read\\.DAT$").match(names[0]).hasMatch(),
         qPrintable(names[0]));
-    QCOMPARE(contentOf(QDir(backups()).filePath(names[0])),
+    QCOMPARE(readFileBytes(QDir(backups()).filePath(names[0])),
              ChannelFileSignature + sim->memory().mid(0x10, 848));
 
     EditorState plan = samplePlan();
@@ -115,7 +110,7 @@ void TestSafeCli::readAndWriteKeepBackupsOfTheirImages() {
     QCOMPARE(names.size(), 2);
     const QString write = names.filter("_write").value(0);
     QVERIFY(!write.isEmpty());
-    QCOMPARE(contentOf(QDir(backups()).filePath(write)), channelFileBytes(plan));
+    QCOMPARE(readFileBytes(QDir(backups()).filePath(write)), channelFileBytes(plan));
 }
 
 void TestSafeCli::aWriteThatFailsIsBackedUpFirst() {
@@ -127,7 +122,7 @@ void TestSafeCli::aWriteThatFailsIsBackedUpFirst() {
     const QStringList names = backupNames();
     QCOMPARE(names.size(), 1);
     QVERIFY(names[0].endsWith("_write.DAT"));
-    QCOMPARE(contentOf(QDir(backups()).filePath(names[0])), channelFileBytes(samplePlan()));
+    QCOMPARE(readFileBytes(QDir(backups()).filePath(names[0])), channelFileBytes(samplePlan()));
 }
 
 void TestSafeCli::noBackupKeepsNone() {
@@ -186,7 +181,7 @@ void TestSafeCli::verifyAfterACleanWrite() {
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(lines(r.out), (QStringList{"Write frequency success!", "Verify OK"}));
     // The write, then a read of the whole memory.
-    const QString log = QString::fromUtf8(contentOf(path("clean.txt")));
+    const QString log = QString::fromUtf8(readFileBytes(path("clean.txt")));
     QVERIFY2(
         log.contains(QRegularExpression("Session 1: write on .*\n(.*\n)*Session 2: verify on")),
         qPrintable(log));
@@ -311,8 +306,8 @@ void TestSafeCli::logIsTheSimulatorsTrafficWithThePasswordMasked() {
                  .exitCode,
              0);
     QVERIFY(sim->stop());
-    const QString text =
-        QString::fromUtf8(contentOf(path("1.txt"))) + QString::fromUtf8(contentOf(path("2.txt")));
+    const QString text = QString::fromUtf8(readFileBytes(path("1.txt"))) +
+                         QString::fromUtf8(readFileBytes(path("2.txt")));
     const LogStreams ours = programLog(text);
     const LogStreams theirs = simulatorLog(path("log.log"));
     QCOMPARE(ours.sessions, 3);
@@ -363,7 +358,7 @@ void TestSafeCli::fleetWithASilentRadio() {
     }
     // Every port has its own backup and its own session in the log.
     QCOMPARE(backupNames().filter("_write").size(), 3);
-    QCOMPARE(programLog(QString::fromUtf8(contentOf(path("fleet.txt")))).sessions, 3);
+    QCOMPARE(programLog(QString::fromUtf8(readFileBytes(path("fleet.txt")))).sessions, 3);
 }
 
 void TestSafeCli::fleetVerifiesEachRadio() {

@@ -6,6 +6,7 @@
 
 #include "RandomEdits.h"
 #include "support/AppFixture.h"
+#include "support/CliRun.h"
 #include "support/LogStreams.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
@@ -49,11 +50,6 @@ EditorState windowPlan() {
     s.values.testFrequencies[0] = QStringLiteral("436.12500");
     s.values.testFrequencies[16] = QStringLiteral("437.25000");
     return s;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct Row {
@@ -172,7 +168,7 @@ void TestSafeWindow::backupsOfAReadAndOfAWrite() {
     QStringList names = backups();
     QCOMPARE(names.size(), 1);
     QVERIFY(names[0].endsWith("_read.DAT"));
-    QCOMPARE(contentOf(QDir(app->backupDir()).filePath(names[0])),
+    QCOMPARE(readFileBytes(QDir(app->backupDir()).filePath(names[0])),
              ChannelFileSignature + sim->memory().mid(0x10, 848));
     waitUntilIdle();
 
@@ -185,7 +181,7 @@ void TestSafeWindow::backupsOfAReadAndOfAWrite() {
     names = backups();
     QCOMPARE(names.size(), 2);
     const QString write = names.filter("_write").value(0);
-    QCOMPARE(contentOf(QDir(app->backupDir()).filePath(write)), ChannelFileSignature + toWrite);
+    QCOMPARE(readFileBytes(QDir(app->backupDir()).filePath(write)), ChannelFileSignature + toWrite);
     QCOMPARE(app->messages.size(), 0);
 }
 
@@ -432,7 +428,7 @@ void TestSafeWindow::communicationLogIsTheSimulatorsTrafficWithThePasswordMasked
     QTest::mouseClick(log->SaveButton, Qt::LeftButton);
     QCOMPARE(app->fileDialogsShown, 2);
     QCOMPARE(app->messages.size(), 2);
-    QCOMPARE(QString::fromUtf8(contentOf(path("support.txt"))), text);
+    QCOMPARE(QString::fromUtf8(readFileBytes(path("support.txt"))), text);
 }
 
 void TestSafeWindow::passwordChangeIsLoggedWithBothPasswordsMasked() {
