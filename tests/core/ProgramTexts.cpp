@@ -2,7 +2,9 @@
 
 #include "channels/BandChange.h"
 #include "channels/CellRules.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelTable.h"
+#include "channels/RowOperations.h"
 #include "channels/Vocabulary.h"
 #include "compare/CompareTexts.h"
 #include "dialogs/DialogTexts.h"
@@ -202,6 +204,27 @@ std::vector<ProgramText> programMessages(int lang) {
         box(importRefusedMessage(Blank, issue, lang));
     }
     box(fileUnreadableMessage(Blank, lang));
+    box(quitQuestion(lang));
+    {
+        // The row operations of the Edit menu: an insert with channel 16 in
+        // use, a paste that does not fit, pasted text a CSV import refuses.
+        EditorState s;
+        s.form1.grid.cell(ChannelCount, 1) = QStringLiteral("435.12500");
+        box(insertChannel(s, 1, lang).message.value());
+        const int count = 9, first = 12, room = ChannelCount - first + 1;
+        Message tooMany =
+            pasteChannels(s, first, std::vector<CopiedChannel>(count), lang).message.value();
+        tooMany.text = blanked(
+            tooMany.text, {QString::number(first), QString::number(count), QString::number(room)});
+        box(tooMany);
+        Message refused =
+            channelsFromText(QStringLiteral("Location,Name\n1,a\n"), 1, 0, lang).refusal.value();
+        ImportIssue reason;
+        reason.problem = ImportProblem::MissingColumn;
+        reason.value = QStringLiteral("Frequency");
+        refused.text = blanked(refused.text, {importIssueText(reason, lang)});
+        box(refused);
+    }
 
     // The status line.
     add(K::Status, linktext::busy(lang));
