@@ -26,14 +26,6 @@ using namespace q716::e2e;
 
 namespace {
 
-QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
-    QList<int> addresses;
-    for (const QByteArray& m : received)
-        if (m.size() == 20 && uchar(m.at(0)) == 0x57 && m.at(3) == 0x10)
-            addresses.append((uchar(m.at(1)) << 8) | uchar(m.at(2)));
-    return addresses;
-}
-
 QStringList lines(const QString& text) {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }

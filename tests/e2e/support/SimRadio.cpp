@@ -65,6 +65,14 @@ QByteArray SimRadio::memory() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QList<int> writeBlockAddresses(const QList<QByteArray>& received) {
+    QList<int> addresses;
+    for (const QByteArray& m : received)
+        if (m.size() == 20 && uchar(m.at(0)) == 0x57 && m.at(3) == 0x10)
+            addresses.append((uchar(m.at(1)) << 8) | uchar(m.at(2)));
+    return addresses;
+}
+
 bool writeMemoryFile(const QString& path, const QByteArray& image, int size) {
     QByteArray bytes(size, char(0xFF));
     bytes.replace(0x0010, image.size(), image);

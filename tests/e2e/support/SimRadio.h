@@ -37,6 +37,10 @@ class SimRadio {
     QString error_;
 };
 
+// The addresses of the write blocks (20-byte 'W' messages) among messages
+// the radio received, in order.
+QList<int> writeBlockAddresses(const QList<QByteArray>& received);
+
 // A memory file of `size` erased bytes with `image` placed at 0x0010.
 bool writeMemoryFile(const QString& path, const QByteArray& image, int size = 0x0410);
 
