@@ -31,6 +31,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace q716 {
@@ -117,7 +118,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
     acceptFileDrops(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The undo stack empties itself when it is deleted with the window's
+    // children, and the grid and the selection may announce changes then:
+    // the window is no longer whole by that time, so it must not hear them.
+    for (QObject* sender :
+         std::initializer_list<QObject*>{history->stack(), history, rowSelection, Grid1})
+        sender->disconnect(this);
+}
 
 void Form1::buildMenus() {
     auto action = [this](QMenu* menu, const char* name) {
