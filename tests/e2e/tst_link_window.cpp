@@ -7,6 +7,7 @@
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
+#include "support/SimWindow.h"
 
 #include "channels/DropDownCombo.h"
 #include "dialogs/DialogSet.h"
@@ -47,8 +48,6 @@ using namespace q716::e2e;
 using q716test::AppFixture;
 
 namespace {
-
-constexpr int Timeout = 20000;
 
 // A plan that touches the table, the settings and every dialog's values.
 EditorState windowPlan() {
@@ -117,52 +116,27 @@ QString dialogText(QWidget* dialog, const char* name) {
 
 } // namespace
 
-class TestLinkWindow : public QObject {
+class TestLinkWindow : public QObject, private SimWindow {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    std::unique_ptr<AppFixture> app;
-    std::unique_ptr<SimRadio> sim;
-    std::unique_ptr<Form1> w;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
 
     // The simulator on `memory` (created erased when missing), the window
     // started in English with COM1 remembered and COM1 the simulator's device.
     void start(const QString& name, const QStringList& simArgs = {},
                const QStringList& windowArgs = {}) {
-        sim = std::make_unique<SimRadio>(path(name + ".mem"), path(name + ".log"), simArgs);
-        QVERIFY2(sim->start(), qPrintable(sim->errorText()));
-        qputenv("Q716_PORTS", sim->devicePath().toLocal8Bit());
-        app->writeParameter(QByteArray("\x00\x01\x01", 3));
-        w = app->start(windowArgs);
-        QVERIFY(w->link->comm().isOpen());
+        SimWindow::start(name, {}, simArgs, windowArgs);
         QVERIFY(w->formCOM->OptionCOM[0]->isChecked());
-    }
-
-    void clickToolbar(const char* key) {
-        QWidget* button = w->Toolbar1->widgetForAction(w->toolbarButton(QLatin1String(key)));
-        QVERIFY(button && button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
     }
 
     // The countdown after a successful end gives the controls back.
     void waitUntilIdle() {
-        QTRY_VERIFY_WITH_TIMEOUT(w->Toolbar1->isEnabled() && w->mnupro->isEnabled() &&
-                                     !w->link->Timer1->isActive() && !w->link->Timer2->isActive(),
-                                 Timeout);
+        SimWindow::waitUntilIdle();
         QVERIFY(!w->Label->isVisible());
         QVERIFY(!w->ProgressBar1->isVisible());
     }
 
   private slots:
-    void init() { app = std::make_unique<AppFixture>(); }
-    void cleanup() {
-        w.reset();
-        sim.reset();
-        app.reset();
-        qunsetenv("Q716_PORTS");
-    }
+    void init() { openFixture(); }
+    void cleanup() { closeAll(); }
 
     void readFillsTheTableAndTheDialogs();
     void writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked();

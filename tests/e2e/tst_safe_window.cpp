@@ -10,6 +10,7 @@
 #include "support/LogStreams.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
+#include "support/SimWindow.h"
 
 #include "compare/EditorFields.h"
 #include "files/ChannelFile.h"
@@ -41,8 +42,6 @@ using namespace q716::e2e;
 using q716test::AppFixture;
 
 namespace {
-
-constexpr int Timeout = 20000;
 
 EditorState windowPlan() {
     EditorState s = samplePlan();
@@ -92,43 +91,11 @@ QString describe(const QList<Row>& rows) {
 
 } // namespace
 
-class TestSafeWindow : public QObject {
+class TestSafeWindow : public QObject, private SimWindow {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<AppFixture> app;
-    std::unique_ptr<SimRadio> sim;
-    std::unique_ptr<Form1> w;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
     QStringList backups() const {
         return QDir(app->backupDir()).entryList(QDir::Files, QDir::Name);
-    }
-
-    // The simulator on a memory holding `radio` (erased when empty), the
-    // window started with COM1 its device, in English unless `chinese`.
-    void start(const QString& name, const QByteArray& radio, const QStringList& simArgs = {},
-               const QStringList& windowArgs = {}, bool chinese = false) {
-        if (!radio.isEmpty())
-            QVERIFY(writeMemoryFile(path(name + ".mem"), radio));
-        sim = std::make_unique<SimRadio>(path(name + ".mem"), path(name + ".log"), simArgs);
-        QVERIFY2(sim->start(), qPrintable(sim->errorText()));
-        qputenv("Q716_PORTS", sim->devicePath().toLocal8Bit());
-        app->writeParameter(QByteArray(chinese ? "\x00\x01\x00" : "\x00\x01\x01", 3));
-        w = app->start(windowArgs);
-        QVERIFY(w->link->comm().isOpen());
-    }
-
-    void clickToolbar(const char* key) {
-        QWidget* button = w->Toolbar1->widgetForAction(w->toolbarButton(QLatin1String(key)));
-        QVERIFY(button && button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    void waitUntilIdle() {
-        QTRY_VERIFY_WITH_TIMEOUT(w->Toolbar1->isEnabled() && w->mnupro->isEnabled() &&
-                                     !w->link->Timer1->isActive() && !w->link->Timer2->isActive(),
-                                 Timeout);
     }
 
     // Ticks the menu item as a user does.
@@ -139,13 +106,8 @@ class TestSafeWindow : public QObject {
     }
 
   private slots:
-    void init() { app = std::make_unique<AppFixture>(); }
-    void cleanup() {
-        w.reset();
-        sim.reset();
-        app.reset();
-        qunsetenv("Q716_PORTS");
-    }
+    void init() { openFixture(); }
+    void cleanup() { closeAll(); }
 
     void backupsOfAReadAndOfAWrite();
     void pruningAtStartUpKeepsTheNewestTwenty();
