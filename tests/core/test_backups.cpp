@@ -82,8 +82,9 @@ TEST(Backups, SavesAtOnceNeverReplaceOneAnother) {
     EXPECT_EQ(contents.size(), Threads * Each);
     for (int t = 0; t < Threads; ++t)
         for (int i = 0; i < Each; ++i)
-            EXPECT_EQ(contentOf(paths[t][i]),
-                      ChannelFileSignature + image(char('A' + t * Each + i)));
+            EXPECT_TRUE(contentOf(paths[t][i]) ==
+                        ChannelFileSignature + image(char('A' + t * Each + i)))
+                << t << " " << i;
 }
 
 TEST(Backups, AReadKeepsOnlyTheImageOfItsFirst848Bytes) {
