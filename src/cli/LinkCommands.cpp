@@ -91,8 +91,8 @@ int runOne(cli::PortJob& job) {
     if (!job.uncheckedReason().isEmpty()) {
         // Written but unchecked: not the success a script waits for.
         reportHangUp(job);
-        printError(QStringLiteral("%1 The read-back failed: %2")
-                       .arg(job.result(), job.uncheckedReason()));
+        printError(
+            QStringLiteral("%1 The read-back failed: %2").arg(job.result(), job.uncheckedReason()));
         return 1;
     }
     std::printf("%s\n", qPrintable(job.result()));

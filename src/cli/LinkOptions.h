@@ -16,10 +16,10 @@ struct LinkOptions {
     QString file; // the one file of read and write
     bool verify = false;
     bool backups = true;
-    bool backupFirst = false;  // write: read each radio first and keep what it held
+    bool backupFirst = false; // write: read each radio first and keep what it held
     bool english = false;
     bool showPassword = false; // diff: the password in clear
-    QString log; // empty: no log
+    QString log;               // empty: no log
 
     JobOptions jobOptions(JobKind kind) const;
 };

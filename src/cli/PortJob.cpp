@@ -156,9 +156,11 @@ void PortJob::readFirstFinished(bool ok, const QString& text) {
         nothingWritten(note_);
         return;
     }
-    afterCountdown([this] { startWrite(); }, [this, nothingWritten] {
-        nothingWritten(QStringLiteral("Serial port %1 closed before the write").arg(device_));
-    });
+    afterCountdown([this] { startWrite(); },
+                   [this, nothingWritten] {
+                       nothingWritten(
+                           QStringLiteral("Serial port %1 closed before the write").arg(device_));
+                   });
 }
 
 void PortJob::mainFinished(bool ok, const QString& text) {
@@ -172,12 +174,13 @@ void PortJob::mainFinished(bool ok, const QString& text) {
             return;
         }
         writeResult_ = text;
-        afterCountdown([this] { runSession(Phase::Verify); },
-                       [this] {
-                           uncheckedReason_ =
-                               QStringLiteral("Serial port %1 closed before the check").arg(device_);
-                           finish(true, writeResult_);
-                       });
+        afterCountdown(
+            [this] { runSession(Phase::Verify); },
+            [this] {
+                uncheckedReason_ =
+                    QStringLiteral("Serial port %1 closed before the check").arg(device_);
+                finish(true, writeResult_);
+            });
         return;
     }
     imageRead_ = hexToBytes(options_.kind == JobKind::Read ? lastReadHex_ : scratchHost_.readHex());
@@ -187,7 +190,8 @@ void PortJob::mainFinished(bool ok, const QString& text) {
 
 void PortJob::afterCountdown(const std::function<void()>& next,
                              const std::function<void()>& closed) {
-    QTimer::singleShot(CountdownMs, this, [this, next, closed] { port_.isOpen() ? next() : closed(); });
+    QTimer::singleShot(CountdownMs, this,
+                       [this, next, closed] { port_.isOpen() ? next() : closed(); });
 }
 
 bool PortJob::backup(const QByteArray& image, BackupKind kind) {

@@ -138,7 +138,8 @@ TEST(SessionLog, RepliesAreMaskedByTheAddressTheyName) {
         {"repeated after the program's 06",
          {linkmsg::readRequest(0x0190, 0x40), readReply(0x0190), ack, readReply(0x0190)},
          32},
-        {"after junk, behind another reply", {request0150, readReply(0x0150) + readReply(0x0190)},
+        {"after junk, behind another reply",
+         {request0150, readReply(0x0150) + readReply(0x0190)},
          16},
     };
     for (const Case& c : cases) {

@@ -416,9 +416,8 @@ void TestSafeCli::backupFirstKeepsWhatEachRadioHeld() {
     auto mute = startSim("fm", {}, {"--fault", "silent-after=0"});
     const QByteArray heldA = a->memory(), heldB = b->memory();
     QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
-    const CliResult r =
-        runCli({"write", "--backup-first", "--port", a->devicePath(), "--port", b->devicePath(),
-                "--port", mute->devicePath(), path("plan.dat")});
+    const CliResult r = runCli({"write", "--backup-first", "--port", a->devicePath(), "--port",
+                                b->devicePath(), "--port", mute->devicePath(), path("plan.dat")});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(lines(r.out)
                      .filter(mute->devicePath() +

@@ -308,8 +308,10 @@ void TestSafeWindow::aWriteWhoseCheckCannotRunSaysItWentThrough_data() {
     // The write takes 32 replies and 33 messages (with the end byte).
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("silent") << "silent-after=32" << "Communication error, please check";
-    QTest::newRow("hung up") << "hangup-after=33" << "the serial port closed after the write.";
+    QTest::newRow("silent") << "silent-after=32"
+                            << "Communication error, please check";
+    QTest::newRow("hung up") << "hangup-after=33"
+                             << "the serial port closed after the write.";
 }
 
 void TestSafeWindow::aWriteWhoseCheckCannotRunSaysItWentThrough() {

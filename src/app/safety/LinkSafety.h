@@ -74,9 +74,9 @@ class LinkSafety : public QObject {
     QList<WrittenBlock> written_; // by the write running or last run
     bool verifyPending_ = false;
     bool writePending_ = false; // the read before a write went well
-    QString statusText_;   // replaces the session's last caption when it ends
-    QStringList details_;  // what the check found, for the log
-    QString note_;         // a backup that failed, shown until the next session
+    QString statusText_;        // replaces the session's last caption when it ends
+    QStringList details_;       // what the check found, for the log
+    QString note_;              // a backup that failed, shown until the next session
     BackupResult lastBackup_;
 };
 

@@ -21,8 +21,8 @@ namespace {
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
 
 const QRegularExpression& backupName() {
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write|before-write)(?:-(\\d+))?\\.DAT$"));
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write|before-write)(?:-(\\d+))?\\.DAT$"));
     return re;
 }
 
