@@ -15,6 +15,7 @@ JobOptions LinkOptions::jobOptions(JobKind kind) const {
     o.kind = kind;
     o.verify = verify;
     o.backups = backups;
+    o.backupFirst = backupFirst;
     return o;
 }
 
@@ -39,11 +40,13 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption english(QStringLiteral("english"));
+    const QCommandLineOption backupFirst(QStringLiteral("backup-first"));
+    const QCommandLineOption showPassword(QStringLiteral("show-password"));
     parser.addOptions({port, noBackup, log});
     if (command == LinkCommand::Write)
-        parser.addOption(verify);
+        parser.addOptions({verify, backupFirst});
     if (command == LinkCommand::Diff)
-        parser.addOption(english);
+        parser.addOptions({english, showPassword});
     const QString name = args.value(0);
     const auto usage = [&](const QString& problem) {
         if (!problem.isEmpty())
@@ -60,6 +63,8 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     out.backups = !parser.isSet(noBackup);
     out.log = parser.value(log);
     out.english = command == LinkCommand::Diff && parser.isSet(english);
+    out.backupFirst = command == LinkCommand::Write && parser.isSet(backupFirst);
+    out.showPassword = command == LinkCommand::Diff && parser.isSet(showPassword);
     const bool fromRadio = !out.ports.isEmpty();
     switch (command) {
     case LinkCommand::Read:
@@ -71,6 +76,8 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
             return usage({});
         if (out.ports.removeDuplicates() > 0)
             return usage(QStringLiteral("a port is given twice"));
+        if (out.backupFirst && !out.backups)
+            return usage(QStringLiteral("--backup-first keeps a backup, --no-backup none"));
         break;
     case LinkCommand::Diff:
         if (out.ports.size() > 1 || out.files.size() != (fromRadio ? 1 : 2))
@@ -80,6 +87,12 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
         break;
     }
     out.file = out.files.value(0);
+    QString reason;
+    if (!out.log.isEmpty() && !canSaveWholeFile(out.log, reason)) {
+        std::fprintf(stderr, "q716-cli: %s: cannot write the log: %s\n", qPrintable(out.log),
+                     qPrintable(reason));
+        return false;
+    }
     if (fromRadio && out.backups)
         pruneBackups(backupFolder(), QDateTime::currentDateTime());
     return true;

@@ -167,7 +167,10 @@ std::vector<ProgramText> programMessages(int lang) {
     box(overwriteQuestion(lang));
     box(saveFailedMessage(lang));
     box(wrongTypeMessage(lang));
-    box(comparetext::verifyMismatch(lang, {}, 0));
+    box(comparetext::verifyMismatch(lang, {}));
+    box(comparetext::verifyNotRun(lang, Blank));
+    box(comparetext::readBeforeWriteFailed(lang, Blank));
+    box(backupFolderMessage(lang, Blank));
     box(linktext::portNotOpen(lang));
     box(linktext::communicationError(lang));
     box(linktext::passwordIncorrect(lang));
@@ -233,6 +236,7 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Status, linktext::passwordChanged(lang));
     add(K::Status, comparetext::verifyOk(lang));
     add(K::Status, comparetext::verifyFailed(lang));
+    add(K::Status, comparetext::verifyNotRunStatus(lang));
     add(K::Status, backupFailedNote(lang, Blank));
 
     // Tool tips of ports that cannot be opened.
@@ -282,7 +286,9 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Fragment, comparetext::txTone(lang));
     add(K::Fragment, comparetext::fixedData(lang));
     add(K::Fragment, comparetext::verifyLine(lang, 0x0120, Blank, 0x12, 0x34));
-    add(K::Fragment, comparetext::verifyMismatch(lang, {}, 3).text);
+    add(K::Fragment, comparetext::verifyMismatchHeadline(lang));
+    add(K::Fragment, comparetext::portClosedBeforeCheck(lang));
+    add(K::Fragment, comparetext::optionText(lang, 1));
     for (const QString& file : {QString(), QStringLiteral("plan.DAT")}) {
         EditorState s;
         s.form1.check3 = 1;

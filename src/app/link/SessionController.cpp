@@ -149,10 +149,13 @@ void SessionController::apply(Session& engine, const SessionActions& actions) {
         case SessionAction::Timer2Enabled:
             switchTimer(Timer2, a.on);
             break;
-        case SessionAction::ShowMessage:
-            lastOutcome_ = a.message.text;
-            LocalMsgBox(a.message);
+        case SessionAction::ShowMessage: {
+            const Message shown =
+                &engine == &scratch_ && scratchFraming_ ? scratchFraming_(a.message) : a.message;
+            lastOutcome_ = shown.text;
+            LocalMsgBox(shown);
             break;
+        }
         case SessionAction::LoadImage:
             if (&engine == &scratch_) {
                 scratchHost_.loadImage(a.text);

@@ -41,6 +41,11 @@ class SessionController : public QObject {
     bool startPasswordChange();
     // A read that leaves the editor alone; scratchReadArrived brings its image.
     void startScratchRead();
+    // How the messages of the scratch reads are told: whoever starts one may
+    // say what its failure means (a check after a write that could not run).
+    using MessageFraming = std::function<Message(const Message&)>;
+    void setScratchMessageFraming(MessageFraming framing) { scratchFraming_ = std::move(framing); }
+    bool portOpen() const { return port_->isOpen(); }
 
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
@@ -105,6 +110,7 @@ class SessionController : public QObject {
     Session scratch_;
     Session* active_; // the engine the port and the timers talk to
     QString lastOutcome_;
+    MessageFraming scratchFraming_;
 };
 
 } // namespace q716

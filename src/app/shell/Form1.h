@@ -103,6 +103,7 @@ class Form1 : public QMainWindow, public SessionWindow {
             *mnuSortChannels = nullptr, *mnuSetColumn = nullptr;
     QMenu* gridMenu = nullptr;
     // Around the sessions: the read-back check, comparisons, backups, the log.
+    QAction* mnuReadBeforeWrite = nullptr;
     QAction *mnuVerifyAfterWrite = nullptr, *mnuCompareRadio = nullptr, *mnuCompareFile = nullptr,
             *mnuBackupFolder = nullptr, *mnuCommLog = nullptr;
 
@@ -216,6 +217,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnuabout_Click();
     void TAnMa_Click();
     void mnuVerifyAfterWrite_Click();
+    void mnuReadBeforeWrite_Click();
     void mnuCompareRadio_Click();
     void mnuCompareFile_Click();
     void mnuBackupFolder_Click();

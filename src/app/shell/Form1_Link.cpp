@@ -6,6 +6,7 @@
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "safety/LinkSafety.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -38,7 +39,7 @@ void Form1::mnureadFre_Click() {
 }
 
 void Form1::mnuwriteFre_Click() {
-    link->startWrite();
+    safety->startWrite();
 }
 
 void Form1::mnucom_Click() {

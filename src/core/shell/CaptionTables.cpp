@@ -151,6 +151,7 @@ WindowCaptions form1() {
     // Safe writes: comparisons, the read-back check, backups, the session log.
     r.caption("mnuCompareFile", "比较文件…", "Compare with file…")
         .caption("mnuVerifyAfterWrite", "写频后校验", "Verify after writing")
+        .caption("mnuReadBeforeWrite", "写频前先读取对讲机", "Read the radio before writing")
         .caption("mnuCompareRadio", "与对讲机比较", "Compare with radio")
         .caption("mnuBackupFolder", "备份文件夹…", "Backup folder…")
         .caption("mnuCommLog", "通信记录…", "Communication log…");
@@ -376,6 +377,13 @@ WindowCaptions compareWindow() {
         .done();
 }
 
+WindowCaptions verifyWindow() {
+    return Rows("VerifyWindow")
+        .window("写频后校验", "Verify after writing")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
 WindowCaptions logWindow() {
     return Rows("LogWindow")
         .window("通信记录", "Communication log")
@@ -390,7 +398,7 @@ const std::vector<WindowCaptions>& captionTables() {
     static const std::vector<WindowCaptions> tables = {
         form1(),         form2(),     form3(),       form4(),        form5(),
         form6(),         form7(),     formUsePass(), frmAbout(),     importReport(),
-        compareWindow(), logWindow(), editSteps(),   quitQuestion(),
+        compareWindow(), logWindow(), editSteps(),   quitQuestion(), verifyWindow(),
     };
     return tables;
 }
