@@ -42,6 +42,12 @@ class SessionController : public QObject {
     // A read that leaves the editor alone; scratchReadArrived brings its image.
     void startScratchRead();
 
+    // A start would begin a session: the port is open and none runs.
+    bool canStart() const { return port_->isOpen() && !sessionRunning(); }
+    // The program quits during a session: it ends at once, its end byte
+    // written to the port before the port goes.
+    void endSessionForQuit();
+
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
 
