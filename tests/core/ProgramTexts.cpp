@@ -207,7 +207,10 @@ std::vector<ProgramText> programMessages(int lang) {
         box(importRefusedMessage(Blank, issue, lang));
     }
     box(fileUnreadableMessage(Blank, lang));
-    box(quitQuestion(lang));
+    for (const ReplacingCommand command : {ReplacingCommand::Quit, ReplacingCommand::New,
+                                           ReplacingCommand::Open, ReplacingCommand::Read})
+        box(unsavedChangesQuestion(command, lang));
+    box(closeDuringSessionQuestion(lang));
     {
         // The row operations of the Edit menu: an insert with channel 16 in
         // use, a paste that does not fit, pasted text a CSV import refuses.

@@ -150,6 +150,7 @@ class TestLinkWindow : public QObject, private SimWindow {
     void hungUpLineMidSessionThenAFreshRadioWorks_data();
     void hungUpLineMidSessionThenAFreshRadioWorks();
     void portHeldByAnotherProgramSaysItIsInUse();
+    void closingDuringASessionAsksAndEndsIt();
 };
 
 void TestLinkWindow::readFillsTheTableAndTheDialogs() {
@@ -546,6 +547,25 @@ void TestLinkWindow::portHeldByAnotherProgramSaysItIsInUse() {
     QVERIFY2(tip.contains(QStringLiteral("该端口正被其他程序占用")), qPrintable(tip));
     // A slot without a device has no tip.
     QCOMPARE(toolTipShown(w->formCOM->OptionCOM[1]), QString());
+}
+
+// Closing the window while a session runs asks first; closed anyway, the
+// radio gets its end byte before the program goes, instead of staying in
+// programming mode.
+void TestLinkWindow::closingDuringASessionAsksAndEndsIt() {
+    start(QStringLiteral("closing"), {QStringLiteral("--fault"), QStringLiteral("silent-after=3")});
+    clickToolbar("read");
+    QTRY_VERIFY_WITH_TIMEOUT(sim->logged('>').size() >= 4, Timeout);
+    QVERIFY(w->link->sessionRunning());
+    app->answerMessages({ResultCancel, ResultOk});
+    QVERIFY(!w->close());
+    QVERIFY(w->link->sessionRunning());
+    QVERIFY(w->close());
+    QCOMPARE(app->messages.size(), 2);
+    QVERIFY(app->messages[0].text.contains("A session with the radio is running"));
+    // The port goes with the window, as at the program's end.
+    w.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(endBytes(*sim), 1, Timeout);
 }
 
 QTEST_MAIN(TestLinkWindow)

@@ -240,10 +240,14 @@ class TestLinkForms : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(f));
         const QString twenty = QStringLiteral("abcdefghij0123456789");
         for (QLineEdit* box : {f->Text1, f->Text2, f->Text3}) {
-            QCOMPARE(box->maxLength(), 16);
             box->setFocus();
             QTest::keyClicks(box, twenty);
             QCOMPARE(box->text(), twenty.left(16));
+            // The filter comes first, then the cut to 16.
+            box->clear();
+            QApplication::clipboard()->setText(QStringLiteral(" ABCDEFGH12345678"));
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QStringLiteral("ABCDEFGH12345678"));
             // Pasting meets the key filter, as the key presses do.
             box->clear();
             QApplication::clipboard()->setText(QStringLiteral("pa ss#1-x"));
@@ -280,6 +284,10 @@ class TestLinkForms : public QObject {
         QApplication::clipboard()->setText(QString(20, QLatin1Char('z')));
         text2->paste();
         QCOMPARE(text2->text().size(), 16);
+        text2->clear();
+        QApplication::clipboard()->setText(QStringLiteral(" ABCDEFGH12345678"));
+        text2->paste();
+        QCOMPARE(w->state.values.commPassword, QStringLiteral("ABCDEFGH12345678"));
         QInputMethodEvent input;
         input.setCommitString(QStringLiteral("对讲机"));
         text2->clear();

@@ -45,6 +45,12 @@ void MSComm1::output(const QByteArray& bytes) {
         port_.write(bytes);
 }
 
+void MSComm1::flush() {
+    // The port writes when the event loop lets it; the program may end first.
+    if (port_.isOpen())
+        port_.flush();
+}
+
 QByteArray MSComm1::input() {
     return port_.readAll();
 }

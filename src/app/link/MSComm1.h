@@ -29,6 +29,7 @@ class MSComm1 : public QObject, public SessionPort {
     void close();
     bool isOpen() const override { return port_.isOpen(); }
     void output(const QByteArray& bytes) override;
+    void flush() override;
     QByteArray input() override;
 
   signals:

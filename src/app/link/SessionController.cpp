@@ -73,6 +73,11 @@ void SessionController::startScratchRead() {
     start(scratch_, QStringLiteral("scratch"), &Session::startRead);
 }
 
+void SessionController::endSessionForQuit() {
+    apply(*active_, active_->endForQuit());
+    port_->flush();
+}
+
 void SessionController::Send() {
     active_->WatchdogCount = 0;
     active_->RxHex.clear();

@@ -47,6 +47,12 @@ class SessionController : public QObject {
     void setScratchMessageFraming(MessageFraming framing) { scratchFraming_ = std::move(framing); }
     bool portOpen() const { return port_->isOpen(); }
 
+    // A start would begin a session: the port is open and none runs.
+    bool canStart() const { return port_->isOpen() && !sessionRunning(); }
+    // The program quits during a session: it ends at once, its end byte
+    // written to the port before the port goes.
+    void endSessionForQuit();
+
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
 

@@ -7,6 +7,7 @@
 #include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
+#include "shell/FileQuestions.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -163,7 +164,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void setSessionControlsEnabled(bool enabled) override;
     void enableFrame1AndFocusCombo1() override;
 
-    // Opens a channel file by name as the Open command does after its dialog.
+    // Opens a channel file by name as the Open command does, its question
+    // about unsaved changes included.
     void openChannelFileNamed(const QString& path);
     // Imports a CSV channel list as Import CSV does after its dialog: the
     // report first, then OK applies and Cancel changes nothing.
@@ -254,7 +256,14 @@ class Form1 : public QMainWindow, public SessionWindow {
     void updateEditActions();
     void updateUndoTexts();
     void afterRestore();
-    bool askToSaveBeforeQuitting();
+    // False when the user chose Cancel, or Save and then did not save.
+    bool askToSaveChanges(ReplacingCommand command);
+    // The channel file the editor holds (opened or saved), named in the
+    // title; empty after New and after a read.
+    void setHeldFile(const QString& path);
+    // Open after its question and its dialog.
+    void loadChannelFile(const QString& path);
+    void showTitle();
     // Runs one row operation as one undoable step and selects what it left.
     void runRowOperation(const StepName& name,
                          const std::function<RowOperationResult(EditorState&)>& operation);
@@ -280,6 +289,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void openList(QComboBox* editor);
     void openPendingList();
     void hideEditors();
+    void cancelEditor();
+    bool isCellEditorPart(const QObject* watched) const;
 
     bool gridEvent(QEvent* event);
     bool text1KeyPress(QKeyEvent* key);
@@ -290,6 +301,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     ImportReportDialog* importReport();
 
     QList<QWidget*> extraCaptionWindows_;
+    QString heldFile_;
     // Set column: the channels a list choice goes to while the column's list
     // editor is open for them; empty when the editor edits one cell.
     ChannelRows setColumnRows_;

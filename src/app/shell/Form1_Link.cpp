@@ -25,6 +25,8 @@ void Form1::createLink() {
     formCOM->Form_Load();
     formUsePass = new FormUsePass(
         *link, state, [this] { refreshControls(); }, this);
+    // A read brings the radio's contents, which no channel file holds.
+    connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
     createSafety();
@@ -35,6 +37,10 @@ void Form1::Send() {
 }
 
 void Form1::mnureadFre_Click() {
+    // A read replaces the editor: unsaved changes are asked about first,
+    // when the read can start at all.
+    if (link->canStart() && !askToSaveChanges(ReplacingCommand::Read))
+        return;
     link->startRead();
 }
 
