@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window: parameter file, lock, language
 // override, design texts, the TAnMa double press, help and about, the toolbar
-// captions and Qt's own texts in the chosen language.
+// captions, Qt's own texts in the chosen language and what waits until the
+// window is drawn.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
@@ -8,6 +9,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/QtTranslations.h"
+#include "shell/Startup.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -362,6 +364,23 @@ class TestStartup : public QObject {
 
     // Without Qt's translation files the program runs as before, in English
     // where Qt draws its own texts.
+    // What the window does not show (the dialogs, the port scan, the safety
+    // windows) is built once it has been drawn, or first when a command
+    // reaches the program before that.
+    void restOfStartupWaitsForTheWindow() {
+        AppFixture fx;
+        {
+            const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
+            QVERIFY(!w->dialogs && !w->frmAbout && !w->safety);
+            w->show();
+            QVERIFY(QTest::qWaitFor([&] { return w->startupFinished(); }));
+            QVERIFY(w->dialogs && w->frmAbout && w->safety);
+        }
+        const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
+        QTest::keyClick(w->Grid1, Qt::Key_Down);
+        QVERIFY(w->dialogs && w->frmAbout && w->safety);
+    }
+
     void missingQtTranslationsChangeNothingElse() {
         AppFixture fx;
         QTemporaryDir empty;

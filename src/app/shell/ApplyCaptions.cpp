@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -14,24 +15,30 @@ namespace q716 {
 
 namespace {
 
-// A control belongs to `window` when no other window lies between them;
-// dialogs owned by the main window have their own controls of the same names.
-bool belongsTo(const QObject* control, const QWidget* window) {
-    for (const QObject* o = control->parent(); o; o = o->parent()) {
-        if (o == window)
-            return true;
+// The controls of one window by objectName, each list in the order
+// findChildren() meets them. A control belongs to the window when no other
+// window lies between them: dialogs owned by the main window have their own
+// controls of the same names. Built once per window and table, not once per
+// entry: a search per entry walks every control of the window again.
+using ControlIndex = QHash<QString, QList<QObject*>>;
+
+void addControls(ControlIndex& index, const QObject* parent) {
+    for (QObject* o : parent->children()) {
+        index[o->objectName()].append(o);
         const auto* w = qobject_cast<const QWidget*>(o);
-        if (w && w->isWindow() && !qobject_cast<const QMenu*>(w))
-            return false;
+        if (!w || !w->isWindow() || qobject_cast<const QMenu*>(w))
+            addControls(index, o);
     }
-    return false;
 }
 
-QObject* findControl(QWidget* window, const CaptionEntry& e) {
-    const QList<QObject*> named = window->findChildren<QObject*>(e.control);
-    for (QObject* o : named) {
-        if (!belongsTo(o, window))
-            continue;
+ControlIndex controlsOf(const QWidget* window) {
+    ControlIndex index;
+    addControls(index, window);
+    return index;
+}
+
+QObject* findControl(const ControlIndex& index, const CaptionEntry& e) {
+    for (QObject* o : index.value(e.control)) {
         if (e.arrayIndex >= 0 && o->property("index").toInt() != e.arrayIndex)
             continue;
         return o;
@@ -66,12 +73,13 @@ void setHeading(QObject* o, int column, const QString& text) {
     }
 }
 
-void applyEntry(QWidget* window, const CaptionEntry& e, const QString& text) {
+void applyEntry(QWidget* window, const ControlIndex& controls, const CaptionEntry& e,
+                const QString& text) {
     if (e.property == CaptionProperty::WindowCaption) {
         window->setWindowTitle(text);
         return;
     }
-    QObject* o = findControl(window, e);
+    QObject* o = findControl(controls, e);
     if (!o)
         return;
     switch (e.property) {
@@ -101,14 +109,16 @@ void applyEntry(QWidget* window, const CaptionEntry& e, const QString& text) {
 } // namespace
 
 void applyWindowCaptions(QWidget* window, const WindowCaptions& table, int languageCode) {
+    const ControlIndex controls = controlsOf(window);
     for (const CaptionEntry& e : table.entries)
         if (const QString* text = captionFor(e, languageCode))
-            applyEntry(window, e, *text);
+            applyEntry(window, controls, e, *text);
 }
 
 void applyDesignCaptions(QWidget* window, const WindowCaptions& table) {
+    const ControlIndex controls = controlsOf(window);
     for (const CaptionEntry& e : table.entries)
-        applyEntry(window, e, designCaption(table.window, e));
+        applyEntry(window, controls, e, designCaption(table.window, e));
 }
 
 void applyAllCaptions(const QList<QWidget*>& windows, int languageCode) {

@@ -21,15 +21,12 @@ void Form1::createLink() {
     link = new SessionController(this, state, *this);
     link->setStepRecorder(history);
     formCOM = new FormCOM(link->comm(), state, this);
-    // Loading the port dialog scans the ports and opens the remembered one.
-    formCOM->Form_Load();
     formUsePass = new FormUsePass(
         *link, state, [this] { refreshControls(); }, this);
     // A read brings the radio's contents, which no channel file holds.
     connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
-    createSafety();
 }
 
 void Form1::Send() {

@@ -6,6 +6,7 @@
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
+#include "link/FormCOM.h"
 #include "link/SessionController.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
@@ -21,15 +22,53 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
 
 namespace q716 {
+
+namespace {
+
+// Until the start-up has finished, the first command that reaches the
+// program (a key, a click, a drop, closing a window) finishes it first.
+class FinishBeforeInput : public QObject {
+  public:
+    explicit FinishBeforeInput(Form1* window) : QObject(window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+        case QEvent::Close:
+            window_->finishStartup();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    Form1* window_;
+};
+
+} // namespace
 
 void Form1::Form_Load() {
     const ParameterBytes stored = readParameterFile(parameterFilePath());
@@ -50,10 +89,46 @@ void Form1::Form_Load() {
     ProgressBar1->setVisible(false);
 
     state.values.languageCode = loadLanguageSetting(QStringLiteral("RM-52"), stored.language);
+    // The dialogs are created once this window shows; what loading them does
+    // to the state happens now.
+    DialogSet::loadStoredValues(state);
     ApplyCaptions();
     refreshGrid();
     refreshControls();
     applyLock();
+    finishStartupGuard_ = new FinishBeforeInput(this);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    // The rest of the start-up waits until the window is on the screen.
+    if (finishStartupGuard_ && !startupQueued_) {
+        startupQueued_ = true;
+        QTimer::singleShot(0, this, &Form1::finishStartup);
+    }
+}
+
+void Form1::finishStartup() {
+    if (startupFinished_)
+        return;
+    startupFinished_ = true;
+    if (finishStartupGuard_) {
+        QCoreApplication::instance()->removeEventFilter(finishStartupGuard_);
+        finishStartupGuard_->deleteLater(); // it may be the caller
+        finishStartupGuard_ = nullptr;
+    }
+    // Loading the port dialog scans the ports and opens the remembered one.
+    formCOM->Form_Load();
+    createSafety();
+    dialogs = new DialogSet(state, this, {}, DialogSet::Loading::ValuesLoaded);
+    dialogs->setStepRecorder(history);
+    connect(dialogs, &DialogSet::debugUnlockRepeated, this,
+            [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
+    frmAbout = new FrmAbout(state, this);
+    QList<QWidget*> created = dialogs->windowsInCaptionOrder();
+    created.append(frmAbout);
+    applyAllCaptions(created, state.values.languageCode);
+    fitOtherWindows();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -90,41 +165,41 @@ void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void Form1::ensureDialogs() {
-    if (!dialogs) {
-        dialogs = new DialogSet(state, this);
-        dialogs->setStepRecorder(history);
-        connect(dialogs, &DialogSet::debugUnlockRepeated, this,
-                [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
-    }
-    if (!frmAbout)
-        frmAbout = new FrmAbout(state, this);
-}
-
 void Form1::registerCaptionWindow(QWidget* window) {
     extraCaptionWindows_.append(window);
     if (const WindowCaptions* table = captionsOf(window->objectName()))
         applyWindowCaptions(window, *table, state.values.languageCode);
 }
 
+QList<QWidget*> Form1::captionWindows() {
+    QList<QWidget*> windows{this};
+    if (dialogs)
+        windows += dialogs->windowsInCaptionOrder();
+    windows += extraCaptionWindows_;
+    if (frmAbout)
+        windows.append(frmAbout);
+    return windows;
+}
+
 void Form1::ApplyCaptions() {
-    ensureDialogs();
     if (!widthKeeper_)
         keepOneWidth();
-    QList<QWidget*> windows{this};
-    windows += dialogs->windowsInCaptionOrder();
-    windows += extraCaptionWindows_;
-    windows.append(frmAbout);
-    applyAllCaptions(windows, state.values.languageCode);
+    applyAllCaptions(captionWindows(), state.values.languageCode);
     showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
     centralWidget()->layout()->activate();
     adjustSize();
-    for (QWidget* w : windows)
+    // During the start-up the other windows are fitted once they all exist.
+    if (startupFinished_)
+        fitOtherWindows();
+    emit captionsApplied();
+}
+
+void Form1::fitOtherWindows() {
+    for (QWidget* w : captionWindows())
         if (w != this && w->layout())
             fitToCaptions(w);
-    emit captionsApplied();
 }
 
 // The window takes the width its wider language needs, once, so that a
