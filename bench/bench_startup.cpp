@@ -266,6 +266,7 @@ int measure(int runs, const std::string& self, const std::string& programPath, u
     char home[] = "/tmp/bench_startup.XXXXXX";
     if (!mkdtemp(home))
         return 1;
+    setenv("Q716_CONFIG_DIR", (std::string(home) + "/config").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (std::string(home) + "/config").c_str(), 1);
     setenv("XDG_DATA_HOME", (std::string(home) + "/data").c_str(), 1);
     setenv("XDG_CACHE_HOME", (std::string(home) + "/cache").c_str(), 1);

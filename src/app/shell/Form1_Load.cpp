@@ -31,6 +31,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <array>
 
 namespace q716 {
 
@@ -207,14 +208,17 @@ void Form1::fitOtherWindows() {
 void Form1::keepOneWidth() {
     const WindowCaptions* table = captionsOf(objectName());
     auto* layout = static_cast<QBoxLayout*>(centralWidget()->layout());
+    // The language shown comes last, so its texts stay; codes other than 0
+    // and 1 keep the design texts.
+    const int shown = state.values.languageCode;
     int widest = 0;
-    for (int languageCode : {0, 1}) {
+    for (int languageCode : shown == 0 ? std::array{1, 0} : std::array{0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
         widest = qMax(widest, sizeHint().width());
     }
-    // Codes other than 0 and 1 keep the design texts.
-    applyDesignCaptions(this, *table);
+    if (shown != 0 && shown != 1)
+        applyDesignCaptions(this, *table);
     const QMargins margins = layout->contentsMargins();
     widthKeeper_ = new QSpacerItem(widest - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
                                    QSizePolicy::Fixed);
