@@ -235,7 +235,8 @@ void Form1::buildFrame1() {
     Text2->setValidator(new KeyFilterValidator(&filterPasswordKey, PasswordLength, Text2));
     connect(Text2, &QLineEdit::textEdited, this, &Form1::Text2_Change);
     Picture1 = label(Frame1, "Picture1");
-    Picture1->setPixmap(QIcon(QStringLiteral(":/images/logo.svg")).pixmap(QSize(57, 52)));
+    // The window's icon, read once.
+    Picture1->setPixmap(windowIcon().pixmap(QSize(57, 52)));
     Picture1->setAlignment(Qt::AlignCenter);
 
     auto* g = new QGridLayout(Frame1);
