@@ -5,11 +5,12 @@
 //
 // A window counts as shown when the window manager maps the frame that
 // holds it, and as drawn once its pixels hold the palette's window colour
-// (before that the screen shows what lay beneath). Alongside: its resident
-// memory once the window has settled, work put off until after drawing
-// included. Without a display the program runs itself again on a private
-// Xvfb with openbox (tests/x11/run-with-x.sh). --program names another
-// build of q716 to measure.
+// (before that the screen shows what lay beneath). Alongside: the processor
+// time the process had used when it was shown, which a busy machine
+// stretches less than the wall clock, and its resident memory once the window
+// has settled, work put off until after drawing included. Without a display the program runs itself
+// again on a private Xvfb with openbox (tests/x11/run-with-x.sh). --program names another build of
+// q716 to measure.
 
 #include <QApplication>
 #include <QPalette>
@@ -71,6 +72,19 @@ double residentMegabytes(pid_t pid) {
         if (line.rfind("VmRSS:", 0) == 0)
             return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
     return 0;
+}
+
+// The processor time all threads of a process have used, in ms.
+double processorMilliseconds(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double ns = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double running = 0;
+        if (stat >> running)
+            ns += running;
+    }
+    return ns / 1e6;
 }
 
 class Display {
@@ -202,6 +216,7 @@ class Display {
 struct Run {
     double shown;     // ms from launch until the window was mapped
     double drawn;     // ms from launch until it was drawn
+    double processor; // ms of processor time used until it was shown
     double megabytes; // resident once settled
 };
 
@@ -219,11 +234,12 @@ std::optional<Run> startOnce(Display& display, const std::vector<std::string>& c
     std::optional<Run> run;
     if (const std::optional<xcb_window_t> window = display.waitForWindowOf(pid)) {
         const auto shown = Clock::now();
+        const double processor = processorMilliseconds(pid);
         if (display.waitUntilDrawn(*window, colour, pid)) {
             const auto drawn = Clock::now();
             while (Clock::now() < drawn + SettleTime && waitpid(pid, nullptr, WNOHANG) == 0)
                 usleep(10000);
-            run = Run{milliseconds(shown - start), milliseconds(drawn - start),
+            run = Run{milliseconds(shown - start), milliseconds(drawn - start), processor,
                       residentMegabytes(pid)};
         }
     }
@@ -247,8 +263,8 @@ struct Figures {
         return ::median(values);
     }
     void print(const char* name) const {
-        std::printf("%-34s %9.1f %9.1f %9.1f\n", name, median(&Run::shown), median(&Run::drawn),
-                    median(&Run::megabytes));
+        std::printf("%-34s %9.1f %9.1f %9.1f %9.1f\n", name, median(&Run::shown),
+                    median(&Run::drawn), median(&Run::processor), median(&Run::megabytes));
     }
 };
 
@@ -295,12 +311,13 @@ int measure(int runs, const std::string& self, const std::string& programPath, u
         return status;
 
     std::printf("Start-up, median of %d runs each:\n", runs);
-    std::printf("%-34s %9s %9s %9s\n", "", "shown ms", "drawn ms", "RSS MB");
+    std::printf("%-34s %9s %9s %9s %9s\n", "", "shown ms", "drawn ms", "CPU ms", "RSS MB");
     bareFigures.print("bare Qt window, 17x9 QTableWidget");
     programFigures.print("q716");
-    std::printf("%-34s %8.2fx %8.2fx %8.2fx\n", "q716 / bare window",
+    std::printf("%-34s %8.2fx %8.2fx %8.2fx %8.2fx\n", "q716 / bare window",
                 programFigures.median(&Run::shown) / bareFigures.median(&Run::shown),
                 programFigures.median(&Run::drawn) / bareFigures.median(&Run::drawn),
+                programFigures.median(&Run::processor) / bareFigures.median(&Run::processor),
                 programFigures.median(&Run::megabytes) / bareFigures.median(&Run::megabytes));
     return 0;
 }
