@@ -35,13 +35,14 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device."),
                                   QStringLiteral("DEV"));
     const QCommandLineOption verify(QStringLiteral("verify"));
+    const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption noBackup(QStringLiteral("no-backup"));
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption english(QStringLiteral("english"));
     parser.addOptions({port, noBackup, log});
     if (command == LinkCommand::Write)
-        parser.addOption(verify);
+        parser.addOptions({verify, force});
     if (command == LinkCommand::Diff)
         parser.addOption(english);
     const QString name = args.value(0);
@@ -57,6 +58,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     out.ports = parser.values(port);
     out.files = parser.positionalArguments();
     out.verify = command == LinkCommand::Write && parser.isSet(verify);
+    out.force = command == LinkCommand::Write && parser.isSet(force);
     out.backups = !parser.isSet(noBackup);
     out.log = parser.value(log);
     out.english = command == LinkCommand::Diff && parser.isSet(english);

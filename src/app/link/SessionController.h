@@ -32,6 +32,7 @@ class SessionController : public QObject {
     const Session& scratchSession() const { return scratch_; }
     // A session runs on either engine; a start is then refused with a message.
     bool sessionRunning() const { return session_.running() || scratch_.running(); }
+    bool portOpen() const { return port_->isOpen(); }
 
     // mnureadFre / mnuwriteFre / toolbar buttons "read" and "write".
     void startRead();

@@ -2,8 +2,10 @@
 
 #include "compare/CompareTexts.h"
 #include "compare/EditorDiff.h"
+#include "compare/StoredValues.h"
 #include "files/Backups.h"
 #include "files/ChannelFile.h"
+#include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "safety/CompareWindow.h"
 #include "safety/LogWindow.h"
@@ -131,8 +133,12 @@ void LinkSafety::scratchReadArrived(const QString& readHex) {
         if (!mismatches.isEmpty())
             LocalMsgBox(verifyMismatchMessage(mismatches, lang));
     } else if (purpose_ == ScratchPurpose::Compare) {
-        compare_->showDifferences(stateAsImage(state_), stateOfImage(image, lang),
-                                  CompareWindow::Other::Radio, {});
+        const EditorState editor = stateAsImage(state_);
+        const EditorState radio = stateOfImage(image, lang);
+        compare_->showDifferences(editor, radio, CompareWindow::Other::Radio, {},
+                                  bytesAWriteChanges(image, buildImageBytes(state_),
+                                                     state_.values.debugUnlocked,
+                                                     compareStates(editor, radio, lang)));
     }
     purpose_ = ScratchPurpose::None;
 }

@@ -5,6 +5,7 @@
 #include "edit/EditHistory.h"
 #include "files/ChannelFile.h"
 #include "files/FileDialogs.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/FileQuestions.h"
 #include "shell/LocalMsgBox.h"
 
@@ -44,10 +45,13 @@ void Form1::openChannelFileNamed(const QString& path) {
         lastFileName = path;
         history->markSaved();
         refreshFromState();
+        tellValuesNotStored(state);
     }
 }
 
 void Form1::mnuAssave_Click() {
+    if (!confirmStoredValues(state, WayOut::Save))
+        return;
     QString path;
     for (;;) {
         path = chooseChannelFileToSave(this);

@@ -6,6 +6,7 @@
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "safety/StoredValuesCheck.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -27,6 +28,9 @@ void Form1::createLink() {
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
     createSafety();
+    // The load comes after the end byte with the watchdog stopped, as its
+    // own questions do: a box then holds nothing up.
+    connect(link, &SessionController::editorLoaded, this, [this] { tellValuesNotStored(state); });
 }
 
 void Form1::Send() {
@@ -38,6 +42,9 @@ void Form1::mnureadFre_Click() {
 }
 
 void Form1::mnuwriteFre_Click() {
+    // Asked only when the write would start; otherwise the session says why not.
+    if (!link->sessionRunning() && link->portOpen() && !confirmStoredValues(state, WayOut::Write))
+        return;
     link->startWrite();
 }
 
