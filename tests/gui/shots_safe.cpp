@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -110,11 +111,12 @@ int main(int argc, char** argv) {
 
     // The box of the read-back that differs, shown and taken as a picture.
     QString verifyShot;
+    int answer = q716::ResultOk;
     q716::setMessageBoxAnswerer([&](QMessageBox& box) {
         box.show();
         ok = save(&box, out, qPrintable(verifyShot)) && ok;
         box.hide();
-        return int(q716::ResultOk);
+        return answer;
     });
     w->mnuVerifyAfterWrite->trigger();
     for (const char* lang : {"en", "zh"}) {
@@ -134,6 +136,24 @@ int main(int argc, char** argv) {
         log->LogText->verticalScrollBar()->setValue(0);
         ok = save(log, out, qPrintable(name("safe-log", lang))) && ok;
         log->hide();
+    }
+
+    // A file whose channel 1 receives at "438.5000A" and channel 2 with the
+    // tone "3075.4": the question before a write, answered Cancel.
+    QByteArray odd = q716::buildImageBytes(editedPlan());
+    odd.replace(0x00, 4, QByteArray::fromHex("0A008543"));
+    odd.replace(0x18, 2, QByteArray::fromHex("2278"));
+    const QString oddFile = dir.filePath(QStringLiteral("odd.dat"));
+    QFile file(oddFile);
+    ok = file.open(QIODevice::WriteOnly) && file.write(q716::ChannelFileSignature + odd) > 0 && ok;
+    file.close();
+    answer = q716::ResultCancel;
+    for (const char* lang : {"en", "zh"}) {
+        language(lang);
+        verifyShot = dir.filePath(QStringLiteral("notice.png"));
+        w->openChannelFileNamed(oddFile);
+        verifyShot = name("safe-notstored", lang);
+        w->mnuwriteFre->trigger();
     }
     return ok ? 0 : 1;
 }

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace q716 {
 
@@ -118,15 +120,24 @@ void addDetails(QMessageBox& box, const QString& details) {
     list->setObjectName(QStringLiteral("MessageDetails"));
     list->setReadOnly(true);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Each line laid out as the list lays it out: Chinese takes the taller
+    // lines of the CJK font.
     const QFontMetrics fm(list->font());
-    int widest = 0;
+    qreal widest = 0;
+    qreal lineHeight = fm.lineSpacing();
     const QStringList lines = details.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        widest = qMax(widest, fm.horizontalAdvance(line));
+    for (const QString& line : lines) {
+        QTextLayout layout(line, list->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        widest = qMax(widest, layout.boundingRect().width());
+        lineHeight = qMax(lineHeight, layout.boundingRect().height());
+    }
     const int frame = 2 * list->frameWidth() + 2 * int(list->document()->documentMargin());
     const int scrollBar = list->verticalScrollBar()->sizeHint().width();
-    list->setMinimumSize(qMin(widest, 60 * fm.averageCharWidth()) + frame + scrollBar,
-                         int(qMin<qsizetype>(lines.size(), 16)) * fm.lineSpacing() + frame);
+    list->setMinimumSize(qMin(qCeil(widest), 60 * fm.averageCharWidth()) + frame + scrollBar,
+                         qCeil(qMin<qsizetype>(lines.size(), 16) * lineHeight) + frame);
     int row = 0, column = 0, rows = 0, columns = 0;
     grid->getItemPosition(at, &row, &column, &rows, &columns);
     grid->removeWidget(buttons);
