@@ -8,7 +8,7 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
-#ifdef Q_OS_UNIX
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
 
@@ -16,6 +16,15 @@ namespace q716 {
 
 namespace {
 
+void takeUsbIds(PortDevice& d, const QSerialPortInfo& info) {
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+        d.vendorId = info.vendorIdentifier();
+        d.productId = info.productIdentifier();
+        d.serialNumber = info.serialNumber();
+    }
+}
+
+#ifndef Q_OS_WIN
 // The stable names udev gives each USB serial adapter, by the device they point to.
 QHash<QString, QString> byIdLinks() {
     QHash<QString, QString> links;
@@ -31,27 +40,15 @@ QHash<QString, QString> byIdLinks() {
 
 // The device node's identity: a node made again under the same name differs.
 QString nodeOf(const QString& location) {
-#ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(location).constData(), &st) != 0)
         return {};
-    return QStringLiteral("%1:%2:%3.%4")
-        .arg(st.st_rdev)
-        .arg(st.st_ino)
-        .arg(st.st_ctim.tv_sec)
-        .arg(st.st_ctim.tv_nsec);
+#ifdef Q_OS_LINUX
+    const auto changed = QStringLiteral("%1.%2").arg(st.st_ctim.tv_sec).arg(st.st_ctim.tv_nsec);
 #else
-    Q_UNUSED(location);
-    return {};
+    const auto changed = QString::number(st.st_ctime);
 #endif
-}
-
-void takeUsbIds(PortDevice& d, const QSerialPortInfo& info) {
-    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-        d.vendorId = info.vendorIdentifier();
-        d.productId = info.productIdentifier();
-        d.serialNumber = info.serialNumber();
-    }
+    return QStringLiteral("%1:%2:%3").arg(st.st_rdev).arg(st.st_ino).arg(changed);
 }
 
 QList<PortDevice> listedPorts(const QString& list) {
@@ -76,12 +73,13 @@ QList<PortDevice> listedPorts(const QString& list) {
     }
     return ports;
 }
+#endif
 
 } // namespace
 
 QList<PortDevice> systemPortSlots() {
-    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
 #ifdef Q_OS_WIN
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
     QList<PortDevice> ports = windowsPorts();
     for (PortDevice& d : ports) {
         d.present = false;
@@ -98,7 +96,7 @@ QList<PortDevice> systemPortSlots() {
         return listedPorts(qEnvironmentVariable("Q716_PORTS"));
     const QHash<QString, QString> links = byIdLinks();
     QList<PortDevice> ports;
-    for (const QSerialPortInfo& info : infos) {
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         PortDevice d{info.portName(), info.systemLocation()};
         takeUsbIds(d, info);
         d.byIdLink = links.value(QFileInfo(d.location).canonicalFilePath());
@@ -118,6 +116,11 @@ bool devicePresent(const QString& location) {
 #else
     return QFileInfo::exists(location);
 #endif
+}
+
+bool sameDevice(const QString& a, const QString& b) {
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return a == b || (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath());
 }
 
 bool canOpenPort(const QString& location, PortOpenFailure* failure) {

@@ -19,6 +19,9 @@ QList<PortDevice> systemPortSlots();
 // Windows a port the system lists).
 bool devicePresent(const QString& location);
 
+// Whether two paths lead to one device (a by-id link and its ttyUSB).
+bool sameDevice(const QString& a, const QString& b);
+
 // Whether `location` opens for reading and writing; it is closed again.
 bool canOpenPort(const QString& location, PortOpenFailure* failure = nullptr);
 

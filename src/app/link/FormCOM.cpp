@@ -105,7 +105,7 @@ void FormCOM::rescan() {
     for (int i = 0; i < r.devices.size(); ++i) {
         const PortDevice& d = r.devices[i];
         // The port in use opens; trying it again would fail as in use.
-        if (comm_.isOpen() && d.location == comm_.openLocation())
+        if (comm_.isOpen() && sameDevice(d.location, comm_.openLocation()))
             enabled_[i] = true;
         else if (d.present)
             enabled_[i] = canOpenPort(d.location, &failures_[i]);
