@@ -22,6 +22,7 @@
 #include "link/LinkTexts.h"
 #include "link/PasswordChange.h"
 #include "link/PortList.h"
+#include "link/PortTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/FileQuestions.h"
 #include "shell/MainWindowLists.h"
@@ -133,6 +134,8 @@ QStringList shownCaptions(int lang) {
         texts << messageButtonText(lang, result);
     for (int i = 0; i < PortSlots; ++i)
         texts << portCaption(i, {});
+    texts << porttext::otherDeviceCaption(lang, {}) << porttext::otherDeviceTitle(lang)
+          << porttext::otherDevicePrompt(lang);
     const PasswordDialogCaptions password = passwordDialogCaptions(lang);
     texts << password.window << ApplicationTitle;
     for (QString& t : texts)
@@ -172,6 +175,9 @@ std::vector<ProgramText> programMessages(int lang) {
     box(comparetext::readBeforeWriteFailed(lang, Blank));
     box(backupFolderMessage(lang, Blank));
     box(linktext::portNotOpen(lang));
+    box(porttext::cableGone(lang, Blank));
+    box(porttext::noCable(lang));
+    box(porttext::otherDeviceRefused(lang, Blank, Blank));
     box(linktext::communicationError(lang));
     box(linktext::passwordIncorrect(lang));
     box(checkNewPassword(QString(), QStringLiteral("a"), QStringLiteral("a"), lang).message);
@@ -241,11 +247,13 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Status, comparetext::verifyFailed(lang));
     add(K::Status, comparetext::verifyNotRunStatus(lang));
     add(K::Status, backupFailedNote(lang, Blank));
+    add(K::Status, porttext::cableFound(lang, Blank));
 
     // Tool tips of ports that cannot be opened.
     add(K::PortTip, linktext::portInUse(lang));
     add(K::PortTip, linktext::portPermissionDenied(lang, QStringLiteral("dialout")));
     add(K::PortTip, linktext::portCannotOpen(lang, Blank));
+    add(K::Fragment, porttext::goneCaption(lang, Blank));
 
     add(K::Note, embeddedInfoHint(QStringLiteral("对讲机"), QString(), lang));
 

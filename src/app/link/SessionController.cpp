@@ -46,6 +46,13 @@ bool SessionController::start(Session& engine, const QString& kind,
         LocalMsgBox(linktext::sessionRunning(host_.languageCode()));
         return false;
     }
+    if (port_ == MSComm1_ && !port_->isOpen() && portCheck_) {
+        if (const std::optional<Message> m = portCheck_()) {
+            lastOutcome_ = m->text;
+            LocalMsgBox(*m);
+            return false;
+        }
+    }
     const bool open = port_->isOpen();
     if (open) {
         active_ = &engine;

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -66,6 +67,11 @@ class SessionController : public QObject {
     void setPort(SessionPort* port) { port_ = port ? port : MSComm1_; }
     using TimerSwitch = std::function<void(QTimer* timer, bool on)>;
     void setTimerSwitch(TimerSwitch timerSwitch) { timerSwitch_ = std::move(timerSwitch); }
+    // Before a start while MSComm1 is closed: may open it again (the port
+    // dialog scans and follows the cable); a message it returns is shown
+    // instead of the port-not-open one.
+    using PortCheck = std::function<std::optional<Message>()>;
+    void setPortCheck(PortCheck check) { portCheck_ = std::move(check); }
 
     void MSComm1_OnComm();
     // The port went away: it is closed, a running session ends at once.
@@ -110,6 +116,7 @@ class SessionController : public QObject {
     MSComm1* MSComm1_;
     SessionPort* port_;
     TimerSwitch timerSwitch_;
+    PortCheck portCheck_;
     EditorSessionHost host_;
     Session session_;
     ScratchSessionHost scratchHost_;

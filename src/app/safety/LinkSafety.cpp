@@ -223,8 +223,7 @@ void LinkSafety::backup(const QString& hex, BackupKind kind) {
 }
 
 QString LinkSafety::portName() const {
-    MSComm1& comm = link_.comm();
-    return comm.portSlots().value(comm.commPort() - 1).location;
+    return link_.comm().device().location;
 }
 
 } // namespace q716

@@ -248,6 +248,9 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   private:
     void createLink();
+    // The status line names the device the cable was found again on, while
+    // no session needs it.
+    void showPortNotice();
     void createSafety();
     void buildMenus();
     void buildSafetyMenus();
@@ -307,6 +310,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     ChannelRows setColumnRows_;
     int contextColumn_ = 0; // the column the context menu was opened on
     ImportReportDialog* importReport_ = nullptr;
+    bool portNoticeShown_ = false;
     QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;

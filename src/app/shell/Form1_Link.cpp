@@ -30,6 +30,24 @@ void Form1::createLink() {
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
     createSafety();
+    link->setPortCheck([this] { return formCOM->reconnect(); });
+    connect(formCOM, &FormCOM::noticeChanged, this, &Form1::showPortNotice);
+    connect(this, &Form1::captionsApplied, formCOM, &FormCOM::retranslate);
+    // After the safety's own handlers, which may start the read-back.
+    connect(link, &SessionController::countdownFinished, this, &Form1::showPortNotice);
+    connect(link, &SessionController::sessionFinished, this, &Form1::showPortNotice);
+}
+
+void Form1::showPortNotice() {
+    // A session owns the status line until its countdown is over.
+    if (link->sessionRunning() || link->Timer2->isActive())
+        return;
+    const QString notice = formCOM->notice();
+    if (notice.isEmpty() && !portNoticeShown_)
+        return;
+    Label->setText(notice);
+    Label->setVisible(!notice.isEmpty());
+    portNoticeShown_ = !notice.isEmpty();
 }
 
 void Form1::Send() {
@@ -62,6 +80,7 @@ void Form1::mnuPass_Click() {
 
 void Form1::setStatusCaption(const QString& text) {
     Label->setText(text);
+    portNoticeShown_ = false;
 }
 
 void Form1::setStatusVisible(bool visible) {
