@@ -47,12 +47,25 @@ bool readRadio(PortJob& job) {
     return false;
 }
 
+// The radio's password stays off the terminal (and out of pasted output)
+// unless asked for: its line shows as many asterisks as it has characters,
+// as the window does.
+void maskPassword(QStringList& lines, const QString& left, const QString& right) {
+    const QString key = QStringLiteral("password: ");
+    for (QString& line : lines)
+        if (line.startsWith(key))
+            line = key + QStringLiteral("\"%1\" -> \"%2\"")
+                             .arg(QString(left.size(), QLatin1Char('*')),
+                                  QString(right.size(), QLatin1Char('*')));
+}
+
 } // namespace
 
 // diff A.DAT B.DAT, or diff --port DEV FILE (the file against the radio):
-// the fields that differ, one line each with dump's key names, and against a
-// radio the bytes a write of FILE would change besides. Exit status 0 when
-// nothing differs, 4 when something does, 1 on any error.
+// the fields that differ, one line each with dump's key names, the password
+// masked unless --show-password, and against a radio the bytes a write of
+// FILE would change besides. Exit status 0 when nothing differs, 4 when
+// something does, 1 on any error.
 int runDiff(const QStringList& args) {
     LinkOptions o;
     if (!parseLinkOptions(args, LinkCommand::Diff, o))
@@ -76,6 +89,8 @@ int runDiff(const QStringList& args) {
     const EditorState file = stateOfImage(left, lang);
     const EditorState other = stateOfImage(right, lang);
     QStringList lines = jsonDifferences(stateToJson(file, lang), stateToJson(other, lang));
+    if (!o.showPassword)
+        maskPassword(lines, file.values.commPassword, other.values.commPassword);
     // The radio's bytes that no value stands for: a write of FILE changes
     // them although every value above is the same.
     if (!o.ports.isEmpty())

@@ -28,10 +28,10 @@ void expectTexts(const CaptionEntry* e, const char* zh, const char* en) {
 
 TEST(CaptionTables, WindowsComeInApplyOrderWithAllTheirRows) {
     const std::vector<std::pair<const char*, size_t>> expected = {
-        {"Form1", 157},    {"Form2", 7},         {"Form3", 2},         {"Form4", 5},
+        {"Form1", 158},    {"Form2", 7},         {"Form3", 2},         {"Form4", 5},
         {"Form5", 38},     {"Form6", 27},        {"Form7", 3},         {"FormUsePass", 5},
         {"frmAbout", 5},   {"ImportReport", 15}, {"CompareWindow", 8}, {"LogWindow", 3},
-        {"EditSteps", 30}, {"QuitQuestion", 3}};
+        {"EditSteps", 30}, {"QuitQuestion", 3},  {"VerifyWindow", 2}};
     const auto& tables = captionTables();
     ASSERT_EQ(tables.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {

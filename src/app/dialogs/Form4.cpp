@@ -23,6 +23,7 @@ constexpr int RowTwips = 300;
 
 // Grid row r of the state is table row r - 1; state row 0 is the heading.
 Form4::Form4(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, state, mainWindow) {
+    loadStoredValues_ = &loadTestFrequencyDialog;
     setWindowTitle(dialogDesignText(Window, QString()));
     auto* main = new QVBoxLayout(this);
     mfgrid1 = new QTableWidget(TestFrequencyRows, 3, this);

@@ -230,9 +230,9 @@ void Form1::buildFrame1() {
     Label9 = label(Frame1, "Label9");
     Text2 = named(new QLineEdit(Frame1), "Text2");
     Text2->setEchoMode(QLineEdit::Password);
-    Text2->setMaxLength(PasswordLength);
-    // Pasted text meets the key filter too; the password follows every edit.
-    Text2->setValidator(new KeyFilterValidator(&filterPasswordKey, Text2));
+    // Pasted text meets the key filter too, before it is cut to the radio's
+    // 16 characters; the password follows every edit.
+    Text2->setValidator(new KeyFilterValidator(&filterPasswordKey, PasswordLength, Text2));
     connect(Text2, &QLineEdit::textEdited, this, &Form1::Text2_Change);
     Picture1 = label(Frame1, "Picture1");
     Picture1->setPixmap(QIcon(QStringLiteral(":/images/logo.svg")).pixmap(QSize(57, 52)));

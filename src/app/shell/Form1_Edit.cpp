@@ -8,7 +8,6 @@
 #include "edit/EditHistory.h"
 #include "safety/StoredValuesCheck.h"
 #include "shell/CaptionTables.h"
-#include "shell/FileQuestions.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAction>
@@ -160,7 +159,8 @@ void Form1::updateEditActions() {
     mnuCut->setEnabled(editable && anyInUse);
     mnuCopy->setEnabled(anyInUse);
     mnuPaste->setEnabled(editable && !rows.empty() && clipboardHasChannels());
-    mnuInsertChannel->setEnabled(editable && !rows.empty() && canInsertChannel(grid, rows.front()));
+    // With channel 16 in use, Insert says why it cannot insert.
+    mnuInsertChannel->setEnabled(editable && !rows.empty());
     mnuDeleteChannels->setEnabled(editable && !rows.empty());
     mnuMoveUp->setEnabled(editable && canMoveChannels(rows, -1));
     mnuMoveDown->setEnabled(editable && canMoveChannels(rows, 1));
@@ -390,20 +390,6 @@ bool Form1::gridContextMenu(QContextMenuEvent* event) {
     contextColumn_ = 0;
     updateEditActions();
     return true;
-}
-
-bool Form1::askToSaveBeforeQuitting() {
-    if (!history || !history->hasUnsavedChanges())
-        return true;
-    switch (LocalMsgBox(quitQuestion(state.values.languageCode))) {
-    case ResultYes:
-        mnuAssave_Click();
-        return !history->hasUnsavedChanges();
-    case ResultNo:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace q716

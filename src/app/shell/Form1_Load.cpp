@@ -6,6 +6,7 @@
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
+#include "link/SessionController.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
@@ -56,12 +57,18 @@ void Form1::Form_Load() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Added to the radio's original program, which quit without a word:
-    // changes no channel file holds are not lost without a question.
-    if (!askToSaveBeforeQuitting()) {
+    // Added to the radio's original program, which quit without a word: a
+    // running session and changes no channel file holds are not lost
+    // without a question, and the radio is not left in programming mode.
+    const bool sessionRunning = link && link->sessionRunning();
+    if ((sessionRunning &&
+         LocalMsgBox(closeDuringSessionQuestion(state.values.languageCode)) != ResultOk) ||
+        !askToSaveChanges(ReplacingCommand::Quit)) {
         event->ignore();
         return;
     }
+    if (sessionRunning)
+        link->endSessionForQuit();
     // A failed write only loses the remembered lock, port and language.
     writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
                                              state.values.selectedPort, state.values.languageCode});
@@ -109,6 +116,7 @@ void Form1::ApplyCaptions() {
     windows += extraCaptionWindows_;
     windows.append(frmAbout);
     applyAllCaptions(windows, state.values.languageCode);
+    showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
     centralWidget()->layout()->activate();
@@ -240,8 +248,10 @@ void Form1::connectHandlers() {
                        static_cast<QObject*>(Combo8->lineEdit()),
                        static_cast<QObject*>(Combo8->view()), static_cast<QObject*>(Text2)})
         o->installEventFilter(this);
-    for (QComboBox* combo : Combo5s)
+    for (QComboBox* combo : Combo5s) {
         combo->installEventFilter(this);
+        combo->view()->installEventFilter(this);
+    }
 
     const std::array<std::pair<QAction*, void (Form1::*)()>, 22> menus = {{
         {mnuNew, &Form1::mnuNew_Click},
