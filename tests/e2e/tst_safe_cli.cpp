@@ -296,28 +296,39 @@ void TestSafeCli::diffAgainstTheRadio() {
 }
 
 // A file whose channel 1 receives at "438.5000A": a write would send it as
-// an empty channel. write and resave refuse with the list; --force goes on
-// and still lists it.
+// an empty channel. A read of a radio holding it lists it; write (to each
+// port of a fleet) and resave refuse with the list; --force goes on and still
+// lists it.
 void TestSafeCli::valuesTheImageCannotHoldAreNotWrittenUnlessForced() {
     QByteArray image = buildImageBytes(samplePlan());
     image.replace(0, 4, QByteArray::fromHex("0A008543"));
     writeFileBytes(path("odd.dat"), ChannelFileSignature + image);
     auto sim = startSim("radio", buildImageBytes(samplePlan()));
+    auto odd = startSim("odd", image);
     const QString listed = "channel 1 RX frequency: 438.5000A → (empty)";
 
-    const CliResult refused = runCli({"write", "--port", sim->devicePath(), path("odd.dat")});
+    const CliResult read = runCli({"read", "--port", odd->devicePath(), path("read.dat")});
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY2(read.err.contains(listed), qPrintable(read.err));
+    const qsizetype readTraffic = odd->logged('>').size();
+
+    const QStringList ports{"--port", sim->devicePath(), "--port", odd->devicePath()};
+    const CliResult refused = runCli(QStringList{"write"} + ports + QStringList{path("odd.dat")});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains(listed), qPrintable(refused.err));
     QVERIFY2(refused.err.contains("nothing was written"), qPrintable(refused.err));
     QVERIFY(sim->logged('>').isEmpty());
-    QVERIFY(backupNames().isEmpty());
+    QCOMPARE(odd->logged('>').size(), readTraffic);
+    QCOMPARE(backupNames().filter("_write").size(), 0);
 
     const CliResult forced =
-        runCli({"write", "--force", "--port", sim->devicePath(), path("odd.dat")});
+        runCli(QStringList{"write", "--force"} + ports + QStringList{path("odd.dat")});
     QCOMPARE(forced.exitCode, 0);
     QVERIFY2(forced.err.contains(listed), qPrintable(forced.err));
-    QVERIFY(sim->stop());
-    QCOMPARE(sim->memory().mid(0x10, 4), QByteArray(4, '\xFF'));
+    for (SimRadio* radio : {sim.get(), odd.get()}) {
+        QVERIFY(radio->stop());
+        QCOMPARE(radio->memory().mid(0x10, 4), QByteArray(4, '\xFF'));
+    }
 
     const CliResult resave = runCli({"resave", path("odd.dat"), path("out.dat")});
     QCOMPARE(resave.exitCode, 1);
