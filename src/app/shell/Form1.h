@@ -30,6 +30,8 @@ class QToolBar;
 namespace q716 {
 
 class ClickLabel;
+class PageScrollArea;
+class StatusLine;
 class DialogSet;
 class EditHistory;
 class RowSelection;
@@ -77,8 +79,12 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Toolbar, progress and status.
     QToolBar* Toolbar1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label = nullptr;
+    StatusLine* Label = nullptr;
     ClickLabel* Label2 = nullptr;
+    // The page that holds the frames, the table and the status line; it
+    // scrolls when the screen is too small for the whole window.
+    QWidget* page() const { return page_; }
+    PageScrollArea* pageScroll = nullptr;
 
     // Menus.
     QMenu *mnuFile = nullptr, *mnupro = nullptr, *mnuset = nullptr, *mnuLanguage = nullptr,
@@ -287,6 +293,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     ImportReportDialog* importReport();
 
+    QWidget* page_ = nullptr;
     QList<QWidget*> extraCaptionWindows_;
     // Set column: the channels a list choice goes to while the column's list
     // editor is open for them; empty when the editor edits one cell.

@@ -6,6 +6,7 @@
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "shell/AccessibleInterfaces.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -54,7 +55,7 @@ void Form1::mnuPass_Click() {
 }
 
 void Form1::setStatusCaption(const QString& text) {
-    Label->setText(text);
+    Label->showStatus(text);
 }
 
 void Form1::setStatusVisible(bool visible) {
