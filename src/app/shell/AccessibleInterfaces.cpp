@@ -1,5 +1,6 @@
 #include "shell/AccessibleInterfaces.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>

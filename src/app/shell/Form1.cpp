@@ -314,8 +314,12 @@ void Form1::buildGrid() {
     Grid1->setTabKeyNavigation(false);
 
     // Sizes follow the twips of the radio's original layout at the screen's DPI.
+    // A larger desktop font than the design's widens the rows and the
+    // frequency columns with it.
     const int dpiX = Grid1->logicalDpiX();
-    const int rowHeight = twipsToPixels(RowTwips, Grid1->logicalDpiY());
+    const QFontMetrics metrics = Grid1->fontMetrics();
+    const int rowHeight = qMax(twipsToPixels(RowTwips, Grid1->logicalDpiY()), metrics.height() + 4);
+    const int frequencyWidth = metrics.horizontalAdvance(QStringLiteral("000.000000"));
     QHeaderView* header = Grid1->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setMinimumSectionSize(1);
@@ -326,7 +330,8 @@ void Form1::buildGrid() {
     Grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
     int width = 0;
     for (int c = 0; c < GridColumns; ++c) {
-        const int w = twipsToPixels(ColumnTwips[c], dpiX);
+        const int w = qMax(twipsToPixels(ColumnTwips[c], dpiX),
+                           c == 1 || c == 3 ? frequencyWidth : 0);
         Grid1->setColumnWidth(c, w);
         Grid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
         width += w;
@@ -347,9 +352,11 @@ void Form1::buildGrid() {
                 item->setFlags(Qt::NoItemFlags);
             } else {
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                // Rows 2, 4, .., 16 are shaded.
-                if ((r + 1) % 2 == 0)
+                // Rows 2, 4, .., 16 are shaded, their text dark on any palette.
+                if ((r + 1) % 2 == 0) {
                     item->setBackground(shade);
+                    item->setForeground(QColor(Qt::black));
+                }
             }
             Grid1->setItem(r, c, item);
         }
@@ -361,7 +368,7 @@ void Form1::buildEditors() {
     Text1 = named(new QLineEdit(central), "Text1");
     Text1->setMaxLength(9);
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192);"));
+    Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192); color: black;"));
     // Frequencies are digits and a point; an input method would bypass the
     // key filter.
     Text1->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -11,6 +11,8 @@ namespace q716 {
 PageScrollArea::PageScrollArea(QWidget* page, QWidget* parent) : QScrollArea(parent) {
     setObjectName(QStringLiteral("centralScroll"));
     setFrameShape(QFrame::NoFrame);
+    // The controls on the page take the focus, not the page.
+    setFocusPolicy(Qt::NoFocus);
     setWidget(page);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && widget()->isAncestorOf(now))
