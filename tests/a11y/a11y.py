@@ -119,6 +119,12 @@ class FocusTracker:
         self.current = None
         pyatspi.Registry.registerEventListener(self._changed, "object:state-changed:focused")
 
+    def seed(self, root):
+        """Takes the focus as it stands, for events that came before."""
+        for obj in descendants(root, prune=lambda o: role(o) in ("table", "menu bar")):
+            if states(obj).contains(pyatspi.STATE_FOCUSED):
+                self.current = obj
+
     def _changed(self, event):
         if event.detail1:
             self.current = event.source

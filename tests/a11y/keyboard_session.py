@@ -84,12 +84,16 @@ def main():
                                     lambda: a11y.window(s.app, "Q716S对讲机编程软件"))
         subprocess.run(["xdotool", "search", "--sync", "--name", "Q716S", "windowactivate",
                         "--sync"], check=True, stdout=subprocess.DEVNULL)
+        s.focus.seed(main_window)
         s.expect_focus("start", lambda o: o.name == "机型")
 
         keys("alt+v")
         s.expect_focus("Communication port", lambda o: role(o) == "radio button"
                        and o.name.startswith("COM1"))
-        keys("space", "Escape")
+        keys("space")
+        port = s.focus.current
+        a11y.wait_for("COM1 chosen", lambda: a11y.states(port).contains(pyatspi.STATE_CHECKED))
+        keys("Escape")
         s.expect_focus("port chosen", lambda o: o.name == "机型")
 
         keys("ctrl+r")
@@ -97,11 +101,16 @@ def main():
         if not s.values.get("progress bar"):
             fail("the progress bar sent no value changes during the read")
 
-        for _ in range(20):
+        # Tab visits every control of the window once on its way to the table.
+        visited = []
+        while role(s.focus.current) != "table cell" and len(visited) < 20:
+            before = s.focus.current
+            visited.append(before.name)
             keys("Tab")
-            if role(s.focus.current) == "table cell":
-                break
+            s.focus.wait("Tab from " + before.name, lambda o, b=before: o != b)
         s.expect_focus("Tab to the channel table", lambda o: role(o) == "table cell")
+        if len(set(visited)) != len(visited):
+            fail("Tab came back to a control before the table: %s" % visited)
         s.go_to_cell(3, "接收亚音频")
         s.expect_focus("channel 3 RX tone", lambda o: role(o) == "table cell")
         keys("Return")
@@ -124,13 +133,15 @@ def main():
 
         keys("ctrl+w")
         s.status("写频成功！")
-        s.expect_focus("after writing", lambda o: role(o) == "table cell")
+        # The end of a write puts the focus on the band list, as the radio's
+        # original program did.
+        s.expect_focus("after writing", lambda o: o.name == "频段")
 
         keys("ctrl+s")
         s.expect_focus("save dialog", lambda o: role(o) == "text")
         type_text(saved)
         keys("Return")
-        s.expect_focus("saved", lambda o: role(o) == "table cell")
+        s.expect_focus("saved", lambda o: o.name == "频段")
         a11y.wait_for("the saved file", lambda: os.path.exists(saved))
     finally:
         os.killpg(program.pid, signal.SIGTERM)

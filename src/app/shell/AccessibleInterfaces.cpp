@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableView>
 
 namespace q716 {
 
@@ -120,7 +121,53 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     return nullptr;
 }
 
+class CurrentCellFocus : public QObject {
+  public:
+    explicit CurrentCellFocus(QTableView* table) : QObject(table), table_(table) {
+        table->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            // After the table's own report of its focus.
+            QMetaObject::invokeMethod(this, &CurrentCellFocus::announce, Qt::QueuedConnection);
+        return false;
+    }
+
+  private:
+    void announce() {
+        if (!table_->hasFocus() || !QAccessible::isActive())
+            return;
+        const QModelIndex current = table_->currentIndex();
+        if (!current.isValid()) {
+            // Making a cell current reports it.
+            const QAbstractItemModel* model = table_->model();
+            for (int c = 0; c < model->columnCount(); ++c)
+                if (model->flags(model->index(0, c)) & Qt::ItemIsSelectable) {
+                    table_->setCurrentIndex(model->index(0, c));
+                    return;
+                }
+            return;
+        }
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(table_);
+        if (!table || !table->tableInterface())
+            return;
+        if (QAccessibleInterface* cell =
+                table->tableInterface()->cellAt(current.row(), current.column())) {
+            QAccessibleEvent focus(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+    QTableView* table_;
+};
+
 } // namespace
+
+void announceCurrentCellOnFocus(QTableView* table) {
+    new CurrentCellFocus(table);
+}
 
 void installAccessibleInterfaces() {
     static bool installed = false;

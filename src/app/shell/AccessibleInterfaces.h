@@ -6,11 +6,17 @@
 
 #include <QLabel>
 
+class QTableView;
+
 namespace q716 {
 
 // Installs the interfaces for the whole program; call once, before the
 // first window is built.
 void installAccessibleInterfaces();
+
+// When the focus enters `table`, a screen reader hears the current cell (the
+// first cell that can be current when none is), not only the table's name.
+void announceCurrentCellOnFocus(QTableView* table);
 
 // The status line of the main window: a status bar to a screen reader. Each
 // new status is announced once through a notification beside it, so the

@@ -3,6 +3,7 @@
 #include "shell/AccessibleTexts.h"
 #include "shell/ApplyCaptions.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -20,8 +21,12 @@ const char* const EmptyCellProperty = "q716EmptyCell";
 void setName(QWidget* widget, const QString& name) {
     widget->setAccessibleName(name);
     // An editable list's edit field holds the focus for it.
-    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
-        combo->lineEdit()->setAccessibleName(name);
+    // A list's items are read in its popup, named like the list.
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->view()->setAccessibleName(name);
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+    }
 }
 
 QTableWidgetItem* headerItem(QTableWidget* table, Qt::Orientation orientation, int section) {

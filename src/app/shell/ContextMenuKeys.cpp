@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 
 namespace q716 {
 
@@ -35,6 +37,16 @@ void ContextMenuKeys::openAtCurrentCell() {
         cell = view_->model()->index(0, 0);
     QWidget* viewport = view_->viewport();
     const QPoint at = view_->visualRect(cell).center();
+    // A menu opened by a key starts on its first entry, where the keys and a
+    // screen reader take it up.
+    QTimer::singleShot(0, this, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            for (QAction* action : menu->actions())
+                if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+                    menu->setActiveAction(action);
+                    break;
+                }
+    });
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport->mapToGlobal(at));
     QCoreApplication::sendEvent(viewport, &menu);
 }

@@ -119,6 +119,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
         applyDesignCaptions(this, *table);
     setMessageBoxOwner(this);
     new ContextMenuKeys(Grid1);
+    announceCurrentCellOnFocus(Grid1);
     pageScroll->followCurrentCell(Grid1);
     connectHandlers();
     connectEditMenu();

@@ -1,7 +1,6 @@
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -101,25 +100,6 @@ void renameButtons(QMessageBox& box) {
     }
 }
 
-// After the box the focus goes back to the control that had it, in the window
-// that was active: the box's owner is always the main window, which the
-// window system would activate instead of the dialog the message came from.
-class FocusReturn {
-  public:
-    FocusReturn() : window_(QApplication::activeWindow()), focus_(QApplication::focusWidget()) {}
-    ~FocusReturn() {
-        if (!window_ || !window_->isVisible())
-            return;
-        window_->activateWindow();
-        if (focus_ && focus_->isVisible() && focus_->isEnabled())
-            focus_->setFocus(Qt::OtherFocusReason);
-    }
-
-  private:
-    QPointer<QWidget> window_;
-    QPointer<QWidget> focus_;
-};
-
 } // namespace
 
 void setMessageBoxOwner(QWidget* owner) {
@@ -144,7 +124,6 @@ int LocalMsgBox(const Message& m) {
                 box.button(bc.button)->setText(text);
     if (g_answerer)
         return g_answerer(box);
-    const FocusReturn focusReturn;
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked)

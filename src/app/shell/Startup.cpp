@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "shell/AccessibleInterfaces.h"
+#include "shell/FocusReturn.h"
 #include "shell/Form1.h"
 #include "shell/QtTranslations.h"
 #include "shell/WheelGuard.h"
@@ -17,6 +18,7 @@ void configureApplication(QCoreApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral(Q716_APP_ID));
     WheelGuard::install(app);
     installAccessibleInterfaces();
+    FocusReturn::install();
 }
 
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {
