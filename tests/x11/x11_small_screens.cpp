@@ -5,9 +5,11 @@
 #include "support/AppFixture.h"
 #include "support/Desktop.h"
 
+#include "shell/ClickLabel.h"
 #include "shell/PageScrollArea.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -67,7 +69,7 @@ class X11SmallScreens : public QObject {
             if (c->isVisibleTo(w->page()) && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) &&
                 c->focusProxy() == nullptr)
                 expected << c;
-        QVERIFY(expected.contains(w->Check4)); // the last of Function Set
+        QVERIFY(expected.contains(static_cast<QWidget*>(w->Check4))); // the last of Function Set
         w->Combo10->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY_WITH_TIMEOUT(w->Combo10->hasFocus(), Patience);
         QList<QWidget*> reached;

@@ -131,7 +131,7 @@ void Form1::keepOneWidth() {
     for (int languageCode : {0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
-        widest = qMax(widest, sizeHint().width());
+        widest = qMax(widest, page()->sizeHint().width());
     }
     // Codes other than 0 and 1 keep the design texts.
     applyDesignCaptions(this, *table);

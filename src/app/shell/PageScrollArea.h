@@ -21,6 +21,12 @@ class PageScrollArea : public QScrollArea {
 
     // The table's current cell is scrolled into view as it moves.
     void followCurrentCell(QTableWidget* table);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool fitted_ = false;
 };
 
 // Gives `window` the size its layout wants, bounded by the screen it is on;
