@@ -137,14 +137,14 @@ class TestEdit : public QObject {
         chooseListItem(w->Combo1, 5);
         QCOMPARE(fx->messages.size(), 1);
         QCOMPARE(cell(*w, 1, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Band change"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Band change"));
         w->Grid1->setFocus();
         ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w)[15], QString("416.00000"));
         QCOMPARE(cell(*w, 2, 1), QString("402.00000"));
         QCOMPARE(w->Combo1->currentIndex(), 0);
         QCOMPARE(q716::buildImageBytes(w->state), before);
-        QCOMPARE(w->mnuRedo->text(), QString("Redo Band change"));
+        QCOMPARE(w->mnuRedo->text(), QString("&Redo Band change"));
         ctrl(Qt::Key_Z, Qt::ShiftModifier);
         QCOMPARE(cell(*w, 2, 1), QString());
         QCOMPARE(w->Combo1->currentIndex(), 5);
@@ -183,7 +183,7 @@ class TestEdit : public QObject {
         QVERIFY(finished);
         QCOMPARE(cell(*w, 7, 1), QString("446.00625"));
         QCOMPARE(cell(*w, 3, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Read from radio"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Read from radio"));
 
         ctrl(Qt::Key_Z);
         QCOMPARE(cell(*w, 3, 1), QString("403.00000"));
@@ -222,7 +222,7 @@ class TestEdit : public QObject {
         // A language switch is no change.
         w->mnuChinese->trigger();
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->mnuUndo->text(), QString("撤销 信道 1 功率"));
+        QCOMPARE(w->mnuUndo->text(), QString("撤销(&U) 信道 1 功率"));
     }
 
     // Quitting with unsaved changes asks Save, Discard or Cancel.
@@ -306,7 +306,7 @@ class TestEdit : public QObject {
         QCOMPARE(cell(*w, 3, 1), QString());
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Insert empty channel"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Insert empty channel"));
         clickHeading(1);
         QTest::keyClick(w->Grid1, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"403.00000", ""}));
@@ -335,7 +335,7 @@ class TestEdit : public QObject {
             QCOMPARE(cell(*w, row, 5), QString("Low"));
         QCOMPARE(cell(*w, 3, 5), QString());
         QCOMPARE(w->history->stack()->count(), steps + 1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Set power"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Set power"));
         ctrl(Qt::Key_Z);
         for (int row : {1, 2, 4})
             QCOMPARE(cell(*w, row, 5), QString("Hight"));
@@ -399,7 +399,7 @@ class TestEdit : public QObject {
         QTest::keyClick(combo, pf1 == 11 ? Qt::Key_Up : Qt::Key_Down);
         QTest::mouseClick(keys->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QVERIFY(w->state.values.keyFunctionPF1 != pf1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Key settings"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Key settings"));
         w->activateWindow();
         w->Grid1->setFocus();
         ctrl(Qt::Key_Z);
