@@ -7,6 +7,7 @@
 #include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
+#include "shell/AccessibleInterfaces.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -31,7 +32,6 @@ namespace q716 {
 
 class ClickLabel;
 class PageScrollArea;
-class StatusLine;
 class DialogSet;
 class EditHistory;
 class RowSelection;
