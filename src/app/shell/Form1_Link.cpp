@@ -7,6 +7,7 @@
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
 #include "safety/LinkSafety.h"
+#include "shell/AccessibleInterfaces.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -79,7 +80,7 @@ void Form1::mnuPass_Click() {
 }
 
 void Form1::setStatusCaption(const QString& text) {
-    Label->setText(text);
+    Label->showStatus(text);
     portNoticeShown_ = false;
 }
 
