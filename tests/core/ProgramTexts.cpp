@@ -10,6 +10,7 @@
 #include "compare/StoredValues.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DtmfKeys.h"
+#include "shell/AccessibleTexts.h"
 #include "dialogs/EmbeddedDialog.h"
 #include "dialogs/InputCommit.h"
 #include "dialogs/OptionsDialog.h"
@@ -119,6 +120,12 @@ QStringList shownCaptions(int lang) {
         }
     }
     texts << fixedDialogTexts();
+    // What a screen reader says is shown to its user too.
+    for (const WindowAccessibleTexts& w : accessibleTables())
+        for (const AccessibleEntry& e : w.entries)
+            if (e.property != AccessibleProperty::Mnemonic)
+                texts << QString(accessibleText(e, lang)).replace(QLatin1String("%1"), QLatin1String("3"));
+    texts << cellEditorName(3, 1, lang);
     for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
                               "Combo12", "Combo13"})
         texts << mainWindowListItems(QLatin1String(combo), lang);

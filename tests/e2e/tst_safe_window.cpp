@@ -202,13 +202,13 @@ void TestSafeWindow::aBackupThatFailsIsToldOnceInTheStatusLine() {
 
 void TestSafeWindow::backupFolderOpensOnTheDesktop() {
     w = app->start();
-    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("备份文件夹…"));
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("备份文件夹(&B)…"));
     w->mnuEnglish->trigger();
-    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("Backup folder…"));
-    QCOMPARE(w->mnuCommLog->text(), QStringLiteral("Communication log…"));
-    QCOMPARE(w->mnuCompareFile->text(), QStringLiteral("Compare with file…"));
-    QCOMPARE(w->mnuCompareRadio->text(), QStringLiteral("Compare with radio"));
-    QCOMPARE(w->mnuVerifyAfterWrite->text(), QStringLiteral("Verify after writing"));
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("&Backup folder…"));
+    QCOMPARE(w->mnuCommLog->text(), QStringLiteral("&Communication log…"));
+    QCOMPARE(w->mnuCompareFile->text(), QStringLiteral("&Compare with file…"));
+    QCOMPARE(w->mnuCompareRadio->text(), QStringLiteral("&Compare with radio"));
+    QCOMPARE(w->mnuVerifyAfterWrite->text(), QStringLiteral("&Verify after writing"));
     w->mnuBackupFolder->trigger();
     QCOMPARE(app->openedUrls, QList<QUrl>{QUrl::fromLocalFile(app->backupDir())});
     QVERIFY(QFileInfo(app->backupDir()).isDir());

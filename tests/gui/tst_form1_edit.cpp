@@ -148,14 +148,14 @@ class TestEdit : public QObject {
         chooseListItem(w->Combo1, 5);
         QCOMPARE(fx->messages.size(), 1);
         QCOMPARE(cell(*w, 1, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Band change"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Band change"));
         w->Grid1->setFocus();
         ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w)[15], QString("416.00000"));
         QCOMPARE(cell(*w, 2, 1), QString("402.00000"));
         QCOMPARE(w->Combo1->currentIndex(), 0);
         QCOMPARE(q716::buildImageBytes(w->state), before);
-        QCOMPARE(w->mnuRedo->text(), QString("Redo Band change"));
+        QCOMPARE(w->mnuRedo->text(), QString("&Redo Band change"));
         ctrl(Qt::Key_Z, Qt::ShiftModifier);
         QCOMPARE(cell(*w, 2, 1), QString());
         QCOMPARE(w->Combo1->currentIndex(), 5);
@@ -195,7 +195,7 @@ class TestEdit : public QObject {
         QVERIFY(finished);
         QCOMPARE(cell(*w, 7, 1), QString("446.00625"));
         QCOMPARE(cell(*w, 3, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Read from radio"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Read from radio"));
 
         ctrl(Qt::Key_Z);
         QCOMPARE(cell(*w, 3, 1), QString("403.00000"));
@@ -234,7 +234,7 @@ class TestEdit : public QObject {
         // A language switch is no change.
         w->mnuChinese->trigger();
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->mnuUndo->text(), QString("撤销 信道 1 功率"));
+        QCOMPARE(w->mnuUndo->text(), QString("撤销(&U) 信道 1 功率"));
     }
 
     // Quit, New, Open and Read with unsaved changes first ask Save, Discard
@@ -334,7 +334,7 @@ class TestEdit : public QObject {
         clickHeading(2);
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Insert empty channel"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Insert empty channel"));
         clickHeading(1);
         QTest::keyClick(w->Grid1, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"", "403.00000"}));
@@ -373,7 +373,7 @@ class TestEdit : public QObject {
             QCOMPARE(cell(*w, row, 5), QString("Low"));
         QCOMPARE(cell(*w, 3, 5), QString());
         QCOMPARE(w->history->stack()->count(), steps + 1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Set power"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Set power"));
         ctrl(Qt::Key_Z);
         for (int row : {1, 2, 4})
             QCOMPARE(cell(*w, row, 5), QString("Hight"));
@@ -471,7 +471,7 @@ class TestEdit : public QObject {
             QVERIFY(shown() != stored);
             ok();
             QVERIFY(q716::buildImageBytes(w->state) != image);
-            QCOMPARE(w->mnuUndo->text(), "Undo " + c.step);
+            QCOMPARE(w->mnuUndo->text(), "&Undo " + c.step);
             w->activateWindow();
             w->Grid1->setFocus();
             ctrl(Qt::Key_Z);

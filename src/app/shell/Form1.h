@@ -8,6 +8,7 @@
 #include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
 #include "shell/FileQuestions.h"
+#include "shell/AccessibleInterfaces.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -31,6 +32,7 @@ class QToolBar;
 namespace q716 {
 
 class ClickLabel;
+class PageScrollArea;
 class DialogSet;
 class EditHistory;
 class RowSelection;
@@ -78,8 +80,12 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Toolbar, progress and status.
     QToolBar* Toolbar1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label = nullptr;
+    StatusLine* Label = nullptr;
     ClickLabel* Label2 = nullptr;
+    // The page that holds the frames, the table and the status line; it
+    // scrolls when the screen is too small for the whole window.
+    QWidget* page() const { return page_; }
+    PageScrollArea* pageScroll = nullptr;
 
     // Menus.
     QMenu *mnuFile = nullptr, *mnupro = nullptr, *mnuset = nullptr, *mnuLanguage = nullptr,
@@ -303,6 +309,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     ImportReportDialog* importReport();
 
+    QWidget* page_ = nullptr;
     QList<QWidget*> extraCaptionWindows_;
     QString heldFile_;
     // Set column: the channels a list choice goes to while the column's list

@@ -7,6 +7,7 @@
 #include "channels/ToneEditor.h"
 #include "edit/EditHistory.h"
 #include "safety/StoredValuesCheck.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/LocalMsgBox.h"
 
@@ -140,11 +141,14 @@ void Form1::updateUndoTexts() {
     const auto withStep = [](const QString& command, const QString& step) {
         return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
     };
-    const QString form1 = QStringLiteral("Form1");
-    mnuUndo->setText(withStep(tableCaption(form1, QStringLiteral("mnuUndo"), language),
-                              history->stack()->undoText()));
-    mnuRedo->setText(withStep(tableCaption(form1, QStringLiteral("mnuRedo"), language),
-                              history->stack()->redoText()));
+    const auto command = [language](const char* name) {
+        const QString form1 = QStringLiteral("Form1");
+        const QString action = QLatin1String(name);
+        return withMnemonic(tableCaption(form1, action, language),
+                            menuMnemonic(form1, action, language));
+    };
+    mnuUndo->setText(withStep(command("mnuUndo"), history->stack()->undoText()));
+    mnuRedo->setText(withStep(command("mnuRedo"), history->stack()->redoText()));
 }
 
 void Form1::updateEditActions() {

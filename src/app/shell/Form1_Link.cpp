@@ -8,6 +8,7 @@
 #include "link/SessionController.h"
 #include "safety/LinkSafety.h"
 #include "safety/StoredValuesCheck.h"
+#include "shell/AccessibleInterfaces.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -86,7 +87,7 @@ void Form1::mnuPass_Click() {
 }
 
 void Form1::setStatusCaption(const QString& text) {
-    Label->setText(text);
+    Label->showStatus(text);
     portNoticeShown_ = false;
 }
 

@@ -7,12 +7,14 @@
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
 #include "link/SessionController.h"
+#include "shell/AccessibleNames.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/LanguageSetting.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/MainWindowLists.h"
+#include "shell/PageScrollArea.h"
 #include "shell/ParameterFile.h"
 #include "state/InitDefaults.h"
 
@@ -105,6 +107,7 @@ void Form1::registerCaptionWindow(QWidget* window) {
     extraCaptionWindows_.append(window);
     if (const WindowCaptions* table = captionsOf(window->objectName()))
         applyWindowCaptions(window, *table, state.values.languageCode);
+    applyAccessibleTexts(window, state.values.languageCode);
 }
 
 void Form1::ApplyCaptions() {
@@ -119,8 +122,8 @@ void Form1::ApplyCaptions() {
     showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
-    centralWidget()->layout()->activate();
-    adjustSize();
+    page()->layout()->activate();
+    fitWindowToScreen(this);
     for (QWidget* w : windows)
         if (w != this && w->layout())
             fitToCaptions(w);
@@ -131,12 +134,12 @@ void Form1::ApplyCaptions() {
 // language switch neither clips a text nor makes the window jump.
 void Form1::keepOneWidth() {
     const WindowCaptions* table = captionsOf(objectName());
-    auto* layout = static_cast<QBoxLayout*>(centralWidget()->layout());
+    auto* layout = static_cast<QBoxLayout*>(page()->layout());
     int widest = 0;
     for (int languageCode : {0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
-        widest = qMax(widest, sizeHint().width());
+        widest = qMax(widest, page()->sizeHint().width());
     }
     // Codes other than 0 and 1 keep the design texts.
     applyDesignCaptions(this, *table);
