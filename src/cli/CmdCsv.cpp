@@ -100,6 +100,7 @@ int runImportCsv(const QStringList& args) {
     const CsvImportPlan plan = planCsvImport(list, *band);
     applyCsvImport(state.form1, plan, state.values.languageCode);
     printReport(in, plan);
+    printLoadedNotStored(out, state);
     const FileResult saved = saveChannelFile(state, out);
     if (!saved.ok())
         return fail(out, saved.reason);

@@ -37,6 +37,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device."),
                                   QStringLiteral("DEV"));
     const QCommandLineOption verify(QStringLiteral("verify"));
+    const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption noBackup(QStringLiteral("no-backup"));
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
                                  QStringLiteral("FILE"));
@@ -45,7 +46,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption showPassword(QStringLiteral("show-password"));
     parser.addOptions({port, noBackup, log});
     if (command == LinkCommand::Write)
-        parser.addOptions({verify, backupFirst});
+        parser.addOptions({verify, backupFirst, force});
     if (command == LinkCommand::Diff)
         parser.addOptions({english, showPassword});
     const QString name = args.value(0);
@@ -70,6 +71,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     }
     out.files = parser.positionalArguments();
     out.verify = command == LinkCommand::Write && parser.isSet(verify);
+    out.force = command == LinkCommand::Write && parser.isSet(force);
     out.backups = !parser.isSet(noBackup);
     out.log = parser.value(log);
     out.english = command == LinkCommand::Diff && parser.isSet(english);

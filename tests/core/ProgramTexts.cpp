@@ -7,6 +7,7 @@
 #include "channels/RowOperations.h"
 #include "channels/Vocabulary.h"
 #include "compare/CompareTexts.h"
+#include "compare/StoredValues.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DtmfKeys.h"
 #include "shell/AccessibleTexts.h"
@@ -243,6 +244,33 @@ std::vector<ProgramText> programMessages(int lang) {
         reason.value = QStringLiteral("Frequency");
         refused.text = blanked(refused.text, {importIssueText(reason, lang)});
         box(refused);
+        box(channelsFromText(QStringLiteral("435.125\n"), 1, 0, lang).refusal.value());
+        box(channelsFromText(QStringLiteral("Location,Frequency\n"), 1, 0, lang).refusal.value());
+        // Channels of the own form that break every rule of typing once.
+        std::vector<CopiedChannel> bad(2);
+        bad[0].cells = {
+            QString(), QStringLiteral("abc"), QStringLiteral("3075.4"), QStringLiteral("999.00000"),
+            QString(), QStringLiteral("Low")};
+        bad[0].index[4] = 261;
+        bad[0].index[5] = 1;
+        bad[0].index[6] = 260;
+        bad[1].cells[1] = QStringLiteral("401.00100");
+        Message own = checkOwnFormChannels(bad, 1, 0, lang).refusal.value();
+        add(K::Fragment, own.text);
+        own.text = blanked(own.text, {own.text.section(QLatin1Char('\n'), 1, -2)});
+        box(own);
+    }
+    {
+        // Values a save or a write cannot keep: the questions and the notice.
+        const QList<FieldDifference> none;
+        box(notStoredQuestion(WayOut::Write, none, lang));
+        box(notStoredQuestion(WayOut::Save, none, lang));
+        box(notStoredNotice(none, lang));
+        for (const WayOut way : {WayOut::Write, WayOut::Save})
+            for (const auto& [code, text] : notStoredQuestion(way, none, lang).buttonTexts)
+                add(K::Fragment, text);
+        add(K::Fragment, comparetext::notStoredLine(lang, Blank, Blank, QString()));
+        add(K::Fragment, comparetext::unshownByteLine(lang, 0x0134, Blank, 0x4D, 0x04));
     }
 
     // The status line.

@@ -1,5 +1,6 @@
 // Row operations on the channel table: each at channel 1, at channel 16 and
 // on a full table, and the priority-channel reference that follows them.
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelTable.h"
 #include "channels/RowOperations.h"
 #include "image/BuildImage.h"
@@ -273,4 +274,30 @@ TEST(RowOperations, DeletingThePriorityChannelFallsBack) {
     setPriority(s, 1, 3);
     moveChannels(s, {3}, -1);
     EXPECT_EQ(quint8(buildImageBytes(s).at(0x0161 - 0x0010)), 2);
+}
+
+// Clear and Paste empty the priority channel where it is: the rule of
+// Delete, the first channel in use, or with none left "Fixed" becomes "No"
+// with the priority rules' message.
+TEST(RowOperations, EmptyingThePriorityChannelFallsBackLikeDelete) {
+    const std::pair<const char*, std::function<RowOperationResult(EditorState&)>> ops[] = {
+        {"delete", [](EditorState& s) { return deleteChannels(s, {5}); }},
+        {"clear", [](EditorState& s) { return clearChannels(s, {5}); }},
+        {"paste an empty channel",
+         [](EditorState& s) { return pasteChannels(s, 5, {CopiedChannel{}}, 0); }},
+    };
+    for (const auto& [name, op] : ops) {
+        EditorState s = tableWith({2, 5, 7});
+        setPriority(s, 1, 5);
+        EXPECT_FALSE(op(s).message) << name;
+        EXPECT_EQ(priorityOf(s), (PriorityShown{1, 2, 1, 2})) << name;
+
+        s = tableWith({5});
+        setPriority(s, 1, 5);
+        const RowOperationResult r = op(s);
+        ASSERT_TRUE(r.message) << name;
+        EXPECT_EQ(r.message->text, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
+        EXPECT_EQ(s.values.optionValues[10], QStringLiteral("0")) << name;
+        EXPECT_EQ(s.form5.combo11, 0) << name;
+    }
 }

@@ -330,12 +330,14 @@ class TestEdit : public QObject {
         QCOMPARE(w->state.values.optionValues[11], QString("3")); // the priority channel follows
         QTest::keyClick(w->Grid1, Qt::Key_Delete);                // clear
         QCOMPARE(cell(*w, 3, 1), QString());
+        QCOMPARE(w->state.values.optionValues[11], QString("1")); // as for Delete: the first in use
+        clickHeading(2);
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);
         QCOMPARE(w->mnuUndo->text(), QString("&Undo Insert empty channel"));
         clickHeading(1);
         QTest::keyClick(w->Grid1, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"403.00000", ""}));
+        QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"", "403.00000"}));
         for (int i = 0; i < 4; ++i)
             ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w).mid(0, 3), (QStringList{"402.00000", "401.00000", "403.00000"}));
@@ -420,6 +422,18 @@ class TestEdit : public QObject {
         ctrl(Qt::Key_V);
         QCOMPARE(cell(*w, 16, 1), QString("401.00000"));
         QCOMPARE(cell(*w, 16, 5), QString("Hight"));
+
+        // Rows without the header line, or the header line alone: Paste is
+        // there and says what it needs.
+        const std::pair<const char*, const char*> texts[] = {
+            {"435.125\t88.5\n", "has no header line"},
+            {"Location\tFrequency\n", "but no channel rows"}};
+        for (const auto& [text, says] : texts) {
+            QApplication::clipboard()->setText(QString::fromLatin1(text));
+            QVERIFY(w->mnuPaste->isEnabled());
+            ctrl(Qt::Key_V);
+            QVERIFY(fx->messages.last().text.contains(QLatin1String(says)));
+        }
     }
 
     // A dialog's OK is one step. Undone, the dialog shows the stored value

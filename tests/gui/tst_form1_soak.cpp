@@ -16,6 +16,7 @@
 #include "VirtualCable.h"
 #include "VirtualClock.h"
 
+#include "compare/StoredValues.h"
 #include "edit/EditHistory.h"
 #include "image/BuildImage.h"
 #include "image/LoadImage.h"
@@ -294,6 +295,14 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
 
     const qint64 startedAt = clock.now();
     startSession();
+    // A write of values the image cannot hold asks first ("Write anyway").
+    QStringList asked;
+    if (const QList<FieldDifference> lost = valuesNotStored(editorBefore);
+        plan.kind == SessionKind::Write && !lost.isEmpty())
+        asked << notStoredQuestion(WayOut::Write, lost, plan.languageCode).text;
+    if (shown.mid(0, asked.size()) != asked)
+        problem(QStringLiteral("the start showed %1").arg(shown.join(QLatin1String(" | "))));
+    shown = shown.mid(asked.size());
     if (port->sent != QList<QByteArray>{"TQ-PROG"} || !timer1->isActive() || !timer2->isActive())
         problem(QStringLiteral("the session did not start"));
     if (w->Label->text() != linktext::busy(plan.languageCode))
@@ -346,6 +355,9 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
                           questions << m.text;
                           return int(ResultOk);
                       });
+            // Then what it brought that a save or a write cannot keep, once.
+            if (const QList<FieldDifference> lost = valuesNotStored(expected); !lost.isEmpty())
+                questions << notStoredNotice(lost, plan.languageCode).text;
         } else if (plan.kind == SessionKind::Write) {
             const QByteArray image = buildImageBytes(editorBefore);
             for (int address : writeAddresses(plan.debugUnlocked))

@@ -4,14 +4,19 @@
 #include "support/AppFixture.h"
 #include "support/Pty.h"
 
+#include "channels/ChannelTable.h"
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "state/InitDefaults.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,6 +310,61 @@ class TestLinkForms : public QObject {
         QCOMPARE(running.SendBuffer, QByteArray("TQ-PROG"));
         if (scratch)
             QVERIFY(w->link->session().SendBuffer.isEmpty());
+    }
+
+    // A file whose channel 1 receives at "438.5000A": its open says what a
+    // save or a write would drop; Write and Save ask first, Cancel the default.
+    void writeAndSaveAskBeforeStoringOtherwiseThanShown() {
+        Pty radio;
+        start(radio.path().toLocal8Bit(), 1);
+        QVERIFY(w->link->comm().isOpen());
+        w->link->setTimerSwitch([](QTimer*, bool) {});
+        EditorState plan = freshEditorState();
+        plan.form1.grid.cells[1][1] = QStringLiteral("435.12500");
+        applyNewChannelDefaults(plan.form1.grid, 1, 1);
+        QByteArray image = buildImageBytes(plan);
+        image.replace(0, 4, QByteArray::fromHex("0A008543"));
+        QFile file(app->tempPath(QStringLiteral("odd.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ChannelFileSignature + image);
+        file.close();
+        app->answerFileDialogs({file.fileName()});
+        w->mnuOpen->trigger();
+        const QString listed = QStringLiteral("channel 1 RX frequency: 438.5000A → (empty)");
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(QStringLiteral("What was loaded holds values")));
+        QVERIFY(app->messages[0].details.startsWith(listed));
+
+        const auto click = [this](const char* key) {
+            QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton(key)), Qt::LeftButton);
+        };
+        app->answerMessages({ResultCancel, ResultCancel});
+        click("write");
+        click("save");
+        QCOMPARE(app->messages.size(), 3);
+        for (int i : {1, 2}) {
+            const bool save = i == 2;
+            QCOMPARE(app->messages[i].text,
+                     QStringLiteral("These values cannot be stored and would be %1 as shown on "
+                                    "the right:")
+                         .arg(QLatin1String(save ? "saved" : "written")));
+            QVERIFY(app->messages[i].buttons.contains(
+                QLatin1String(save ? "Save anyway" : "Write anyway")));
+            QCOMPARE(app->messages[i].defaultButton, QStringLiteral("Cancel"));
+            QVERIFY(app->messages[i].details.startsWith(listed));
+        }
+        QVERIFY(!w->link->session().running());
+        QCOMPARE(app->fileDialogsShown, 1);
+
+        const QString saved = app->tempPath(QStringLiteral("saved.dat"));
+        app->answerMessages({ResultOk, ResultOk});
+        app->answerFileDialogs({saved});
+        click("save");
+        QCOMPARE(readChannelFile(saved).imageHex.left(8), QStringLiteral("FFFFFFFF"));
+        click("write");
+        QByteArray sent;
+        QTRY_VERIFY_WITH_TIMEOUT((sent += radio.readAvailable()) == "TQ-PROG", Timeout);
+        QCOMPARE(app->messages.size(), 5);
     }
 
     // An earlier version took 20 characters and started the change with

@@ -2,7 +2,9 @@
 
 #include "compare/CompareTexts.h"
 #include "compare/EditorDiff.h"
+#include "compare/StoredValues.h"
 #include "files/ChannelFile.h"
+#include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "safety/CompareWindow.h"
 #include "safety/LogWindow.h"
@@ -205,11 +207,16 @@ void LinkSafety::scratchReadArrived(const QString& readHex) {
             verifyWindow_->showMismatches(mismatches);
         break;
     }
-    case ScratchPurpose::Compare:
+    case ScratchPurpose::Compare: {
         backup(readHex, BackupKind::Read);
-        compare_->showDifferences(stateAsImage(state_), stateOfImage(image, lang),
-                                  CompareWindow::Other::Radio, {});
+        const EditorState editor = stateAsImage(state_);
+        const EditorState radio = stateOfImage(image, lang);
+        compare_->showDifferences(editor, radio, CompareWindow::Other::Radio, {},
+                                  bytesAWriteChanges(image, buildImageBytes(state_),
+                                                     state_.values.debugUnlocked,
+                                                     compareStates(editor, radio, lang)));
         break;
+    }
     case ScratchPurpose::None:
         break;
     }

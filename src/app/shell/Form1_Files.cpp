@@ -6,6 +6,7 @@
 #include "edit/EditHistory.h"
 #include "files/ChannelFile.h"
 #include "files/FileDialogs.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/WindowTitle.h"
 
@@ -60,10 +61,13 @@ void Form1::loadChannelFile(const QString& path) {
         setHeldFile(path);
         history->markSaved();
         refreshFromState();
+        tellValuesNotStored(state);
     }
 }
 
 void Form1::mnuAssave_Click() {
+    if (!confirmStoredValues(state, WayOut::Save))
+        return;
     QString path;
     for (;;) {
         path = chooseChannelFileToSave(this, heldFile_);

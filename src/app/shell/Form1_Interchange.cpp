@@ -8,6 +8,7 @@
 #include "interchange/CsvExport.h"
 #include "interchange/ImportReportDialog.h"
 #include "interchange/InterchangeTexts.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/FileQuestions.h"
 #include "shell/LocalMsgBox.h"
 
@@ -59,12 +60,14 @@ void Form1::importCsvFileNamed(const QString& path) {
     if (report->exec() != QDialog::Accepted)
         return;
     // The language may have changed while the report was open.
+    const QList<FieldDifference> before = valuesNotStored(state);
     {
         const StepScope step(history, {EditStep::ImportCsv});
         applyCsvImport(state.form1, plan, state.values.languageCode);
     }
     lastFileName = path;
     refreshGrid();
+    tellValuesNotStored(state, before);
 }
 
 void Form1::mnuExportCsv_Click() {

@@ -7,6 +7,7 @@
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
 #include "safety/LinkSafety.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/AccessibleInterfaces.h"
 
 #include <QAction>
@@ -31,6 +32,9 @@ void Form1::createLink() {
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
     createSafety();
+    // The load comes after the end byte with the watchdog stopped, as its
+    // own questions do: a box then holds nothing up.
+    connect(link, &SessionController::editorLoaded, this, [this] { tellValuesNotStored(state); });
     link->setPortCheck([this] { return formCOM->reconnect(); });
     connect(formCOM, &FormCOM::noticeChanged, this, &Form1::showPortNotice);
     connect(this, &Form1::captionsApplied, formCOM, &FormCOM::retranslate);
@@ -64,6 +68,9 @@ void Form1::mnureadFre_Click() {
 }
 
 void Form1::mnuwriteFre_Click() {
+    // Asked only when the write would start; otherwise the session says why not.
+    if (link->canStart() && !confirmStoredValues(state, WayOut::Write))
+        return;
     safety->startWrite();
 }
 

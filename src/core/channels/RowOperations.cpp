@@ -62,6 +62,9 @@ RowOperationResult refused(Message message, ChannelRows selection) {
     return {false, std::move(message), std::move(selection)};
 }
 
+// The priority-channel reference after the channels moved by `order`.
+std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOrder& order);
+
 } // namespace
 
 ChannelRows normalisedRows(ChannelRows rows) {
@@ -86,7 +89,20 @@ std::optional<Message> reorderChannels(EditorState& state, const ChannelOrder& o
             grid.index[row][col] = before.index[order[row]][col];
         }
     }
+    return followPriorityChannel(state, order);
+}
 
+std::optional<Message> priorityAfterEmptying(EditorState& state, const ChannelRows& emptied) {
+    ChannelOrder order = identityOrder();
+    for (int row : normalisedRows(emptied))
+        order[row] = 0;
+    return followPriorityChannel(state, order);
+}
+
+namespace {
+
+std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOrder& order) {
+    const ChannelGrid& grid = state.form1.grid;
     ProgramValues& v = state.values;
     OptionsDialogState& d = state.form5;
     const PriorityPlace stored = placeOf(order, v.optionValues[11].toInt(), //
@@ -118,6 +134,8 @@ std::optional<Message> reorderChannels(EditorState& state, const ChannelOrder& o
         memo, [&](int n) { d.priorityChannelMemo = n; }, [] {});
     return message;
 }
+
+} // namespace
 
 bool canInsertChannel(const ChannelGrid& grid, int row) {
     return row >= 1 && row <= ChannelCount && !grid.inUse(ChannelCount);
@@ -188,9 +206,10 @@ RowOperationResult clearChannels(EditorState& state, const ChannelRows& selected
     const ChannelRows rows = normalisedRows(selected);
     if (!canClearChannels(state.form1.grid, rows))
         return {false, std::nullopt, rows};
+    ChannelOrder order = identityOrder();
     for (int row : rows)
-        ClearNO(state.form1.grid, row);
-    return changedTo(rows);
+        order[row] = 0;
+    return changedTo(rows, reorderChannels(state, order));
 }
 
 ChannelOrder receiveFrequencyOrder(const ChannelGrid& grid) {
