@@ -7,6 +7,7 @@
 #include "channels/RowOperations.h"
 #include "channels/Vocabulary.h"
 #include "compare/CompareTexts.h"
+#include "compare/EditorFields.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DtmfKeys.h"
 #include "dialogs/EmbeddedDialog.h"
@@ -204,6 +205,23 @@ std::vector<ProgramText> programMessages(int lang) {
         box(importRefusedMessage(Blank, issue, lang));
     }
     box(fileUnreadableMessage(Blank, lang));
+    {
+        // Export CSV's list of channels left out or changed, one line per kind.
+        using EK = ExportIssue::Kind;
+        std::vector<ExportIssue> issues;
+        for (EK kind : {EK::ChannelLeftOut, EK::ReceiveOnly, EK::NoTone, EK::ListDefault}) {
+            const bool list = kind == EK::ListDefault;
+            const ExportIssue issue{kind, 3, list ? 5 : 1, Blank, 1};
+            QString cell =
+                fieldLongName({list ? FieldKind::Power : FieldKind::RxFrequency, 3}, lang);
+            cell[0] = cell[0].toUpper();
+            add(K::ReportLine, blanked(exportIssueText(issue, lang), {cell, flagItem(5, 1, lang)}));
+            issues.push_back(issue);
+        }
+        Message changed = exportChangesMessage({issues[0]}, lang);
+        changed.text = blanked(changed.text, {exportIssueText(issues[0], lang)});
+        box(changed);
+    }
     box(quitQuestion(lang));
     {
         // The row operations of the Edit menu: an insert with channel 16 in
@@ -261,8 +279,29 @@ std::vector<ProgramText> programMessages(int lang) {
         add(K::Fragment, importIssueText(issue, lang));
     }
     {
+        // Why rows fill channels in file order.
+        ImportIssue order;
+        order.problem = ImportProblem::LocationNotAChannel;
+        order.line = sampleLine;
+        order.location = QStringLiteral("7167");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang), {order.location, QString::number(sampleLine)}));
+        order.problem = ImportProblem::LocationRepeated;
+        order.location = QStringLiteral("7165");
+        order.value = QStringLiteral("7166");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang),
+                    {QStringLiteral("7165"), QStringLiteral("7166"), QString::number(sampleLine)}));
+        // A list that sets no channel: no rows, or every row skipped.
+        CsvImportPlan plan;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+        plan.rows = 7161;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+    }
+    {
         CsvImportPlan plan;
         plan.band = 0;
+        plan.channels[1] = ImportedChannel{};
         plan.rows = 7161;
         plan.rowsSkipped = 7162;
         plan.namesDropped = 7163;

@@ -6,6 +6,7 @@
 
 #include "interchange/CsvExport.h"
 #include "interchange/CsvRecords.h"
+#include "interchange/Megahertz.h"
 
 #include <gtest/gtest.h>
 
@@ -193,8 +194,9 @@ TEST(CsvMapping, TonesBothWays) {
     }
 }
 
-// A tone the tone rule refuses leaves its side without a tone; the row is
-// imported and listed.
+// A tone the tone rule refuses, or a DCS code outside the radio's list,
+// leaves its side without a tone; a CTCSS value is rounded to 0.1 Hz. The
+// row is imported, and each of these is listed.
 TEST(CsvMapping, RefusedTonesLeaveTheirSideWithout) {
     struct Case {
         std::map<QString, QString> fields;
@@ -215,6 +217,17 @@ TEST(CsvMapping, RefusedTonesLeaveTheirSideWithout) {
          "Off",
          "Off",
          {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "1000"}},
+         "Off",
+         "Off",
+         {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "17"}},
+         "Off",
+         "Off",
+         {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "23"}}, "D023N", "D023N", {}},
+        {{{"Tone", "Tone"}, {"rToneFreq", "88.55"}}, "88.6", "Off", {ImportProblem::ToneRounded}},
+        {{{"Tone", "TSQL"}, {"cToneFreq", "100"}}, "100.0", "100.0", {}},
         {{{"Tone", "DTCS"}, {"DtcsCode", "023"}, {"DtcsPolarity", "XN"}},
          "Off",
          "D023N",
@@ -250,6 +263,8 @@ TEST(CsvMapping, ModeSkipAndPowerBothWays) {
         {"Mode", "FM", 7, "Wide", "FM"},
         {"Mode", "NFM", 7, "Narrow", "NFM"},
         {"Mode", "", 7, "Wide", "FM"},
+        {"Mode", "fm", 7, "Wide", "FM"},
+        {"Mode", "Nfm", 7, "Narrow", "NFM"},
         {"Skip", "", 8, "Have", ""},
         {"Skip", "P", 8, "Have", ""},
         {"Skip", "S", 8, "No", "S"},
@@ -271,7 +286,7 @@ TEST(CsvMapping, ModeSkipAndPowerBothWays) {
 }
 
 TEST(CsvMapping, OtherModesSkipTheRow) {
-    for (const char* mode : {"AM", "DV", "DMR", "WFM", "fm"}) {
+    for (const char* mode : {"AM", "DV", "DMR", "WFM", "am"}) {
         const OneRow r = throughOneRow({{"Mode", f(mode)}});
         EXPECT_EQ(r.imported.plan.channelsSet(), 0) << mode;
         ASSERT_EQ(r.imported.plan.issues.size(), 1u);
@@ -324,6 +339,10 @@ TEST(CsvMapping, ReceiveFrequencyFollowsTheEditorsRule) {
         if (c.problem) {
             ASSERT_EQ(r.plan.issues.size(), 1u);
             EXPECT_EQ(r.plan.issues[0].problem, *c.problem);
+            // Frequencies in the report are written one way: the fewest decimals.
+            if (c.problem == ImportProblem::FrequencyMoved) {
+                EXPECT_EQ(r.plan.issues[0].detail, plainMegahertz(f(c.rx)));
+            }
         } else {
             EXPECT_TRUE(r.plan.issues.empty());
         }

@@ -1,22 +1,30 @@
 // CSV channel lists in and out of the window, files dropped on it, and the
 // printable channel sheet: Import CSV with its report (Cancel changes
-// nothing, OK replaces the table, the report follows a language switch),
-// Export CSV, drops of *.DAT and *.csv with real drag events, Print and
-// Export PDF checked with pdftotext.
+// nothing, OK replaces the table, the report follows a language switch, a
+// list that sets no channel has no OK), Export CSV through the real save
+// dialog and its overwrite question, drops of *.DAT and *.csv with real drag
+// events, Print and Export PDF checked with pdftotext.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
 #include "files/ChannelFile.h"
+#include "files/FileDialogs.h"
 #include "interchange/ChannelSheetPrinting.h"
 #include "interchange/ImportReportDialog.h"
 #include "state/InitDefaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -92,6 +100,33 @@ class ReportAnswerer : public QObject {
 
     bool ok_;
     std::function<void(ImportReportDialog&)> look_;
+    QTimer timer_;
+};
+
+// Answers the modal windows as they open, one step for each, in order. A
+// step runs from the event loop, so a step that opens the next modal window
+// leaves it to the next step.
+class ModalSteps : public QObject {
+  public:
+    using Step = std::function<void(QWidget& modal)>;
+    explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start(5);
+    }
+    size_t done = 0;
+
+  private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == seen_ || !modal || !modal->isVisible() || done == steps_.size())
+            return;
+        seen_ = modal;
+        QMetaObject::invokeMethod(
+            this, [this, modal] { steps_[done++](*modal); }, Qt::QueuedConnection);
+    }
+
+    std::vector<Step> steps_;
+    QWidget* seen_ = nullptr;
     QTimer timer_;
 };
 
@@ -185,12 +220,13 @@ class TestInterchange : public QObject {
         QCOMPARE(cell(*w, 1, 3), QStringLiteral("430.90000"));
         QCOMPARE(cell(*w, 1, 4), QStringLiteral("88.5"));
         QCOMPARE(cell(*w, 1, 5), QStringLiteral("高"));
-        QCOMPARE(cell(*w, 3, 2), QStringLiteral("D754N"));
-        QCOMPARE(cell(*w, 3, 4), QStringLiteral("D754I"));
-        QCOMPARE(cell(*w, 3, 5), QStringLiteral("低"));
-        QCOMPARE(cell(*w, 3, 7), QStringLiteral("窄带"));
-        QCOMPARE(cell(*w, 3, 8), QStringLiteral("无"));
-        QVERIFY(cell(*w, 2, 1).isEmpty()); // the AM row
+        // Numbered from 0: the rows fill channels in order, the AM row none.
+        QCOMPARE(cell(*w, 2, 2), QStringLiteral("D754N"));
+        QCOMPARE(cell(*w, 2, 4), QStringLiteral("D754I"));
+        QCOMPARE(cell(*w, 2, 5), QStringLiteral("低"));
+        QCOMPARE(cell(*w, 2, 7), QStringLiteral("窄带"));
+        QCOMPARE(cell(*w, 2, 8), QStringLiteral("无"));
+        QVERIFY(cell(*w, 3, 1).isEmpty());
         QVERIFY(cell(*w, 5, 1).isEmpty()); // replaced by the import
         QCOMPARE(w->state.form1.combo9, 7);
         QCOMPARE(w->Combo9->currentIndex(), 7);
@@ -234,7 +270,7 @@ class TestInterchange : public QObject {
                                      "Channels set: 2. Rows in the file: 3. Rows skipped: 1."}));
         // OK after the switch fills the table in the language shown.
         QCOMPARE(cell(*w, 1, 5), QStringLiteral("Hight"));
-        QCOMPARE(cell(*w, 3, 7), QStringLiteral("Narrow"));
+        QCOMPARE(cell(*w, 2, 7), QStringLiteral("Narrow"));
     }
 
     void rowsOutsideTheBandNameABandThatHoldsThemAll() {
@@ -280,9 +316,8 @@ class TestInterchange : public QObject {
         typeIntoCell(*w, 2, 4, "100");
         typeIntoCell(*w, 9, 1, "446.00625");
         const QStringList before = gridTexts(*w);
-        // A name typed without a suffix gets ".csv".
         const QString path = fx.tempPath("out.csv");
-        fx.answerFileDialogs({fx.tempPath("out")});
+        fx.answerFileDialogs({path});
         w->mnuExportCsv->trigger();
         const QByteArray csv = readFile(path);
         QVERIFY(csv.startsWith(Header));
@@ -298,6 +333,94 @@ class TestInterchange : public QObject {
         w->mnuImportCsv->trigger();
         QVERIFY(answer.answered);
         QCOMPARE(gridTexts(*w), before);
+    }
+
+    // The save dialog adds ".csv" to a name typed without it before it asks
+    // about overwriting, so an existing plan.csv is not replaced unasked.
+    void exportAsksBeforeReplacingTheNameWithItsSuffix() {
+        AppFixture fx;
+        auto w = fx.start();
+        typeIntoCell(*w, 1, 1, "435");
+        const QString existing = fx.tempPath("plan.csv");
+        writeFile(existing, "keep me");
+        q716::setFileDialogAnswerer({});
+        const auto typeAndSave = [&](const char* name) {
+            return [&fx, name](QWidget& modal) {
+                auto& dialog = dynamic_cast<QFileDialog&>(modal);
+                dialog.setDirectory(QFileInfo(fx.tempPath("x")).absolutePath());
+                QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                                 QString::fromLatin1(name));
+                auto* buttons = dialog.findChild<QDialogButtonBox*>();
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+            };
+        };
+        QString question;
+        ModalSteps steps({typeAndSave("plan"),
+                          [&](QWidget& modal) {
+                              auto& box = dynamic_cast<QMessageBox&>(modal);
+                              question = box.text();
+                              QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+                          },
+                          [](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); }});
+        w->mnuExportCsv->trigger();
+        QCOMPARE(steps.done, size_t(3));
+        QVERIFY2(question.contains(QStringLiteral("plan.csv")), qPrintable(question));
+        QCOMPARE(readFile(existing), QByteArray("keep me"));
+
+        ModalSteps fresh({typeAndSave("fresh")});
+        w->mnuExportCsv->trigger();
+        QCOMPARE(fresh.done, size_t(1));
+        QVERIFY(readFile(fx.tempPath("fresh.csv")).startsWith(Header));
+    }
+
+    // A list that sets no channel shows why, with Cancel only.
+    void aListThatSetsNoChannelHasNoOk() {
+        AppFixture fx;
+        auto w = fx.start();
+        typeIntoCell(*w, 1, 1, "435");
+        const QStringList before = gridTexts(*w);
+        const QString path = fx.tempPath("vhf.csv");
+        writeFile(path, "Location,Frequency\r1,146.52\r2,145.5\r");
+        fx.answerFileDialogs({path});
+        bool okEnabled = true, cancelDefault = false;
+        int issues = 0;
+        ReportAnswerer answer(false, [&](ImportReportDialog& r) {
+            okEnabled = r.Command1->isEnabled();
+            cancelDefault = r.Command2->isDefault();
+            issues = r.List1->count();
+        });
+        w->mnuImportCsv->trigger();
+        QVERIFY(answer.answered);
+        QVERIFY(!okEnabled);
+        QVERIFY(cancelDefault);
+        QCOMPARE(issues, 2);
+        QCOMPARE(gridTexts(*w), before);
+    }
+
+    // Sixteen channels fit in the report as it opens.
+    void theReportShowsSixteenChannels() {
+        AppFixture fx;
+        auto w = fx.start();
+        QByteArray list = "Location,Frequency\n";
+        for (int ch = 1; ch <= 16; ++ch)
+            list += QByteArray::number(ch) + "," + QByteArray::number(400 + ch) + "\n";
+        const QString path = fx.tempPath("full.csv");
+        writeFile(path, list);
+        fx.answerFileDialogs({path});
+        int bottom = 0, viewport = 0, grown = 0;
+        ReportAnswerer answer(false, [&](ImportReportDialog& r) {
+            bottom = r.Grid1->rowViewportPosition(15) + r.Grid1->rowHeight(15);
+            viewport = r.Grid1->viewport()->height();
+            const int height = r.Grid1->height();
+            r.resize(r.width(), r.height() + 200);
+            QApplication::processEvents();
+            grown = r.Grid1->height() - height;
+        });
+        w->mnuImportCsv->trigger();
+        QVERIFY(answer.answered);
+        QVERIFY2(bottom <= viewport,
+                 qPrintable(QStringLiteral("%1 > %2").arg(bottom).arg(viewport)));
+        QVERIFY(grown > 0);
     }
 
     void aDroppedChannelFileOpensAsOpenDoes() {
@@ -352,7 +475,10 @@ class TestInterchange : public QObject {
         auto w = fx.start();
         typeIntoCell(*w, 1, 1, "435.125");
         typeIntoCell(*w, 1, 4, "d754i");
-        const QString dat = fx.tempPath("club.DAT");
+        // A path too long for the page loses its middle, not its name.
+        const QString folder = fx.tempPath(QString(150, QLatin1Char('d')));
+        QVERIFY(QDir().mkpath(folder));
+        const QString dat = folder + QStringLiteral("/club.DAT");
         fx.answerFileDialogs({dat});
         w->mnuAssave->trigger();
         const QString zh = fx.tempPath("sheet-zh.pdf");
@@ -360,9 +486,11 @@ class TestInterchange : public QObject {
         w->mnuExportPdf->trigger();
         QVERIFY(readFile(zh).startsWith("%PDF"));
         const QString text = pdfText(zh);
+        // Characters that share a glyph with a Kangxi radical (高, 文, 音)
+        // read as themselves.
         for (const char* expected :
              {"Q716S对讲机编程软件 V1.00", "接收频率", "扫描添加", "435.12500", "D754I", "关闭",
-              "功能设置", "发射超时", "180 秒", "club.DAT"})
+              "功能设置", "发射超时", "180 秒", "高", "文件：", "亚音频", "…", "d/club.DAT"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)),
                      qPrintable(QStringLiteral("%1 not in:\n%2").arg(expected, text)));
 
@@ -375,6 +503,16 @@ class TestInterchange : public QObject {
                                      "Function Set", "Time-out", "180 S", "400-480MHz"})
             QVERIFY2(english.contains(QString::fromUtf8(expected)),
                      qPrintable(QStringLiteral("%1 not in:\n%2").arg(expected, english)));
+
+        // After New the table belongs to no file.
+        fx.answerMessages({q716::ResultOk});
+        w->mnuNew->trigger();
+        const QString fresh = fx.tempPath("sheet-new.pdf");
+        fx.answerFileDialogs({fresh});
+        w->mnuExportPdf->trigger();
+        const QString afterNew = pdfText(fresh);
+        QVERIFY2(afterNew.contains(QStringLiteral("(not saved)")), qPrintable(afterNew));
+        QVERIFY(!afterNew.contains(QStringLiteral("club.DAT")));
     }
 
     void printGoesThroughThePrintDialog() {
@@ -383,8 +521,10 @@ class TestInterchange : public QObject {
         typeIntoCell(*w, 3, 1, "446.00625");
         const QString path = fx.tempPath("printed.pdf");
         int asked = 0;
+        QMarginsF margins;
         q716::setPrintDialogAnswerer([&](QPrinter& printer) {
             ++asked;
+            margins = printer.pageLayout().margins(QPageLayout::Millimeter);
             if (asked == 1)
                 return false; // Cancel prints nothing
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -396,6 +536,8 @@ class TestInterchange : public QObject {
         w->mnuPrint->trigger();
         q716::setPrintDialogAnswerer({});
         QCOMPARE(asked, 2);
+        // The margins of Export PDF.
+        QCOMPARE(margins, QMarginsF(15, 15, 15, 15));
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("446.00625")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("（未保存）")));

@@ -15,10 +15,16 @@
 namespace q716 {
 
 void Form1::mnuNew_Click() {
+    int answer = ResultCancel;
     {
         const StepScope step(history, {EditStep::NewTable});
-        runNewCommand(state.form1.grid, state.values.languageCode, localMessageFn());
+        const MessageFn ask = localMessageFn();
+        runNewCommand(state.form1.grid, state.values.languageCode,
+                      [&](const Message& m) { return answer = ask(m); });
     }
+    // The new table belongs to no file: the channel sheet names none.
+    if (answer != ResultCancel)
+        lastFileName.clear();
     refreshGrid();
 }
 
