@@ -75,14 +75,15 @@ TEST(CsvMapping, DuplexThatCannotBeStoredSkipsTheRow) {
         const char* duplex;
         const char* offset;
         ImportProblem problem;
+        const char* value; // as the report writes it: the fewest decimals
     };
     const Case cases[] = {
-        {"+", "50.000000", ImportProblem::TransmitOutsideBand},
-        {"-", "500.000000", ImportProblem::TransmitOutsideBand},
-        {"split", "146.520000", ImportProblem::TransmitOutsideBand},
-        {"+", "", ImportProblem::OffsetNotANumber},
-        {"-", "abc", ImportProblem::OffsetNotANumber},
-        {"dup", "0", ImportProblem::UnknownDuplex},
+        {"+", "50.000000", ImportProblem::TransmitOutsideBand, "485.125"},
+        {"-", "500.000000", ImportProblem::TransmitOutsideBand, "-64.875"},
+        {"split", "146.520000", ImportProblem::TransmitOutsideBand, "146.52"},
+        {"+", "", ImportProblem::OffsetNotANumber, ""},
+        {"-", "abc", ImportProblem::OffsetNotANumber, "abc"},
+        {"dup", "0", ImportProblem::UnknownDuplex, "dup"},
     };
     for (const Case& c : cases) {
         const OneRow r = throughOneRow({{"Duplex", f(c.duplex)}, {"Offset", f(c.offset)}});
@@ -91,6 +92,7 @@ TEST(CsvMapping, DuplexThatCannotBeStoredSkipsTheRow) {
         EXPECT_EQ(r.imported.plan.rowsSkipped, 1);
         ASSERT_EQ(r.imported.plan.issues.size(), 1u);
         EXPECT_EQ(r.imported.plan.issues[0].problem, c.problem);
+        EXPECT_EQ(r.imported.plan.issues[0].value, f(c.value));
         EXPECT_EQ(r.imported.plan.issues[0].line, 2);
     }
 }

@@ -48,10 +48,6 @@ void checkPlan(const CsvChannelList& list, const CsvImportPlan& plan) {
         Q716_FUZZ_CHECK(channel == 0 || (taken.insert(channel).second && plan.channels[channel]),
                         "no channel takes two rows, and each placed row sets its channel");
     }
-    if (plan.fileOrderReason)
-        Q716_FUZZ_CHECK(!importIssueText(*plan.fileOrderReason, 0).isEmpty() &&
-                            !importIssueText(*plan.fileOrderReason, 1).isEmpty(),
-                        "the reason for file order reads in both languages");
     Q716_FUZZ_CHECK(plan.rowsOutsideBand <= plan.rowsSkipped, "rows outside the band are skipped");
     for (const ImportIssue& issue : plan.issues)
         Q716_FUZZ_CHECK(!importIssueText(issue, 0).isEmpty() &&
@@ -113,13 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Q716_FUZZ_CHECK(!importIssueText(*list.refusal, 0).isEmpty() &&
                             !importIssueText(*list.refusal, 1).isEmpty(),
                         "a refusal gives a reason in both languages");
-    } else {
-        Q716_FUZZ_CHECK(list.locationChannels.empty() ||
-                            list.locationChannels.size() == list.rows.size(),
-                        "Locations place every row or none");
-        Q716_FUZZ_CHECK(list.rows.empty() ||
-                            list.locationChannels.empty() == list.fileOrderReason.has_value(),
-                        "file order, and only file order, has its reason");
     }
     for (const EditorState& start : fuzz::startingEditors())
         for (int band = 0; band < BandCount; ++band)

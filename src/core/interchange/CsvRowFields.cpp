@@ -166,7 +166,8 @@ std::optional<QString> transmitFrequency(const CsvRow& row, const QString& store
     const qint64 rx = megahertzToHertz(row.value(CsvColumn::Frequency)).value_or(0);
     const qint64 tx = *duplex == Duplex::Plus ? rx + *offset : rx - *offset;
     if (tx < 0) {
-        report.add(ImportProblem::TransmitOutsideBand, hertzToMegahertz(tx), ChannelSide::Transmit,
+        report.add(ImportProblem::TransmitOutsideBand,
+                   QLatin1Char('-') + plainMegahertz(hertzToMegahertz(-tx)), ChannelSide::Transmit,
                    {}, band);
         return std::nullopt;
     }
