@@ -45,10 +45,23 @@ bool readRadio(PortJob& job) {
     return false;
 }
 
+// The radio's password stays off the terminal (and out of pasted output)
+// unless asked for: its line shows as many asterisks as it has characters,
+// as the window does.
+void maskPassword(QStringList& lines, const QString& left, const QString& right) {
+    const QString key = QStringLiteral("password: ");
+    for (QString& line : lines)
+        if (line.startsWith(key))
+            line = key + QStringLiteral("\"%1\" -> \"%2\"")
+                             .arg(QString(left.size(), QLatin1Char('*')),
+                                  QString(right.size(), QLatin1Char('*')));
+}
+
 } // namespace
 
 // diff A.DAT B.DAT, or diff --port DEV FILE (the file against the radio):
-// the fields that differ, one line each with dump's key names. Exit status 0
+// the fields that differ, one line each with dump's key names, the password
+// masked unless --show-password. Exit status 0
 // when nothing differs, 4 when something does, 1 on any error.
 int runDiff(const QStringList& args) {
     LinkOptions o;
@@ -70,8 +83,11 @@ int runDiff(const QStringList& args) {
             return 1;
         right = job.imageRead();
     }
-    const QStringList lines = jsonDifferences(stateToJson(stateOfImage(left, lang), lang),
-                                              stateToJson(stateOfImage(right, lang), lang));
+    const EditorState a = stateOfImage(left, lang);
+    const EditorState b = stateOfImage(right, lang);
+    QStringList lines = jsonDifferences(stateToJson(a, lang), stateToJson(b, lang));
+    if (!o.showPassword)
+        maskPassword(lines, a.values.commPassword, b.values.commPassword);
     for (const QString& line : lines)
         std::printf("%s\n", line.toUtf8().constData());
     return lines.isEmpty() ? 0 : DifferentStatus;

@@ -23,6 +23,7 @@ int runBuild(const QStringList& args);
 int runImportCsv(const QStringList& args);
 int runExportCsv(const QStringList& args);
 int runDiff(const QStringList& args);
+int runPorts(const QStringList& args);
 
 // One line on stderr naming the file and the reason; returns exit status 1.
 int fail(const QString& file, const QString& reason);

@@ -63,12 +63,11 @@ void runJobs(const QList<cli::PortJob*>& jobs, const std::function<void(cli::Por
         loop.exec();
 }
 
-void reportFailure(const cli::PortJob& job) {
+void reportHangUp(const cli::PortJob& job) {
     if (job.hungUp())
         printError(QStringLiteral("Serial port %1 hung up (cable unplugged or the other end "
                                   "closed).")
                        .arg(job.device()));
-    printError(job.result());
 }
 
 QString seconds(qint64 ms) {
@@ -85,7 +84,15 @@ int runOne(cli::PortJob& job) {
     if (!job.note().isEmpty())
         printError(job.note());
     if (!job.succeeded()) {
-        reportFailure(job);
+        reportHangUp(job);
+        printError(job.result());
+        return 1;
+    }
+    if (!job.uncheckedReason().isEmpty()) {
+        // Written but unchecked: not the success a script waits for.
+        reportHangUp(job);
+        printError(
+            QStringLiteral("%1 The read-back failed: %2").arg(job.result(), job.uncheckedReason()));
         return 1;
     }
     std::printf("%s\n", qPrintable(job.result()));
@@ -95,18 +102,21 @@ int runOne(cli::PortJob& job) {
         std::printf("%s\n", qPrintable(comparetext::verifyOk(EnglishLanguage)));
         return 0;
     }
-    printError(verifyMismatchMessage(job.mismatches(), EnglishLanguage, 1 << 20).text);
+    printError(verifyMismatchMessage(job.mismatches(), EnglishLanguage).text);
     return VerifyMismatchStatus;
 }
 
 // Several ports: one line per port as it ends, the failed ones named at the end.
 int runFleet(const QList<cli::PortJob*>& jobs) {
-    QStringList failed;
+    QStringList failed, unchecked;
     bool mismatch = false;
     bool noted = false;
     runJobs(jobs, [&](cli::PortJob& job) {
         QString result = job.result();
-        if (job.succeeded() && job.verified()) {
+        if (!job.uncheckedReason().isEmpty()) {
+            unchecked << job.device();
+            result += QStringLiteral(", the read-back failed: ") + job.uncheckedReason();
+        } else if (job.succeeded() && job.verified()) {
             if (job.mismatches().isEmpty()) {
                 result += QStringLiteral(", ") + comparetext::verifyOk(EnglishLanguage);
             } else {
@@ -132,13 +142,18 @@ int runFleet(const QList<cli::PortJob*>& jobs) {
             noted = true;
         }
     });
-    if (!failed.isEmpty()) {
-        printError(QStringLiteral("q716-cli: failed on %1 of %2 ports: %3")
-                       .arg(failed.size())
-                       .arg(jobs.size())
-                       .arg(failed.join(QStringLiteral(", "))));
+    const auto summary = [&](const char* what, const QStringList& ports) {
+        if (!ports.isEmpty())
+            printError(QStringLiteral("q716-cli: %1 on %2 of %3 ports: %4")
+                           .arg(QLatin1String(what))
+                           .arg(ports.size())
+                           .arg(jobs.size())
+                           .arg(ports.join(QStringLiteral(", "))));
+    };
+    summary("failed", failed);
+    summary("written but not checked", unchecked);
+    if (!failed.isEmpty() || !unchecked.isEmpty())
         return 1;
-    }
     return mismatch ? VerifyMismatchStatus : 0;
 }
 

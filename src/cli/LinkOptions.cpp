@@ -1,6 +1,7 @@
 #include "LinkOptions.h"
 
 #include "LinkCommands.h"
+#include "SystemPorts.h"
 
 #include "files/Backups.h"
 #include "files/WholeFileSave.h"
@@ -15,6 +16,7 @@ JobOptions LinkOptions::jobOptions(JobKind kind) const {
     o.kind = kind;
     o.verify = verify;
     o.backups = backups;
+    o.backupFirst = backupFirst;
     return o;
 }
 
@@ -39,11 +41,13 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
                                  QStringLiteral("FILE"));
     const QCommandLineOption english(QStringLiteral("english"));
+    const QCommandLineOption backupFirst(QStringLiteral("backup-first"));
+    const QCommandLineOption showPassword(QStringLiteral("show-password"));
     parser.addOptions({port, noBackup, log});
     if (command == LinkCommand::Write)
-        parser.addOption(verify);
+        parser.addOptions({verify, backupFirst});
     if (command == LinkCommand::Diff)
-        parser.addOption(english);
+        parser.addOptions({english, showPassword});
     const QString name = args.value(0);
     const auto usage = [&](const QString& problem) {
         if (!problem.isEmpty())
@@ -54,12 +58,23 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     };
     if (!parser.parse(args))
         return usage(parser.errorText());
-    out.ports = parser.values(port);
+    QList<PortArgument> ports;
+    for (const QString& given : parser.values(port)) {
+        ports.append(resolvePortArgument(given));
+        if (!ports.last().problem.isEmpty()) {
+            std::fprintf(stderr, "q716-cli: --port %s: %s\n", qPrintable(given),
+                         qPrintable(ports.last().problem));
+            return false;
+        }
+        out.ports.append(ports.last().device);
+    }
     out.files = parser.positionalArguments();
     out.verify = command == LinkCommand::Write && parser.isSet(verify);
     out.backups = !parser.isSet(noBackup);
     out.log = parser.value(log);
     out.english = command == LinkCommand::Diff && parser.isSet(english);
+    out.backupFirst = command == LinkCommand::Write && parser.isSet(backupFirst);
+    out.showPassword = command == LinkCommand::Diff && parser.isSet(showPassword);
     const bool fromRadio = !out.ports.isEmpty();
     switch (command) {
     case LinkCommand::Read:
@@ -69,8 +84,11 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     case LinkCommand::Write:
         if (out.ports.isEmpty() || out.files.size() != 1)
             return usage({});
-        if (out.ports.removeDuplicates() > 0)
-            return usage(QStringLiteral("a port is given twice"));
+        // A by-id link and its ttyUSB are one port: two sessions on it would both fail.
+        if (const QString twice = repeatedPort(ports); !twice.isEmpty())
+            return usage(QStringLiteral("a port is given twice: ") + twice);
+        if (out.backupFirst && !out.backups)
+            return usage(QStringLiteral("--backup-first keeps a backup, --no-backup none"));
         break;
     case LinkCommand::Diff:
         if (out.ports.size() > 1 || out.files.size() != (fromRadio ? 1 : 2))
@@ -80,6 +98,12 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
         break;
     }
     out.file = out.files.value(0);
+    QString reason;
+    if (!out.log.isEmpty() && !canSaveWholeFile(out.log, reason)) {
+        std::fprintf(stderr, "q716-cli: %s: cannot write the log: %s\n", qPrintable(out.log),
+                     qPrintable(reason));
+        return false;
+    }
     if (fromRadio && out.backups)
         pruneBackups(backupFolder(), QDateTime::currentDateTime());
     return true;

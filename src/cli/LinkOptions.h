@@ -16,8 +16,10 @@ struct LinkOptions {
     QString file; // the one file of read and write
     bool verify = false;
     bool backups = true;
+    bool backupFirst = false; // write: read each radio first and keep what it held
     bool english = false;
-    QString log; // empty: no log
+    bool showPassword = false; // diff: the password in clear
+    QString log;               // empty: no log
 
     JobOptions jobOptions(JobKind kind) const;
 };
@@ -25,8 +27,9 @@ struct LinkOptions {
 // The usage line of a command, after "q716-cli NAME ".
 QString linkUsage(LinkCommand command);
 
-// Parses `args` (the command name first); on a usage problem prints it and
-// returns false. Backups are pruned as the program does at start-up.
+// Parses `args` (the command name first); on a usage problem, or a --log file
+// that cannot be written, prints it and returns false before any radio is
+// touched. Backups are pruned as the program does at start-up.
 bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions& out);
 
 // Writes the sessions of the jobs into the --log file, if one was asked for;

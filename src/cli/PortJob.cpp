@@ -2,7 +2,6 @@
 
 #include "RadioPort.h"
 
-#include "files/Backups.h"
 #include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "image/LoadImage.h"
@@ -16,11 +15,14 @@ namespace q716::cli {
 namespace {
 
 constexpr int EnglishLanguage = 1;
-// The window's countdown after a successful write (ten ticks of Timer2)
-// comes before the read-back there, and so it does here.
+// The window's countdown after a session (ten ticks of Timer2) comes before
+// the next session there (the read-back, the write after the read before
+// it), and so it does here.
 constexpr int CountdownMs = Session::BlinkTicks * 200;
 
-QString kindName(JobKind kind, bool verifying) {
+QString kindName(JobKind kind, bool firstRead, bool verifying) {
+    if (firstRead)
+        return QStringLiteral("read before write");
     if (verifying)
         return QStringLiteral("verify");
     switch (kind) {
@@ -66,20 +68,29 @@ void PortJob::start() {
             if (runner_)
                 runner_->deviceLost();
         });
-        if (options_.kind == JobKind::Write)
-            backup(buildImageBytes(state_), false);
-        runSession(false);
+        if (options_.kind != JobKind::Write)
+            runSession(Phase::Main);
+        else if (options_.backupFirst)
+            runSession(Phase::ReadFirst);
+        else
+            startWrite();
     });
 }
 
-void PortJob::runSession(bool verifying) {
-    verifying_ = verifying;
-    const bool toEditor = !verifying && options_.kind != JobKind::ScratchRead;
+void PortJob::startWrite() {
+    backup(buildImageBytes(state_), BackupKind::Write);
+    runSession(Phase::Main);
+}
+
+void PortJob::runSession(Phase phase) {
+    phase_ = phase;
+    const bool toEditor = phase == Phase::Main && options_.kind != JobKind::ScratchRead;
     scratchHost_.clear();
     runner_ = std::make_unique<DeviceSessionRunner>(
         port_, toEditor ? static_cast<SessionHost&>(editorHost_) : scratchHost_);
-    recorder_.begin(kindName(options_.kind, verifying), device_, QDateTime::currentDateTime());
-    const bool writing = !verifying && options_.kind == JobKind::Write;
+    recorder_.begin(kindName(options_.kind, phase == Phase::ReadFirst, phase == Phase::Verify),
+                    device_, QDateTime::currentDateTime());
+    const bool writing = phase == Phase::Main && options_.kind == JobKind::Write;
     runner_->setTrace([this, writing](LinkDirection direction, const QByteArray& bytes) {
         if (direction == LinkDirection::Received) {
             recorder_.received(bytes);
@@ -99,55 +110,98 @@ void PortJob::runSession(bool verifying) {
 }
 
 void PortJob::sessionFinished(bool ok, const QString& text) {
-    recorder_.end(text);
+    QStringList details;
+    if (ok && phase_ == Phase::Verify) {
+        mismatches_ = verifyWrittenBlocks(written_, hexToBytes(scratchHost_.readHex()));
+        details = verifyLines(mismatches_, EnglishLanguage);
+    }
+    recorder_.end(text, details);
     sessions_.append(recorder_.record());
     // The end byte must reach the radio before anything else happens.
     if (port_.isOpen() && port_.bytesToWrite() > 0)
         port_.waitForBytesWritten(1000);
-    if (!ok) {
-        // A write whose read-back failed is written but not checked.
-        finish(false, verifying_
-                          ? QStringLiteral("%1 The read-back failed: %2").arg(writeResult_, text)
-                          : text);
+    switch (phase_) {
+    case Phase::ReadFirst:
+        readFirstFinished(ok, text);
+        return;
+    case Phase::Main:
+        mainFinished(ok, text);
+        return;
+    case Phase::Verify:
+        if (!ok) {
+            // The write went through; only its check could not run.
+            uncheckedReason_ = text;
+            finish(true, writeResult_);
+            return;
+        }
+        imageRead_ = hexToBytes(scratchHost_.readHex());
+        backup(imageRead_, BackupKind::Read);
+        verifyDone_ = true;
+        finish(true, writeResult_);
         return;
     }
-    if (options_.kind == JobKind::Write && !verifying_) {
+}
+
+void PortJob::readFirstFinished(bool ok, const QString& text) {
+    const auto nothingWritten = [this](const QString& reason) {
+        finish(false, QStringLiteral("Reading the radio before writing failed; nothing was "
+                                     "written: %1")
+                          .arg(reason));
+    };
+    if (!ok) {
+        nothingWritten(text);
+        return;
+    }
+    if (!backup(hexToBytes(scratchHost_.readHex()), BackupKind::BeforeWrite)) {
+        nothingWritten(note_);
+        return;
+    }
+    afterCountdown([this] { startWrite(); },
+                   [this, nothingWritten] {
+                       nothingWritten(
+                           QStringLiteral("Serial port %1 closed before the write").arg(device_));
+                   });
+}
+
+void PortJob::mainFinished(bool ok, const QString& text) {
+    if (!ok) {
+        finish(false, text);
+        return;
+    }
+    if (options_.kind == JobKind::Write) {
         if (!options_.verify) {
             finish(true, text);
             return;
         }
         writeResult_ = text;
-        QTimer::singleShot(CountdownMs, this, [this] {
-            if (!port_.isOpen()) {
-                finish(false,
-                       QStringLiteral("Serial port %1 closed before the check").arg(device_));
-                return;
-            }
-            runSession(true);
-        });
+        afterCountdown(
+            [this] { runSession(Phase::Verify); },
+            [this] {
+                uncheckedReason_ =
+                    QStringLiteral("Serial port %1 closed before the check").arg(device_);
+                finish(true, writeResult_);
+            });
         return;
     }
-    const QString readHex =
-        options_.kind == JobKind::Read && !verifying_ ? lastReadHex_ : scratchHost_.readHex();
-    imageRead_ = hexToBytes(readHex);
-    backup(imageRead_, true);
-    if (verifying_) {
-        mismatches_ = verifyWrittenBlocks(written_, imageRead_);
-        verifyDone_ = true;
-        finish(true, writeResult_);
-        return;
-    }
+    imageRead_ = hexToBytes(options_.kind == JobKind::Read ? lastReadHex_ : scratchHost_.readHex());
+    backup(imageRead_, BackupKind::Read);
     finish(true, text);
 }
 
-void PortJob::backup(const QByteArray& image, bool read) {
+void PortJob::afterCountdown(const std::function<void()>& next,
+                             const std::function<void()>& closed) {
+    QTimer::singleShot(CountdownMs, this,
+                       [this, next, closed] { port_.isOpen() ? next() : closed(); });
+}
+
+bool PortJob::backup(const QByteArray& image, BackupKind kind) {
     if (!options_.backups)
-        return;
-    const BackupResult r = saveBackup(image, read ? BackupKind::Read : BackupKind::Write,
-                                      QDateTime::currentDateTime(), backupFolder());
+        return true;
+    const BackupResult r = saveBackup(image, kind, QDateTime::currentDateTime(), backupFolder());
     // One note is enough: the next backup fails for the same reason.
     if (!r.ok && note_.isEmpty())
         note_ = backupFailedNote(EnglishLanguage, r.reason);
+    return r.ok;
 }
 
 void PortJob::finish(bool ok, const QString& result) {

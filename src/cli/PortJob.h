@@ -5,6 +5,7 @@
 // at once by one thread.
 
 #include "compare/WriteVerify.h"
+#include "files/Backups.h"
 #include "link/DeviceSessionRunner.h"
 #include "link/EditorSessionHost.h"
 #include "link/ScratchSessionHost.h"
@@ -15,6 +16,7 @@
 #include <QObject>
 #include <QSerialPort>
 
+#include <functional>
 #include <memory>
 
 namespace q716::cli {
@@ -27,8 +29,9 @@ enum class JobKind {
 
 struct JobOptions {
     JobKind kind = JobKind::Read;
-    bool verify = false; // a write is read back and checked
-    bool backups = true; // reads and writes are kept in the backups folder
+    bool verify = false;      // a write is read back and checked
+    bool backups = true;      // reads and writes are kept in the backups folder
+    bool backupFirst = false; // a write first reads the radio and keeps what it held
 };
 
 class PortJob : public QObject {
@@ -44,11 +47,15 @@ class PortJob : public QObject {
     void start();
 
     const QString& device() const { return device_; }
+    // The read or the write went through (a write whose check could not run too).
     bool succeeded() const { return succeeded_; }
     // The success caption, or why the job failed.
     const QString& result() const { return result_; }
     bool hungUp() const { return hungUp_; }
     bool verified() const { return options_.verify && succeeded_ && verifyDone_; }
+    // Why the check after a write that went through could not run; empty
+    // when it ran or was not asked for.
+    const QString& uncheckedReason() const { return uncheckedReason_; }
     const QList<ByteMismatch>& mismatches() const { return mismatches_; }
     // A note for the user beside the result (a backup that could not be saved).
     const QString& note() const { return note_; }
@@ -63,11 +70,22 @@ class PortJob : public QObject {
     void finished();
 
   private:
-    // verifying: the read-back after a write, into the scratch host.
-    void runSession(bool verifying);
+    enum class Phase {
+        ReadFirst, // the radio's image before a write, into the scratch host
+        Main,      // the job's read or write
+        Verify,    // the read-back after a write, into the scratch host
+    };
+
+    void runSession(Phase phase);
     void sessionFinished(bool ok, const QString& text);
-    void startVerify();
-    void backup(const QByteArray& image, bool read);
+    void readFirstFinished(bool ok, const QString& text);
+    void mainFinished(bool ok, const QString& text);
+    void startWrite();
+    // `next` after the countdown the window keeps between two sessions;
+    // `closed` instead when the port closed meanwhile.
+    void afterCountdown(const std::function<void()>& next, const std::function<void()>& closed);
+    // False (with the note set) when the backup could not be saved.
+    bool backup(const QByteArray& image, BackupKind kind);
     void finish(bool ok, const QString& result);
 
     QString device_;
@@ -77,7 +95,7 @@ class PortJob : public QObject {
     EditorSessionHost editorHost_;
     ScratchSessionHost scratchHost_;
     std::unique_ptr<DeviceSessionRunner> runner_;
-    bool verifying_ = false;
+    Phase phase_ = Phase::Main;
     SessionRecorder recorder_;
     QList<SessionRecord> sessions_;
     QList<WrittenBlock> written_;
@@ -88,6 +106,7 @@ class PortJob : public QObject {
     QElapsedTimer clock_;
     QString result_;
     QString note_;
+    QString uncheckedReason_;
     qint64 elapsedMs_ = 0;
     bool succeeded_ = false;
     bool hungUp_ = false;

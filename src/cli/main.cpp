@@ -22,6 +22,7 @@ const CommandEntry Commands[] = {
     {"read", runRead, ReadUsage},
     {"write", runWrite, WriteUsage},
     {"diff", runDiff, DiffUsage},
+    {"ports", runPorts, ""},
 };
 
 void printHelp(const QCommandLineParser& parser) {

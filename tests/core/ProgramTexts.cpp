@@ -23,6 +23,8 @@
 #include "link/LinkTexts.h"
 #include "link/PasswordChange.h"
 #include "link/PortList.h"
+#include "link/PortTexts.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/FileQuestions.h"
 #include "shell/MainWindowLists.h"
@@ -118,6 +120,13 @@ QStringList shownCaptions(int lang) {
         }
     }
     texts << fixedDialogTexts();
+    // What a screen reader says is shown to its user too.
+    for (const WindowAccessibleTexts& w : accessibleTables())
+        for (const AccessibleEntry& e : w.entries)
+            if (e.property != AccessibleProperty::Mnemonic)
+                texts << QString(accessibleText(e, lang))
+                             .replace(QLatin1String("%1"), QLatin1String("3"));
+    texts << cellEditorName(3, 1, lang);
     for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
                               "Combo12", "Combo13"})
         texts << mainWindowListItems(QLatin1String(combo), lang);
@@ -134,6 +143,8 @@ QStringList shownCaptions(int lang) {
         texts << messageButtonText(lang, result);
     for (int i = 0; i < PortSlots; ++i)
         texts << portCaption(i, {});
+    texts << porttext::otherDeviceCaption(lang, {}) << porttext::otherDeviceTitle(lang)
+          << porttext::otherDevicePrompt(lang);
     const PasswordDialogCaptions password = passwordDialogCaptions(lang);
     texts << password.window << ApplicationTitle;
     for (QString& t : texts)
@@ -168,8 +179,14 @@ std::vector<ProgramText> programMessages(int lang) {
     box(overwriteQuestion(lang));
     box(saveFailedMessage(lang));
     box(wrongTypeMessage(lang));
-    box(comparetext::verifyMismatch(lang, {}, 0));
+    box(comparetext::verifyMismatch(lang, {}));
+    box(comparetext::verifyNotRun(lang, Blank));
+    box(comparetext::readBeforeWriteFailed(lang, Blank));
+    box(backupFolderMessage(lang, Blank));
     box(linktext::portNotOpen(lang));
+    box(porttext::cableGone(lang, Blank));
+    box(porttext::noCable(lang));
+    box(porttext::otherDeviceRefused(lang, Blank, Blank));
     box(linktext::communicationError(lang));
     box(linktext::passwordIncorrect(lang));
     box(checkNewPassword(QString(), QStringLiteral("a"), QStringLiteral("a"), lang).message);
@@ -222,7 +239,10 @@ std::vector<ProgramText> programMessages(int lang) {
         changed.text = blanked(changed.text, {exportIssueText(issues[0], lang)});
         box(changed);
     }
-    box(quitQuestion(lang));
+    for (const ReplacingCommand command : {ReplacingCommand::Quit, ReplacingCommand::New,
+                                           ReplacingCommand::Open, ReplacingCommand::Read})
+        box(unsavedChangesQuestion(command, lang));
+    box(closeDuringSessionQuestion(lang));
     {
         // The row operations of the Edit menu: an insert with channel 16 in
         // use, a paste that does not fit, pasted text a CSV import refuses.
@@ -251,12 +271,15 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Status, linktext::passwordChanged(lang));
     add(K::Status, comparetext::verifyOk(lang));
     add(K::Status, comparetext::verifyFailed(lang));
+    add(K::Status, comparetext::verifyNotRunStatus(lang));
     add(K::Status, backupFailedNote(lang, Blank));
+    add(K::Status, porttext::cableFound(lang, Blank));
 
     // Tool tips of ports that cannot be opened.
     add(K::PortTip, linktext::portInUse(lang));
     add(K::PortTip, linktext::portPermissionDenied(lang, QStringLiteral("dialout")));
     add(K::PortTip, linktext::portCannotOpen(lang, Blank));
+    add(K::Fragment, porttext::goneCaption(lang, Blank));
 
     add(K::Note, embeddedInfoHint(QStringLiteral("对讲机"), QString(), lang));
 
@@ -321,7 +344,9 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Fragment, comparetext::txTone(lang));
     add(K::Fragment, comparetext::fixedData(lang));
     add(K::Fragment, comparetext::verifyLine(lang, 0x0120, Blank, 0x12, 0x34));
-    add(K::Fragment, comparetext::verifyMismatch(lang, {}, 3).text);
+    add(K::Fragment, comparetext::verifyMismatchHeadline(lang));
+    add(K::Fragment, comparetext::portClosedBeforeCheck(lang));
+    add(K::Fragment, comparetext::optionText(lang, 1));
     for (const QString& file : {QString(), QStringLiteral("plan.DAT")}) {
         EditorState s;
         s.form1.check3 = 1;

@@ -7,10 +7,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <latch>
+#include <thread>
 
 using namespace q716;
 
@@ -39,10 +42,11 @@ void touch(const QString& folder, const QString& name) {
 
 TEST(Backups, NamesCarryTheMomentAndTheDirectionAndNeverRepeat) {
     QTemporaryDir dir;
-    EXPECT_EQ(backupFileName(dir.path(), Now, BackupKind::Read),
-              QStringLiteral("2026-12-08_101502_read.DAT"));
-    EXPECT_EQ(backupFileName(dir.path(), Now, BackupKind::Write),
-              QStringLiteral("2026-12-08_101502_write.DAT"));
+    EXPECT_EQ(backupFileName(Now, BackupKind::Read), QStringLiteral("2026-12-08_101502_read.DAT"));
+    EXPECT_EQ(backupFileName(Now, BackupKind::Write, 3),
+              QStringLiteral("2026-12-08_101502_write-3.DAT"));
+    EXPECT_EQ(backupFileName(Now, BackupKind::BeforeWrite),
+              QStringLiteral("2026-12-08_101502_before-write.DAT"));
     QStringList saved;
     for (int i = 0; i < 3; ++i) {
         const BackupResult r = saveBackup(image(char('a' + i)), BackupKind::Read, Now, dir.path());
@@ -52,6 +56,35 @@ TEST(Backups, NamesCarryTheMomentAndTheDirectionAndNeverRepeat) {
     }
     EXPECT_EQ(saved, (QStringList{"2026-12-08_101502_read.DAT", "2026-12-08_101502_read-2.DAT",
                                   "2026-12-08_101502_read-3.DAT"}));
+}
+
+// Programs saving backups in the same second each get a name of their own:
+// none replaces another's.
+TEST(Backups, SavesAtOnceNeverReplaceOneAnother) {
+    QTemporaryDir dir;
+    constexpr int Threads = 8, Each = 4;
+    std::latch go(Threads);
+    std::vector<std::thread> savers;
+    std::vector<QStringList> paths(Threads);
+    for (int t = 0; t < Threads; ++t)
+        savers.emplace_back([&, t] {
+            go.arrive_and_wait();
+            for (int i = 0; i < Each; ++i)
+                paths[t] << saveBackup(image(char('A' + t * Each + i)), BackupKind::Read, Now,
+                                       dir.path())
+                                .path;
+        });
+    for (std::thread& s : savers)
+        s.join();
+    QSet<QByteArray> contents;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+        contents.insert(contentOf(dir.filePath(name)));
+    EXPECT_EQ(contents.size(), Threads * Each);
+    for (int t = 0; t < Threads; ++t)
+        for (int i = 0; i < Each; ++i)
+            EXPECT_TRUE(contentOf(paths[t][i]) ==
+                        ChannelFileSignature + image(char('A' + t * Each + i)))
+                << t << " " << i;
 }
 
 TEST(Backups, AReadKeepsOnlyTheImageOfItsFirst848Bytes) {
@@ -106,6 +139,7 @@ TEST(Backups, PruningDropsOldOnesButKeepsTheNewestTwenty) {
         {"few old ones stay with them", 5, 3, 8},
         {"recent ones push old ones out", 10, 15, 20},
         {"recent ones all stay", 4, 25, 25},
+        {"a year's ones all stay", 0, 40, 40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +148,8 @@ TEST(Backups, PruningDropsOldOnesButKeepsTheNewestTwenty) {
         for (int i = 0; i < c.recent; ++i)
             newestFirst << Now.addDays(-i).toString("yyyy-MM-dd_HHmmss") + "_write.DAT";
         for (int i = 0; i < c.old; ++i)
-            newestFirst << Now.addDays(-400 - i).toString("yyyy-MM-dd_HHmmss") + "_read.DAT";
+            newestFirst << Now.addDays(-400 - i).toString("yyyy-MM-dd_HHmmss") +
+                               (i % 2 ? "_before-write.DAT" : "_read.DAT");
         for (const QString& n : newestFirst)
             touch(dir.path(), n);
         touch(dir.path(), QStringLiteral("2001-01-01_000000_mine.DAT"));

@@ -98,7 +98,9 @@ TEST(Compare, FieldsAreNamedByTheirCaptionsInEitherLanguage) {
         {{FieldKind::CancelOperation, 0}, "取消操作", "Cancel operation"},
         {{FieldKind::Password, 0}, "通讯密码", "C-Password"},
         {{FieldKind::OptionValue, 18}, "扫描接收恢复延时时间(秒)", "Scan receive delay time(S)"},
-        {{FieldKind::OptionValue, 16}, "可选功能 [16]", "Optional Function [16]"},
+        {{FieldKind::OptionValue, 15}, "可选功能 文字 1", "Optional Function text 1"},
+        {{FieldKind::OptionValue, 17}, "可选功能 文字 3", "Optional Function text 3"},
+        {{FieldKind::Band, 0}, "机型选择 频段", "Type selection Channel"},
         {{FieldKind::DtmfValue, 6}, "组呼码", "组呼码"},
         {{FieldKind::KeyPF2, 0}, "键设定 PF2", "Keys Set PF2"},
         {{FieldKind::EmbeddedInfo, 1}, "嵌入信息 2", "Embedded Information 2"},
@@ -149,8 +151,9 @@ TEST(AddressMeaning, NamesTheFieldsOfTheLayout) {
         {0x0166, 0x01, "Scan receive delay time(S)"},
         {0x0183, 0x01, "TX-Hight Power"},
         {0x01B8, 0xFF, "fixed data"},
-        {0x01BD, 0x01, "Channel"},
-        {0x034C, 0x01, "Channel"},
+        {0x01BD, 0x01, "Type selection Channel"},
+        {0x034C, 0x01, "Type selection Channel"},
+        {0x0145, 0x01, "Optional Function text 2"},
         {0x01C5, 0x01, "C-Password"},
         {0x0215, 0x01, "自动拨号存储器 02"},
         {0x0289, 0x01, "测试频率 02 RX Frequency"},
@@ -243,9 +246,22 @@ TEST(WriteVerify, OnlyTheBlocksWrittenAreChecked) {
         verifyLines(m, 1),
         (QStringList{QStringLiteral("0x0024  channel 2 TX frequency (written ") + hex2(written) +
                          QStringLiteral(", read ") + hex2(uchar(~written)) + QLatin1Char(')'),
-                     QStringLiteral("0x01BD  Channel (written 33, read 21)")}));
-    const Message box = verifyMismatchMessage(m, 0, 1);
+                     QStringLiteral("0x01BD  Type selection Channel (written 33, read 21)")}));
+    const Message box = verifyMismatchMessage(m, 0);
     EXPECT_EQ(box.style, 48);
     EXPECT_TRUE(box.text.contains(QStringLiteral("信道 2 发射频率")));
-    EXPECT_TRUE(box.text.contains(QStringLiteral("另有 1 处")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("机型选择 频段")));
+}
+
+// Every byte of a written block is checked, the last of the sixteen too.
+TEST(WriteVerify, EveryOffsetOfABlockIsChecked) {
+    const QByteArray image = buildImageBytes(plan(1));
+    const WrittenBlock block{0x0100, image.mid(0x0100 - 0x10, 16)};
+    for (int offset = 0; offset < 16; ++offset) {
+        QByteArray read = image;
+        read[0x0100 - 0x10 + offset] = char(~uchar(read.at(0x0100 - 0x10 + offset)));
+        const QList<ByteMismatch> m = verifyWrittenBlocks({block}, read);
+        ASSERT_EQ(m.size(), 1) << offset;
+        EXPECT_EQ(m[0].address, 0x0100 + offset);
+    }
 }

@@ -139,13 +139,41 @@ TEST(EditSteps, RestoreKeepsLanguageLockAndServiceMode) {
     EXPECT_EQ(now.form1.grid.cells[1][2], QStringLiteral("Off"));
 }
 
+// A step kept while a dialog's controls differed from the stored values
+// (edited, not yet OK'd): putting it back shows the stored values, so OK
+// without a touch stores nothing again.
+TEST(EditSteps, RestoreShowsTheStoredValuesInTheDialogs) {
+    EditorState kept = freshEditorState();
+    kept.values.optionValues[10] = QStringLiteral("1");
+    kept.values.optionValues[11] = QStringLiteral("5"); // "Fixed" on an empty channel stays
+    kept.form5.combo4 = 2;
+    kept.form5.text5 = QStringLiteral("999");
+    kept.form6.combo1 = 3;
+    kept.form7.text1 = QStringLiteral("typed");
+    kept.form4.cells[1][1] = QStringLiteral("435.00000");
+    kept.form2.slider1 = 5;
+    EditorState now = freshEditorState();
+    restoreEditorState(now, kept);
+    EXPECT_EQ(now.form5.combo4, kept.values.optionValues[3].toInt());
+    EXPECT_EQ(now.form5.combo11, 1);
+    EXPECT_EQ(now.form5.combo12, 4);
+    EXPECT_EQ(now.form5.text5, QString());
+    EXPECT_EQ(now.form6.combo1, kept.values.keyFunctionPF1);
+    EXPECT_EQ(now.form7.text1, QString());
+    EXPECT_EQ(now.form4.cells[1][1], QString());
+    EXPECT_EQ(now.form2.slider1, kept.values.highPowerLevel);
+}
+
 TEST(EditSteps, NamesInBothLanguages) {
     EXPECT_EQ(stepText({EditStep::Cell, 3, 1, {}}, 1),
               QStringLiteral("Channel 3 receive frequency"));
     EXPECT_EQ(stepText({EditStep::Cell, 3, 1, {}}, 0), QStringLiteral("信道 3 接收频率"));
     EXPECT_EQ(stepText({EditStep::ReadRadio, 0, 0, {}}, 1), QStringLiteral("Read from radio"));
-    EXPECT_EQ(stepText({EditStep::SetColumn, 0, 6, {}}, 1),
-              QStringLiteral("Set busy-channel lock"));
+    // The English names use the captions the window shows.
+    EXPECT_EQ(stepText({EditStep::SetColumn, 0, 6, {}}, 1), QStringLiteral("Set Forbid"));
+    EXPECT_EQ(stepText({EditStep::OptionsDialog}, 1), QStringLiteral("Optional function"));
+    EXPECT_EQ(stepText({EditStep::KeysDialog}, 1), QStringLiteral("Keys set"));
+    EXPECT_EQ(stepText({EditStep::TestFrequencyDialog}, 1), QStringLiteral("Debug frequency"));
     EXPECT_EQ(stepText({EditStep::FunctionSetting, 0, 0, QStringLiteral("Label8")}, 1),
               QStringLiteral("Function setting: Beep"));
     EXPECT_EQ(stepText({EditStep::FunctionSetting, 0, 0, QStringLiteral("Check3")}, 0),

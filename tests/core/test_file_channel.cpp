@@ -84,7 +84,10 @@ TEST(ChannelFile, WrongSignatureOrShortFileIsRefusedWithTheMessage) {
     const QByteArray good = channelFileBytes(freshEditorState());
     QByteArray wrong = good;
     wrong[0] = 'M';
-    const QByteArray cases[] = {wrong, good.left(852), QByteArray("NXR54"), QByteArray()};
+    QByteArray lastDigit = good; // every byte of the signature counts
+    lastDigit[4] = '3';
+    const QByteArray cases[] = {wrong, lastDigit, good.left(852), QByteArray("NXR54"),
+                                QByteArray()};
     for (const QByteArray& bytes : cases) {
         const QString path = dir.filePath("bad.DAT");
         writeAll(path, bytes);

@@ -159,6 +159,8 @@ TEST(RowOperations, SortByReceiveFrequency) {
     s.form1.grid.cells[5][3] = QStringLiteral("hello"); // rides along with its channel
     RowOperationResult r = sortChannelsByReceiveFrequency(s);
     EXPECT_TRUE(r.changed);
+    // The sorted channels stay selected for a Copy, Cut or Delete after it.
+    EXPECT_EQ(r.selection, (ChannelRows{1, 2, 3}));
     EXPECT_EQ(s.form1.grid.cells[1][1], QStringLiteral("401.50000"));
     EXPECT_EQ(s.form1.grid.cells[2][1], QStringLiteral("405.00000"));
     EXPECT_EQ(s.form1.grid.cells[2][3], QStringLiteral("hello"));

@@ -120,19 +120,39 @@ TEST(SessionLog, ReadRepliesHideExactlyThePasswordBytes) {
     }
 }
 
-TEST(SessionLog, OtherBlocksAndRepliesStayInClear) {
-    SessionRecorder rec;
-    rec.begin(QStringLiteral("read"), {}, {});
-    rec.sent(linkmsg::readRequest(0x0150, 0x40));
-    const QByteArray reply = readReply(0x0150);
-    rec.received(reply);
-    rec.sent(linkmsg::single(linkmsg::Ack));
-    // A reply to a request that did not ask for the password, even one naming
-    // the password's block, is shown as it came.
-    rec.received(readReply(0x0190));
-    rec.sent(linkmsg::writeBlock(0x01B0, QByteArray(16, 'x')));
-    for (const LogEntry& e : rec.record().entries)
-        EXPECT_EQ(e.hidden, QByteArray(e.bytes.size(), 0));
+// The rule: a block the radio sends is masked by the address it names,
+// whatever the program asked for; every other byte stays in clear.
+TEST(SessionLog, RepliesAreMaskedByTheAddressTheyName) {
+    struct Case {
+        const char* name;
+        QList<QByteArray> exchange; // sent, received, sent, received...
+        int hidden;                 // received bytes masked
+    };
+    const QByteArray request0150 = linkmsg::readRequest(0x0150, 0x40);
+    const QByteArray ack = linkmsg::single(linkmsg::Ack);
+    const QByteArray passwordBlock = linkmsg::writeBlock(0x01C0, QByteArray(16, 's'));
+    const QList<Case> cases = {
+        {"another block, answered", {request0150, readReply(0x0150)}, 0},
+        {"another block asked, the password's answered", {request0150, readReply(0x0190)}, 16},
+        {"the password block itself answered", {request0150, passwordBlock}, 16},
+        {"repeated after the program's 06",
+         {linkmsg::readRequest(0x0190, 0x40), readReply(0x0190), ack, readReply(0x0190)},
+         32},
+        {"after junk, behind another reply",
+         {request0150, readReply(0x0150) + readReply(0x0190)},
+         16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionRecorder rec;
+        rec.begin(QStringLiteral("read"), {}, {});
+        for (int i = 0; i < c.exchange.size(); ++i)
+            i % 2 ? rec.received(c.exchange[i]) : rec.sent(c.exchange[i]);
+        rec.sent(linkmsg::writeBlock(0x01B0, QByteArray(16, 'x')));
+        EXPECT_EQ(receivedBytes(rec.record()).count(-1), c.hidden);
+        EXPECT_EQ(rec.record().entries.last().hidden, QByteArray(20, 0));
+        EXPECT_FALSE(formatSessionRecord(rec.record(), 1).contains(QStringLiteral("73 73")));
+    }
 }
 
 TEST(SessionLog, ThePasswordExchangeIsMaskedBothWays) {

@@ -80,6 +80,8 @@ class TestSafeCli : public QObject {
     void logIsTheSimulatorsTrafficWithThePasswordMasked();
     void fleetWithASilentRadio();
     void fleetVerifiesEachRadio();
+    void backupFirstKeepsWhatEachRadioHeld();
+    void anUnwritableLogIsFoundBeforeTheRadio();
 };
 
 void TestSafeCli::readAndWriteKeepBackupsOfTheirImages() {
@@ -198,19 +200,28 @@ void TestSafeCli::verifyFindsAByteStoredWrong() {
     QCOMPARE(r.err.count("0x"), 1);
 }
 
+// A write that went through says so, even when its check could not run.
 void TestSafeCli::aReadBackThatFailsLeavesTheWriteUnchecked() {
-    // The write takes 32 replies (open, identification, start, 29 blocks);
-    // the radio then falls silent.
-    auto sim = startSim("mute", {}, {"--fault", "silent-after=32"});
-    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
-    const CliResult r =
-        runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
-    QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out, QString());
-    QVERIFY2(r.err.contains("Write frequency success! The read-back failed: " + CommunicationError),
-             qPrintable(r.err));
-    QVERIFY(sim->stop());
-    QCOMPARE(sim->logged('>').count(QByteArray("TQ-PROG")), 2);
+    // The write takes 32 replies (open, identification, start, 29 blocks)
+    // and 33 messages (with the end byte); the radio then falls silent, or
+    // its line closes.
+    const QList<std::pair<QString, QString>> cases = {
+        {"silent-after=32", CommunicationError},
+        {"hangup-after=33", "closed before the check"},
+    };
+    for (const auto& [fault, reason] : cases) {
+        auto sim = startSim(fault.section('=', 0, 0), {}, {"--fault", fault});
+        QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+        const CliResult r =
+            runCli({"write", "--verify", "--port", sim->devicePath(), path("plan.dat")});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.contains("Write frequency success! The read-back failed: "),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QVERIFY(sim->stop());
+        QCOMPARE(writeBlockAddresses(sim->logged('>')).size(), 29);
+    }
 }
 
 void TestSafeCli::diffListsExactlyTheEditedFields() {
@@ -242,6 +253,14 @@ void TestSafeCli::diffListsExactlyTheEditedFields() {
     const CliResult r = runCli({"diff", "--english", path("a.dat"), path("b.dat")});
     QCOMPARE(lines(r.out), (QStringList{"embeddedInfo[0]: \"FIELD UNIT 7\" -> \"SITE \\\"B\\\"\"",
                                         "settings.timeOut: 11 \"180 S\" -> 12 \"195 S\""}));
+    // The password only as asterisks, unless asked for.
+    EditorState p = base;
+    p.values.commPassword = QStringLiteral("zz9");
+    QVERIFY(saveChannelFile(p, path("p.dat")).ok());
+    QCOMPARE(lines(runCli({"diff", path("a.dat"), path("p.dat")}).out),
+             QStringList{"password: \"******\" -> \"***\""});
+    QCOMPARE(lines(runCli({"diff", "--show-password", path("a.dat"), path("p.dat")}).out),
+             QStringList{"password: \"abc123\" -> \"zz9\""});
 }
 
 void TestSafeCli::diffAgainstTheRadio() {
@@ -372,6 +391,78 @@ void TestSafeCli::fleetVerifiesEachRadio() {
     QVERIFY2(r.err.contains(b->devicePath() + ": 0x0010  channel 1 RX frequency"),
              qPrintable(r.err));
     QCOMPARE(backupNames().filter("_read").size(), 2);
+    // A radio whose line closes after the write holds it, unchecked.
+    auto c = startSim("vc", {}, {"--fault", "hangup-after=33"});
+    const CliResult u = runCli({"write", "--verify", "--port", a->devicePath(), "--port",
+                                c->devicePath(), path("plan.dat")});
+    QCOMPARE(u.exitCode, 1);
+    QVERIFY2(lines(u.out)
+                     .filter(c->devicePath() +
+                             ": Write frequency success!, the read-back failed: Serial port ")
+                     .size() == 1,
+             qPrintable(u.out));
+    QVERIFY2(u.err.contains("written but not checked on 1 of 2 ports: " + c->devicePath()),
+             qPrintable(u.err));
+    QVERIFY(!u.err.contains("failed on"));
+}
+
+// Each port reads its radio first and keeps what it held; a radio that
+// cannot be read is not written.
+void TestSafeCli::backupFirstKeepsWhatEachRadioHeld() {
+    EditorState other = samplePlan();
+    other.form1.combo9 = 4;
+    auto a = startSim("fa", buildImageBytes(other));
+    auto b = startSim("fb");
+    auto mute = startSim("fm", {}, {"--fault", "silent-after=0"});
+    const QByteArray heldA = a->memory(), heldB = b->memory();
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const CliResult r = runCli({"write", "--backup-first", "--port", a->devicePath(), "--port",
+                                b->devicePath(), "--port", mute->devicePath(), path("plan.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(lines(r.out)
+                     .filter(mute->devicePath() +
+                             ": failed: Reading the radio before writing failed; nothing was "
+                             "written: " +
+                             CommunicationError)
+                     .size() == 1,
+             qPrintable(r.out));
+    QSet<QByteArray> before;
+    for (const QString& name : backupNames().filter("_before-write"))
+        before.insert(readFileBytes(QDir(backups()).filePath(name)));
+    QCOMPARE(before, (QSet<QByteArray>{ChannelFileSignature + heldA.mid(0x10, 848),
+                                       ChannelFileSignature + heldB.mid(0x10, 848)}));
+    QCOMPARE(backupNames().filter("_write").size(), 2);
+    for (auto* sim : {a.get(), b.get(), mute.get()}) {
+        QVERIFY(sim->stop());
+        QCOMPARE(writeBlockAddresses(sim->logged('>')).size(), sim == mute.get() ? 0 : 29);
+    }
+    QCOMPARE(a->memory().mid(0x10, 848), buildImageBytes(samplePlan()));
+    // It keeps a backup, so it cannot go with --no-backup.
+    QCOMPARE(runCli({"write", "--backup-first", "--no-backup", "--port", a->devicePath(),
+                     path("plan.dat")})
+                 .exitCode,
+             1);
+}
+
+// An unwritable --log is refused before the radio hears a byte.
+void TestSafeCli::anUnwritableLogIsFoundBeforeTheRadio() {
+    auto sim = startSim("quiet", buildImageBytes(samplePlan()));
+    QVERIFY(saveChannelFile(samplePlan(), path("plan.dat")).ok());
+    const QString log = path("no/such/folder/log.txt");
+    const QList<QStringList> commands = {
+        {"read", "--port", sim->devicePath(), path("r.dat"), "--log", log},
+        {"write", "--port", sim->devicePath(), path("plan.dat"), "--log", log},
+        {"diff", "--port", sim->devicePath(), path("plan.dat"), "--log", path("")},
+    };
+    for (const QStringList& args : commands) {
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("cannot write the log"), qPrintable(r.err));
+    }
+    QVERIFY(sim->stop());
+    QVERIFY(sim->logged('>').isEmpty());
+    QVERIFY(!QFileInfo::exists(path("r.dat")));
+    QVERIFY(backupNames().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSafeCli)

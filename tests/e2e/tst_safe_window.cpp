@@ -20,12 +20,15 @@
 #include "safety/CompareWindow.h"
 #include "safety/LinkSafety.h"
 #include "safety/LogWindow.h"
+#include "safety/VerifyWindow.h"
+#include "shell/UrlOpener.h"
 
 #include <QAction>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -116,6 +119,11 @@ class TestSafeWindow : public QObject, private SimWindow {
     void verifyAfterWritingIsOffUntilTickedAndRemembered();
     void cleanWriteIsVerifiedWithoutTouchingTheEditor();
     void aByteStoredWrongIsReportedWithItsMeaning();
+    void aWriteWhoseCheckCannotRunSaysItWentThrough_data();
+    void aWriteWhoseCheckCannotRunSaysItWentThrough();
+    void eachVerifiedWriteChecksItsOwnPlan();
+    void readTheRadioBeforeWriting_data();
+    void readTheRadioBeforeWriting();
     void compareWithRadioListsExactlyTheEdits();
     void compareWithFile();
     void communicationLogIsTheSimulatorsTrafficWithThePasswordMasked();
@@ -185,21 +193,31 @@ void TestSafeWindow::aBackupThatFailsIsToldOnceInTheStatusLine() {
                              Timeout);
     QCOMPARE(w->Label->text().count("backup not saved"), 1);
     waitUntilIdle();
+    // A write without its safety copy stays told until the next session.
+    QVERIFY(w->Label->isVisible());
+    QVERIFY(w->Label->text().contains("backup not saved"));
     QCOMPARE(app->messages.size(), 0);
 }
 
 void TestSafeWindow::backupFolderOpensOnTheDesktop() {
     w = app->start();
-    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("备份文件夹…"));
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("备份文件夹(&B)…"));
     w->mnuEnglish->trigger();
-    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("Backup folder…"));
-    QCOMPARE(w->mnuCommLog->text(), QStringLiteral("Communication log…"));
-    QCOMPARE(w->mnuCompareFile->text(), QStringLiteral("Compare with file…"));
-    QCOMPARE(w->mnuCompareRadio->text(), QStringLiteral("Compare with radio"));
-    QCOMPARE(w->mnuVerifyAfterWrite->text(), QStringLiteral("Verify after writing"));
+    QCOMPARE(w->mnuBackupFolder->text(), QStringLiteral("&Backup folder…"));
+    QCOMPARE(w->mnuCommLog->text(), QStringLiteral("&Communication log…"));
+    QCOMPARE(w->mnuCompareFile->text(), QStringLiteral("&Compare with file…"));
+    QCOMPARE(w->mnuCompareRadio->text(), QStringLiteral("&Compare with radio"));
+    QCOMPARE(w->mnuVerifyAfterWrite->text(), QStringLiteral("&Verify after writing"));
     w->mnuBackupFolder->trigger();
     QCOMPARE(app->openedUrls, QList<QUrl>{QUrl::fromLocalFile(app->backupDir())});
     QVERIFY(QFileInfo(app->backupDir()).isDir());
+    QCOMPARE(app->messages.size(), 0);
+    // Without a file manager the program says where the folder is.
+    setUrlOpener([](const QUrl&) { return false; });
+    w->mnuBackupFolder->trigger();
+    QCOMPARE(app->messages.size(), 1);
+    QVERIFY2(app->messages[0].text.endsWith(QDir::toNativeSeparators(app->backupDir())),
+             qPrintable(app->messages[0].text));
 }
 
 void TestSafeWindow::verifyAfterWritingIsOffUntilTickedAndRemembered() {
@@ -256,24 +274,118 @@ void TestSafeWindow::cleanWriteIsVerifiedWithoutTouchingTheEditor() {
 }
 
 void TestSafeWindow::aByteStoredWrongIsReportedWithItsMeaning() {
+    // Every block written (29) is stored with its first data byte inverted:
+    // every line is listed, and kept in the log.
     QVERIFY(saveChannelFile(windowPlan(), path("plan.dat")).ok());
-    start("flip", {}, {"--fault", "flip-stored=3@5"}, {path("plan.dat")}, true);
+    start("flip", {}, {"--fault", "flip-stored"}, {path("plan.dat")}, true);
     turnVerifyOn();
     const EditorState before = w->state;
     clickToolbar("write");
-    QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, 2 * Timeout);
-    const q716test::ShownMessage& m = app->messages[0];
+    VerifyWindow* v = w->safety->verifyWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(v->isVisible(), 2 * Timeout);
     const QByteArray built = buildImageBytes(before);
-    const QString line = QStringLiteral("0x0053  信道 5 接收频率（写入 %1，读回 %2）")
-                             .arg(uchar(built.at(0x43)), 2, 16, QChar('0'))
-                             .arg(uchar(~built.at(0x43)), 2, 16, QChar('0'));
-    QVERIFY2(m.text.contains(line.toUpper().replace("0X", "0x")), qPrintable(m.text));
-    QCOMPARE(m.text.count("0x"), 1);
-    QVERIFY(m.hasIcon);
-    QCOMPARE(m.buttons, QStringList{"确定"});
+    const QString line = QStringLiteral("0x0010  信道 1 接收频率（写入 %1，读回 %2）")
+                             .arg(uchar(built.at(0)), 2, 16, QChar('0'))
+                             .arg(uchar(~built.at(0)), 2, 16, QChar('0'));
+    const QString first = line.toUpper().replace("0X", "0x");
+    QCOMPARE(v->VerifyList->count(), 29);
+    QCOMPARE(v->VerifyList->item(0)->text(), first);
+    QCOMPARE(v->Headline->text(), QStringLiteral("校验失败：对讲机读回的数据与写入的不同。"));
+    QCOMPARE(v->windowTitle(), QStringLiteral("写频后校验"));
     QCOMPARE(w->Label->text(), QStringLiteral("校验失败！"));
     waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
     QVERIFY(w->state == before);
+    w->mnuCommLog->trigger();
+    const QString log = w->safety->logWindow()->LogText->toPlainText();
+    QVERIFY2(log.contains("Result: 校验失败！\n  " + first + "\n"), qPrintable(log));
+    QCOMPARE(log.count("0x0"), 29);
+    w->mnuEnglish->trigger();
+    QVERIFY(v->VerifyList->item(0)->text().startsWith("0x0010  channel 1 RX frequency (written "));
+}
+
+void TestSafeWindow::aWriteWhoseCheckCannotRunSaysItWentThrough_data() {
+    // The write takes 32 replies and 33 messages (with the end byte).
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("silent") << "silent-after=32"
+                            << "Communication error, please check";
+    QTest::newRow("hung up") << "hangup-after=33"
+                             << "the serial port closed after the write.";
+}
+
+void TestSafeWindow::aWriteWhoseCheckCannotRunSaysItWentThrough() {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    start(fault.section('=', 0, 0), {}, {"--fault", fault});
+    turnVerifyOn();
+    clickToolbar("write");
+    QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, 2 * Timeout);
+    const QString text = app->messages[0].text;
+    QVERIFY2(text.startsWith("Write frequency success! The check after writing could not run: " +
+                             reason),
+             qPrintable(text));
+    QCOMPARE(w->Label->text(), QStringLiteral("Write frequency success! (not verified)"));
+    QVERIFY(w->Label->isVisible());
+    QCOMPARE(writeBlockAddresses(sim->logged('>')).size(), 29);
+}
+
+// Each write is checked against its own blocks only.
+void TestSafeWindow::eachVerifiedWriteChecksItsOwnPlan() {
+    start("twice", {});
+    turnVerifyOn();
+    for (const char* frequency : {"435.12500", "446.00625"}) {
+        w->state.form1.grid.cell(1, 1) = QString::fromLatin1(frequency);
+        w->refreshFromState();
+        clickToolbar("write");
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Verify OK"), 2 * Timeout);
+        waitUntilIdle();
+    }
+    QCOMPARE(app->messages.size(), 0);
+    QVERIFY(!w->safety->verifyWindow()->isVisible());
+}
+
+void TestSafeWindow::readTheRadioBeforeWriting_data() {
+    QTest::addColumn<bool>("answers");
+    QTest::newRow("the radio answers") << true;
+    QTest::newRow("the radio is silent") << false;
+}
+
+// What the radio held is kept before the write replaces it; without it no
+// write starts.
+void TestSafeWindow::readTheRadioBeforeWriting() {
+    QFETCH(bool, answers);
+    EditorState radio = windowPlan();
+    radio.form1.combo9 = 3;
+    start(answers ? "first" : "mute", buildImageBytes(radio),
+          answers ? QStringList() : QStringList{"--fault", "silent-after=0"});
+    QVERIFY(w->mnupro->actions().contains(w->mnuReadBeforeWrite));
+    QCOMPARE(w->mnuReadBeforeWrite->text(), QStringLiteral("Read the radio before writing"));
+    QVERIFY(!w->mnuReadBeforeWrite->isChecked());
+    w->mnuReadBeforeWrite->trigger();
+    QVERIFY(QSettings().value("readBeforeWrite").toBool());
+    const EditorState editor = w->state;
+    clickToolbar("write");
+    if (answers) {
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Write frequency success!"),
+                                  2 * Timeout);
+        waitUntilIdle();
+        const QStringList kept = backups().filter("_before-write");
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(readFileBytes(QDir(app->backupDir()).filePath(kept[0])),
+                 ChannelFileSignature + buildImageBytes(radio));
+        QCOMPARE(app->messages.size(), 0);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(app->messages.size(), 1, 2 * Timeout);
+        QCOMPARE(app->messages[0].text,
+                 "Reading the radio before writing failed; nothing was written: " +
+                     CommunicationError);
+        waitUntilIdle();
+        QVERIFY(backups().isEmpty());
+    }
+    QVERIFY(w->state == editor);
+    QVERIFY(sim->stop());
+    QCOMPARE(writeBlockAddresses(sim->logged('>')).size(), answers ? 29 : 0);
 }
 
 void TestSafeWindow::compareWithRadioListsExactlyTheEdits() {
@@ -391,6 +503,11 @@ void TestSafeWindow::communicationLogIsTheSimulatorsTrafficWithThePasswordMasked
     QCOMPARE(app->fileDialogsShown, 2);
     QCOMPARE(app->messages.size(), 2);
     QCOMPARE(QString::fromUtf8(readFileBytes(path("support.txt"))), text);
+    // A name typed without a suffix gets ".txt".
+    app->answerFileDialogs({path("support2")});
+    QTest::mouseClick(log->SaveButton, Qt::LeftButton);
+    QCOMPARE(QString::fromUtf8(readFileBytes(path("support2.txt"))), text);
+    QVERIFY(!QFileInfo::exists(path("support2")));
 }
 
 void TestSafeWindow::passwordChangeIsLoggedWithBothPasswordsMasked() {

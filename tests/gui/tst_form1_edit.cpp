@@ -13,20 +13,22 @@
 #include "channels/ChannelTable.h"
 #include "channels/DropDownCombo.h"
 #include "channels/RowSelection.h"
-#include "dialogs/DialogSet.h"
-#include "dialogs/Form6.h"
 #include "edit/EditHistory.h"
+#include "files/ChannelFile.h"
 #include "image/BuildImage.h"
 #include "link/SessionController.h"
 #include "link/SessionPort.h"
+#include "state/InitDefaults.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -64,6 +66,15 @@ class InProcessPort : public q716::SessionPort {
     q716sim::Radio radio_;
     q716sim::VirtualCable cable_;
     QByteArray buffer_;
+};
+
+// An open port that only keeps what is sent.
+class OpenPort : public q716::SessionPort {
+  public:
+    bool isOpen() const override { return true; }
+    void output(const QByteArray& bytes) override { sent += bytes; }
+    QByteArray input() override { return {}; }
+    QByteArray sent;
 };
 
 // The receive frequencies of the channel table, channel 1 first.
@@ -137,14 +148,14 @@ class TestEdit : public QObject {
         chooseListItem(w->Combo1, 5);
         QCOMPARE(fx->messages.size(), 1);
         QCOMPARE(cell(*w, 1, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Band change"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Band change"));
         w->Grid1->setFocus();
         ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w)[15], QString("416.00000"));
         QCOMPARE(cell(*w, 2, 1), QString("402.00000"));
         QCOMPARE(w->Combo1->currentIndex(), 0);
         QCOMPARE(q716::buildImageBytes(w->state), before);
-        QCOMPARE(w->mnuRedo->text(), QString("Redo Band change"));
+        QCOMPARE(w->mnuRedo->text(), QString("&Redo Band change"));
         ctrl(Qt::Key_Z, Qt::ShiftModifier);
         QCOMPARE(cell(*w, 2, 1), QString());
         QCOMPARE(w->Combo1->currentIndex(), 5);
@@ -174,6 +185,7 @@ class TestEdit : public QObject {
         connect(w->link, &q716::SessionController::sessionFinished, this,
                 [&](bool ok) { finished = ok; });
         w->Grid1->setFocus();
+        fx->answerMessages({ResultNo}); // the filled channel is not saved
         ctrl(Qt::Key_R);
         for (int ms = 0; ms < 60000 && !finished; ms += 10)
             clock.advance(10);
@@ -183,7 +195,7 @@ class TestEdit : public QObject {
         QVERIFY(finished);
         QCOMPARE(cell(*w, 7, 1), QString("446.00625"));
         QCOMPARE(cell(*w, 3, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Read from radio"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Read from radio"));
 
         ctrl(Qt::Key_Z);
         QCOMPARE(cell(*w, 3, 1), QString("403.00000"));
@@ -222,35 +234,49 @@ class TestEdit : public QObject {
         // A language switch is no change.
         w->mnuChinese->trigger();
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->mnuUndo->text(), QString("撤销 信道 1 功率"));
+        QCOMPARE(w->mnuUndo->text(), QString("撤销(&U) 信道 1 功率"));
     }
 
-    // Quitting with unsaved changes asks Save, Discard or Cancel.
-    void quitQuestionForEachAnswer() {
+    // Quit, New, Open and Read with unsaved changes first ask Save, Discard
+    // or Cancel; Cancel leaves the command undone, Save saves first.
+    void unsavedChangesAreAskedAboutFirst() {
+        struct Command {
+            QAction* q716::Form1::*action;
+            QString question;
+        };
         struct Case {
             int answer;
-            bool closes;
+            bool carriedOut;
             bool saved;
         };
-        for (const Case c : {Case{ResultCancel, false, false}, Case{ResultNo, true, false},
-                             Case{ResultYes, true, true}}) {
-            startIn(0);
-            fillChannels({2});
-            const QString path = fx->tempPath("quit.DAT");
-            fx->answerFileDialogs({path});
-            fx->answerMessages({c.answer});
-            QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
-            QTRY_VERIFY(w->mnuFile->isVisible());
-            QTest::mouseClick(w->mnuFile, Qt::LeftButton, {},
-                              w->mnuFile->actionGeometry(w->mnuQuit).center());
-            QCOMPARE(fx->messages.size(), 1);
-            QStringList buttons = fx->messages[0].buttons;
-            buttons.sort();
-            QCOMPARE(buttons, (QStringList{"不保存", "保存", "取消"}));
-            QCOMPARE(fx->messages[0].defaultButton, QString("保存"));
-            QVERIFY(fx->messages[0].text.contains("退出前要保存吗"));
-            QCOMPARE(w->isVisible(), !c.closes);
-            QCOMPARE(QFileInfo::exists(path), c.saved);
+        for (const Command& command : {Command{&q716::Form1::mnuQuit, "退出前要保存吗"},
+                                       Command{&q716::Form1::mnuNew, "清除信道前要保存吗"},
+                                       Command{&q716::Form1::mnuOpen, "打开另一个文件前要保存吗"},
+                                       Command{&q716::Form1::mnureadFre, "读频前要保存吗"}}) {
+            for (const Case c : {Case{ResultCancel, false, false}, Case{ResultNo, true, false},
+                                 Case{ResultYes, true, true}}) {
+                startIn(0);
+                OpenPort port;
+                w->link->setPort(&port);
+                fillChannels({2});
+                const QString path = fx->tempPath("unsaved.DAT");
+                const QString other = fx->tempPath("other.DAT");
+                QVERIFY(q716::saveChannelFile(q716::freshEditorState(), other).ok());
+                fx->answerFileDialogs(c.saved ? QStringList{path, other} : QStringList{other});
+                fx->answerMessages({c.answer});
+                (w.get()->*command.action)->trigger();
+                QCOMPARE(fx->messages.size(), 1);
+                QStringList buttons = fx->messages[0].buttons;
+                buttons.sort();
+                QCOMPARE(buttons, (QStringList{"不保存", "保存", "取消"}));
+                QCOMPARE(fx->messages[0].defaultButton, QString("保存"));
+                QVERIFY(fx->messages[0].text.contains(command.question));
+                QCOMPARE(QFileInfo::exists(path), c.saved);
+                const bool carriedOut =
+                    !w->isVisible() || cell(*w, 2, 1).isEmpty() || port.sent.startsWith("TQ-PROG");
+                QCOMPARE(carriedOut, c.carriedOut);
+                w->link->setPort(nullptr);
+            }
         }
         // Nothing to lose: no question.
         startIn(1);
@@ -306,7 +332,7 @@ class TestEdit : public QObject {
         QCOMPARE(cell(*w, 3, 1), QString());
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Insert empty channel"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Insert empty channel"));
         clickHeading(1);
         QTest::keyClick(w->Grid1, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"403.00000", ""}));
@@ -318,6 +344,16 @@ class TestEdit : public QObject {
         clickHeading(1);
         QVERIFY(!w->mnuMoveUp->isEnabled());
         QVERIFY(w->mnuMoveDown->isEnabled());
+
+        // With channel 16 in use, Insert says why it inserts nothing.
+        typeIntoCell(*w, 16, 1, "416");
+        const int steps = w->history->stack()->count();
+        const int shown = fx->messages.size();
+        clickHeading(1);
+        QTest::keyClick(w->Grid1, Qt::Key_Insert);
+        QCOMPARE(fx->messages.size(), shown + 1);
+        QVERIFY(fx->messages.last().text.startsWith("Channel 16 is in use"));
+        QCOMPARE(w->history->stack()->count(), steps);
     }
 
     // The context menu sets a column on every selected channel in use, as
@@ -335,7 +371,7 @@ class TestEdit : public QObject {
             QCOMPARE(cell(*w, row, 5), QString("Low"));
         QCOMPARE(cell(*w, 3, 5), QString());
         QCOMPARE(w->history->stack()->count(), steps + 1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Set power"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Set power"));
         ctrl(Qt::Key_Z);
         for (int row : {1, 2, 4})
             QCOMPARE(cell(*w, row, 5), QString("Hight"));
@@ -386,24 +422,66 @@ class TestEdit : public QObject {
         QCOMPARE(cell(*w, 16, 5), QString("Hight"));
     }
 
-    // A dialog's OK is one step; Cancel is none.
-    void dialogOkIsOneStep() {
-        startIn(1);
-        w->Key_enactment->trigger();
-        q716::Form6* keys = w->dialogs->form6();
-        QTRY_VERIFY(keys->isVisible());
-        const int pf1 = w->state.values.keyFunctionPF1;
-        auto* combo = keys->findChild<QComboBox*>("Combo1");
-        QVERIFY(combo);
-        combo->setFocus();
-        QTest::keyClick(combo, pf1 == 11 ? Qt::Key_Up : Qt::Key_Down);
-        QTest::mouseClick(keys->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        QVERIFY(w->state.values.keyFunctionPF1 != pf1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Key settings"));
-        w->activateWindow();
-        w->Grid1->setFocus();
-        ctrl(Qt::Key_Z);
-        QCOMPARE(w->state.values.keyFunctionPF1, pf1);
+    // A dialog's OK is one step. Undone, the dialog shows the stored value
+    // again when it opens, and an OK that changes nothing is no step.
+    void dialogOkIsOneStepAndReopensWithTheStoredValue() {
+        struct Case {
+            QAction* q716::Form1::*menu;
+            const char* dialog;
+            const char* control;
+            QString step;
+        };
+        for (const Case& c :
+             {Case{&q716::Form1::mnudtmf, "Form5", "Combo4", "Optional function"},
+              Case{&q716::Form1::Key_enactment, "Form6", "Combo1", "Keys set"},
+              Case{&q716::Form1::mnusetin, "Form7", "Text1", "Embedded information"}}) {
+            startIn(1);
+            auto* dialog = w->findChild<QDialog*>(c.dialog);
+            auto* combo = dialog->findChild<QComboBox*>(c.control);
+            auto* line = dialog->findChild<QLineEdit*>(c.control);
+            const auto shown = [&] { return combo ? combo->currentText() : line->text(); };
+            const auto open = [&] {
+                (w.get()->*c.menu)->trigger();
+                QTRY_VERIFY(dialog->isVisible());
+            };
+            const auto ok = [&] {
+                QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            };
+            open();
+            const QString stored = shown();
+            const QByteArray image = q716::buildImageBytes(w->state);
+            if (combo)
+                QTest::keyClick(combo, Qt::Key_Down);
+            else
+                QTest::keyClicks(line, "x");
+            QVERIFY(shown() != stored);
+            ok();
+            QVERIFY(q716::buildImageBytes(w->state) != image);
+            QCOMPARE(w->mnuUndo->text(), "&Undo " + c.step);
+            w->activateWindow();
+            w->Grid1->setFocus();
+            ctrl(Qt::Key_Z);
+            QCOMPARE(q716::buildImageBytes(w->state), image);
+
+            open();
+            QCOMPARE(shown(), stored);
+            ok();
+            QCOMPARE(q716::buildImageBytes(w->state), image);
+            QVERIFY(w->history->stack()->canRedo());
+            QVERIFY(!w->isWindowModified());
+        }
+
+        // A refused OK stores nothing and is no step either.
+        w->mnudtmf->trigger();
+        auto* text5 = w->findChild<QDialog*>("Form5")->findChild<QLineEdit*>("Text5");
+        QTRY_VERIFY(text5->isVisible());
+        text5->selectAll();
+        QTest::keyClicks(text5, "999");
+        QTest::mouseClick(w->findChild<QDialog*>("Form5")->findChild<QPushButton*>("Command1"),
+                          Qt::LeftButton);
+        QCOMPARE(fx->messages.size(), 1);
+        QVERIFY(w->history->stack()->canRedo());
+        QVERIFY(!w->isWindowModified());
     }
 };
 

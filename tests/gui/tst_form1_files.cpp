@@ -56,6 +56,9 @@ class TestFiles : public QObject {
         auto w = fx.start();
         fillTwoChannels(*w);
         const QStringList before = gridTexts(*w);
+        // Saved, so New has nothing to lose and asks its own question.
+        fx.answerFileDialogs({fx.tempPath("two.DAT")});
+        w->mnuAssave->trigger();
 
         fx.answerMessages({q716::ResultCancel});
         QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton("new")), Qt::LeftButton);
@@ -98,6 +101,7 @@ class TestFiles : public QObject {
         w->Combo9->setCurrentIndex(0);
         clickCheckBox(w->Check3);
 
+        fx.answerMessages({q716::ResultNo}); // discard the changes above
         fx.answerFileDialogs({path});
         QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton("open")), Qt::LeftButton);
         QCOMPARE(gridTexts(*w), texts);
@@ -149,11 +153,11 @@ class TestFiles : public QObject {
         f.close();
 
         fx.answerFileDialogs({path, fx.tempPath("missing.DAT")});
-        fx.answerMessages({q716::ResultOk, q716::ResultOk});
+        fx.answerMessages({q716::ResultNo, q716::ResultOk, q716::ResultNo, q716::ResultOk});
         w->mnuOpen->trigger();
         w->mnuOpen->trigger();
-        QCOMPARE(fx.messages.size(), 2);
-        for (const ShownMessage& m : fx.messages) {
+        QCOMPARE(fx.messages.size(), 4);
+        for (const ShownMessage& m : {fx.messages[1], fx.messages[3]}) {
             QCOMPARE(m.text, QString("文件类型不对，无法打开。"));
             QCOMPARE(m.title, QString("Q716A"));
         }
@@ -172,6 +176,50 @@ class TestFiles : public QObject {
         }
         auto w = fx.start({path});
         QCOMPARE(cell(*w, 2, 1), QString("433.50000"));
+    }
+
+    // The title names the file the editor holds, and Save writes where the
+    // user says: after an Open, never to the file saved before it.
+    void titleNamesTheFileTheEditorHolds() {
+        AppFixture fx;
+        const QString t4 = fx.tempPath("t4-a.dat");
+        const auto titleOf = [](const QString& path) {
+            return "Q716A-" + QDir::toNativeSeparators(path);
+        };
+        {
+            auto w = fx.start();
+            typeIntoCell(*w, 4, 1, "444");
+            fx.answerFileDialogs({t4});
+            w->mnuAssave->trigger();
+        }
+        auto w = fx.start({t4});
+        QCOMPARE(shownTitle(*w), titleOf(t4));
+        w->mnuEnglish->trigger();
+        QCOMPARE(shownTitle(*w), titleOf(t4));
+
+        // A name without a suffix is saved as a channel file Open shows.
+        typeIntoCell(*w, 5, 1, "455");
+        fx.answerFileDialogs({fx.tempPath("b5")});
+        w->mnuAssave->trigger();
+        const QString b5 = fx.tempPath("b5.DAT");
+        QCOMPARE(shownTitle(*w), titleOf(b5));
+        QFile saved(b5);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray b5Bytes = saved.readAll();
+        saved.close();
+
+        fx.answerFileDialogs({t4});
+        w->mnuOpen->trigger();
+        QCOMPARE(shownTitle(*w), titleOf(t4));
+        typeIntoCell(*w, 6, 1, "466");
+        QCOMPARE(shownTitle(*w), titleOf(t4) + "*");
+        fx.answerFileDialogs({t4});
+        fx.answerMessages({q716::ResultYes});
+        w->mnuAssave->trigger();
+        QCOMPARE(shownTitle(*w), titleOf(t4));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), b5Bytes);
+        QCOMPARE(fx.unscriptedMessages, 0);
     }
 
     void languageSwitchAndBackKeepsEverySelection() {

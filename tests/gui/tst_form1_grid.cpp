@@ -56,7 +56,7 @@ class TestGrid : public QObject {
         QCOMPARE(w->EditCol, 1);
         const QRect rx = w->Grid1->visualItemRect(w->Grid1->item(4, 1));
         QCOMPARE(w->Text1->size(), rx.size());
-        QCOMPARE(w->Text1->pos(), w->Grid1->viewport()->mapTo(w->centralWidget(), rx.topLeft()));
+        QCOMPARE(w->Text1->pos(), w->Grid1->viewport()->mapTo(w->page(), rx.topLeft()));
         // Letters never reach the frequency editor.
         QTest::keyClicks(w->Text1, "4a3b5");
         QCOMPARE(w->Text1->text(), QString("435"));

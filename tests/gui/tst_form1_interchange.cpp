@@ -138,13 +138,13 @@ class TestInterchange : public QObject {
         QCOMPARE(names, (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuInterchangeLine",
                                      "mnuImportCsv", "mnuExportCsv", "mnuPrint", "mnuExportPdf",
                                      "mnuCompareFile", "mnuline", "mnuQuit"}));
-        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("导入 CSV…"));
-        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("导出 PDF…"));
+        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("导入 CSV(&I)…"));
+        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("导出 PDF(&D)…"));
         w->mnuEnglish->trigger();
-        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("Import CSV…"));
-        QCOMPARE(w->mnuExportCsv->text(), QStringLiteral("Export CSV…"));
-        QCOMPARE(w->mnuPrint->text(), QStringLiteral("Print…"));
-        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("Export PDF…"));
+        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("&Import CSV…"));
+        QCOMPARE(w->mnuExportCsv->text(), QStringLiteral("&Export CSV…"));
+        QCOMPARE(w->mnuPrint->text(), QStringLiteral("&Print…"));
+        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("Export P&DF…"));
     }
 
     void importAnsweredCancelChangesNothing() {

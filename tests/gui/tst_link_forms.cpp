@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 using namespace q716;
@@ -115,6 +116,80 @@ class TestLinkForms : public QObject {
         QCOMPARE(app->parameterBytes().at(1), char(2));
     }
 
+    // A device the system does not list is typed under "Other device…",
+    // opened, and remembered beside the 3-byte parameter file.
+    void otherDeviceIsTypedOpenedAndRemembered() {
+        Pty listed, typed;
+        start(listed.path().toLocal8Bit(), 1);
+        FormCOM* f = w->formCOM;
+        QCOMPARE(f->OptionOther->text(), QStringLiteral("Other device…"));
+        const QString missing = QDir::temp().filePath(QStringLiteral("q716-no-such-port"));
+        QStringList answers{QString(), missing, typed.path()};
+        f->setDeviceAsker([&](const QString&) { return answers.takeFirst(); });
+        w->mnucom->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        for (int refused = 0; refused < 2; ++refused) {
+            // Cancel, then a path that does not open: the port stays as it was.
+            QTest::mouseClick(f->OptionOther, Qt::LeftButton);
+            QVERIFY(f->OptionCOM[0]->isChecked() && !f->OptionOther->isChecked());
+            QCOMPARE(w->link->comm().openLocation(), listed.path());
+        }
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(missing +
+                                                 QStringLiteral(" cannot be used as the port: ")));
+        QTest::mouseClick(f->OptionOther, Qt::LeftButton);
+        QVERIFY(f->OptionOther->isChecked() && !f->OptionCOM[0]->isChecked());
+        QCOMPARE(f->OptionOther->text(), QStringLiteral("Other device… (%1)").arg(typed.path()));
+        w->link->comm().output("TQ");
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += typed.readAvailable()) == "TQ", Timeout);
+        w->close();
+        QCOMPARE(app->parameterBytes(), QByteArray("\x00\x01\x01", 3));
+        w.reset();
+        w = app->start();
+        QVERIFY(w->formCOM->OptionOther->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), typed.path());
+        // Choosing a slot forgets it.
+        w->mnucom->trigger();
+        QTest::mouseClick(w->formCOM->OptionCOM[0], Qt::LeftButton);
+        w->close();
+        w.reset();
+        w = app->start();
+        QVERIFY(!w->formCOM->OptionOther->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), listed.path());
+    }
+
+    // Communication port scans again each time it opens: a cable plugged in
+    // after start-up is taken, one that went away is marked, and a read then
+    // says the cable is not connected.
+    void portDialogScansAgainEachTimeItOpens() {
+        start(QByteArray(), 1);
+        QVERIFY(!w->link->comm().isOpen());
+        auto cable = std::make_unique<Pty>();
+        const QString device = cable->path();
+        qputenv("Q716_PORTS", device.toLocal8Bit());
+        FormCOM* f = w->formCOM;
+        w->mnucom->trigger();
+        QCOMPARE(f->OptionCOM[0]->text(), QStringLiteral("COM1 (%1)").arg(device));
+        QVERIFY(f->OptionCOM[0]->isEnabled() && f->OptionCOM[0]->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), device);
+        f->hide();
+
+        cable.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->link->comm().isOpen(), Timeout);
+        qputenv("Q716_PORTS", QByteArray());
+        w->mnucom->trigger();
+        QCOMPARE(f->OptionCOM[0]->text(), QStringLiteral("COM1 (%1): not connected").arg(device));
+        QVERIFY(!f->OptionCOM[0]->isEnabled() && f->OptionCOM[0]->isChecked());
+        w->mnureadFre->trigger();
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(
+            QStringLiteral("The programming cable is not connected: COM1 (%1) is gone.")
+                .arg(device)));
+        QVERIFY(w->Toolbar1->isEnabled() && !w->link->Timer1->isActive());
+    }
+
     void passwordDialogFiltersKeysAndChecksEntries() {
         start(QByteArray(), 0);
         w->mnuPass->trigger();
@@ -155,11 +230,12 @@ class TestLinkForms : public QObject {
         QVERIFY(f->isVisible());
         QCOMPARE(w->state.values.commPassword, QString());
 
-        // Accepted entries with no port: the boxes are taken, the port message shown.
+        // Accepted entries with no port: the boxes are taken, the cable message shown.
         QTest::keyClicks(f->Text3, QStringLiteral("new1"));
         QTest::mouseClick(f->Command3, Qt::LeftButton);
         QCOMPARE(app->messages.size(), 3);
-        QVERIFY(app->messages[2].text.startsWith(QStringLiteral("Communication port not open")));
+        QVERIFY(app->messages[2].text.startsWith(
+            QStringLiteral("The programming cable is not connected: the computer has no serial")));
         QCOMPARE(w->Text2->text(), QStringLiteral("old"));
         QCOMPARE(w->state.values.commPassword, QStringLiteral("new1"));
         QVERIFY(f->isVisible());
@@ -240,10 +316,14 @@ class TestLinkForms : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(f));
         const QString twenty = QStringLiteral("abcdefghij0123456789");
         for (QLineEdit* box : {f->Text1, f->Text2, f->Text3}) {
-            QCOMPARE(box->maxLength(), 16);
             box->setFocus();
             QTest::keyClicks(box, twenty);
             QCOMPARE(box->text(), twenty.left(16));
+            // The filter comes first, then the cut to 16.
+            box->clear();
+            QApplication::clipboard()->setText(QStringLiteral(" ABCDEFGH12345678"));
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QStringLiteral("ABCDEFGH12345678"));
             // Pasting meets the key filter, as the key presses do.
             box->clear();
             QApplication::clipboard()->setText(QStringLiteral("pa ss#1-x"));
@@ -280,6 +360,10 @@ class TestLinkForms : public QObject {
         QApplication::clipboard()->setText(QString(20, QLatin1Char('z')));
         text2->paste();
         QCOMPARE(text2->text().size(), 16);
+        text2->clear();
+        QApplication::clipboard()->setText(QStringLiteral(" ABCDEFGH12345678"));
+        text2->paste();
+        QCOMPARE(w->state.values.commPassword, QStringLiteral("ABCDEFGH12345678"));
         QInputMethodEvent input;
         input.setCommitString(QStringLiteral("对讲机"));
         text2->clear();

@@ -6,6 +6,7 @@
 #include "support/GridDriver.h"
 
 #include "channels/CellRules.h"
+#include "channels/RowSelection.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QApplication>
@@ -232,6 +233,44 @@ class X11CellEditors : public QObject {
         settle();
         QVERIFY(w->Combo5(6)->view()->isVisible());
         QCOMPARE(cell(*w, 1, 3), QStringLiteral("435.00000"));
+    }
+
+    // F2 opens the current cell's editor; Escape leaves it without writing,
+    // and the grid keeps the focus: Shift+Down then selects channels instead
+    // of stepping the editor (it turned D023N into D025N).
+    void escapeLeavesAnEditorWithoutCommitting_data() {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("receive frequency") << 1 << "446";
+        QTest::newRow("receive tone") << 2 << "Down";
+        QTest::newRow("transmit tone, typed") << 4 << "8";
+        QTest::newRow("power") << 5 << "Up";
+    }
+
+    void escapeLeavesAnEditorWithoutCommitting() {
+        QFETCH(int, col);
+        QFETCH(QString, keys);
+        setCell(1, 2, QStringLiteral("D023N"));
+        const QString before = cell(*w, 1, col);
+        focusCell(1, col);
+        QVERIFY(pressKey(QStringLiteral("F2")));
+        QWidget* editor = col == 1   ? static_cast<QWidget*>(w->Text1)
+                          : col == 5 ? static_cast<QWidget*>(w->Combo5(5))
+                                     : static_cast<QWidget*>(w->Combo8);
+        QTRY_VERIFY_WITH_TIMEOUT(editor->isVisible(), Patience);
+        settle();
+        QVERIFY(keys.at(0).isDigit() ? typeText(keys) : pressKey(keys));
+        settle();
+        QVERIFY(pressKey(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!editor->isVisible(), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(w->Grid1->hasFocus(), Patience);
+        QVERIFY(pressKey(QStringLiteral("shift+Down")));
+        settle();
+        QCOMPARE(cell(*w, 1, col), before);
+        QCOMPARE(cell(*w, 1, 2), QStringLiteral("D023N"));
+        QCOMPARE(w->rowSelection->rows(), (q716::ChannelRows{1, 2}));
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(fx->messages.isEmpty());
     }
 
     void switchingToAnotherProgramCommitsNothing() {

@@ -45,6 +45,7 @@ QGroupBox* levelFrame(const char* frame, QSlider* slider, const char* low, const
 } // namespace
 
 Form2::Form2(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, state, mainWindow) {
+    loadStoredValues_ = &loadDebugDialog;
     setWindowTitle(dialogDesignText(Window, QString()));
     auto* main = new QVBoxLayout(this);
     Slider1 = levelSlider(QStringLiteral("Slider1"), this);

@@ -82,6 +82,7 @@ void followText(QScrollBar* bar, const QString& text) {
 
 Form5::Form5(EditorState& state, QWidget* mainWindow, SecondsClock clock)
     : HidingDialog(Window, state, mainWindow), clock_(std::move(clock)) {
+    loadStoredValues_ = &showStoredOptions;
     setWindowTitle(dialogDesignText(Window, QString()));
     buildScanFrame();
     buildHiddenControls();
@@ -367,18 +368,19 @@ void Form5::Command1_Click() {
     QLineEdit* refusedBox = !isScanDelayText(state_.form5.text5)   ? Text5
                             : !isScanDelayText(state_.form5.text6) ? Text6
                                                                    : nullptr;
-    std::optional<Message> refused;
-    {
-        const StepScope step(steps, {EditStep::OptionsDialog});
-        refused = acceptOptionsDialog(state_);
-    }
-    if (refused) {
-        // The refused boxes show their stored values again; the dialog stays.
+    if (refusedBox) {
+        // Nothing is stored, so no step: the refused boxes show their stored
+        // values again and the dialog stays.
+        const std::optional<Message> refused = acceptOptionsDialog(state_);
         refreshFromState();
         LocalMsgBox(*refused);
         refusedBox->setFocus();
         refusedBox->selectAll();
         return;
+    }
+    {
+        const StepScope step(steps, {EditStep::OptionsDialog});
+        acceptOptionsDialog(state_);
     }
     hide();
 }

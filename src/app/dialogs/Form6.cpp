@@ -27,6 +27,7 @@ QLabel* pictureLabel(const QString& name, const QPixmap& picture, QWidget* paren
 } // namespace
 
 Form6::Form6(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, state, mainWindow) {
+    loadStoredValues_ = &loadKeysDialog;
     setWindowTitle(dialogDesignText(Window, QString()));
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;

@@ -19,6 +19,7 @@ const QString Window = QStringLiteral("Form7");
 }
 
 Form7::Form7(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, state, mainWindow) {
+    loadStoredValues_ = &loadEmbeddedDialog;
     setWindowTitle(dialogDesignText(Window, QString()));
     auto* main = new QVBoxLayout(this);
     Text1 = new QLineEdit(this);

@@ -1,6 +1,7 @@
 #include "dialogs/HidingDialog.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 namespace q716 {
 
@@ -15,6 +16,15 @@ void HidingDialog::closeEvent(QCloseEvent* event) {
     // The dialog lives as long as the program; closing only puts it away.
     event->ignore();
     hide();
+}
+
+void HidingDialog::showEvent(QShowEvent* event) {
+    // An opening, not the window system showing a minimised window again.
+    if (!event->spontaneous() && loadStoredValues_) {
+        loadStoredValues_(state_);
+        refreshFromState();
+    }
+    QDialog::showEvent(event);
 }
 
 } // namespace q716

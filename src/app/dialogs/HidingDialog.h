@@ -23,8 +23,13 @@ class HidingDialog : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     EditorState& state_;
+    // Puts the stored values into the controls' state. Each opening runs it,
+    // so a dialog never shows values that Cancel or undo took back, which
+    // its OK would store again.
+    void (*loadStoredValues_)(EditorState&) = nullptr;
     // Set while refreshFromState writes the controls, so that their change
     // handlers do not write the same values back or run click rules.
     bool refreshing_ = false;

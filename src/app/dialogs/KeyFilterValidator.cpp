@@ -2,22 +2,11 @@
 
 namespace q716 {
 
-KeyFilterValidator::KeyFilterValidator(CharFilter filter, QObject* parent)
-    : QValidator(parent), filter_(std::move(filter)) {}
+KeyFilterValidator::KeyFilterValidator(CharFilter filter, int maxLength, QObject* parent)
+    : QValidator(parent), filter_(std::move(filter)), maxLength_(maxLength) {}
 
 QValidator::State KeyFilterValidator::validate(QString& input, int& pos) const {
-    QString kept;
-    int keptBeforeCursor = 0;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        const std::optional<QChar> c = input.at(i).isPrint() ? filter_(input.at(i)) : std::nullopt;
-        if (!c || !c->isPrint())
-            continue;
-        kept.append(*c);
-        if (i < pos)
-            ++keptBeforeCursor;
-    }
-    input = kept;
-    pos = keptBeforeCursor;
+    pos = filterThenCut(input, pos, filter_, maxLength_);
     return Acceptable;
 }
 

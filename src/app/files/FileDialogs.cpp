@@ -3,6 +3,7 @@
 #include "shell/Messages.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace q716 {
 
@@ -31,17 +32,22 @@ QString channelFileFilter() {
     return ApplicationTitle + QStringLiteral("(*.DAT)");
 }
 
-QString chooseChannelFileToOpen(QWidget* parent) {
+QString chooseChannelFileToOpen(QWidget* parent, const QString& start) {
     if (g_answerer)
         return g_answerer(FileDialogKind::Open, channelFileFilter());
-    return QFileDialog::getOpenFileName(parent, ApplicationTitle, QString(), channelFileFilter());
+    return QFileDialog::getOpenFileName(parent, ApplicationTitle, start, channelFileFilter());
 }
 
-QString chooseChannelFileToSave(QWidget* parent) {
-    if (g_answerer)
-        return g_answerer(FileDialogKind::Save, channelFileFilter());
-    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), channelFileFilter(),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+QString chooseChannelFileToSave(QWidget* parent, const QString& start) {
+    const QString path =
+        g_answerer
+            ? g_answerer(FileDialogKind::Save, channelFileFilter())
+            : QFileDialog::getSaveFileName(parent, ApplicationTitle, start, channelFileFilter(),
+                                           nullptr, QFileDialog::DontConfirmOverwrite);
+    // A name without a suffix gets ".DAT", so that Open's filter shows it.
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".DAT");
 }
 
 QString csvFileFilter() {

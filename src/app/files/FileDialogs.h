@@ -18,9 +18,11 @@ void setFileDialogAnswerer(FileDialogAnswerer answerer);
 // The filter: the application title followed by "(*.DAT)".
 QString channelFileFilter();
 
-QString chooseChannelFileToOpen(QWidget* parent);
-// Qt does not ask about overwriting; the Save command asks itself.
-QString chooseChannelFileToSave(QWidget* parent);
+// `start`: the file the dialog shows first (the one the editor holds).
+QString chooseChannelFileToOpen(QWidget* parent, const QString& start = {});
+// Qt does not ask about overwriting; the Save command asks itself. A name
+// chosen without a suffix gets ".DAT".
+QString chooseChannelFileToSave(QWidget* parent, const QString& start = {});
 // Any other file to save (a text file), with its own filter; no overwrite question.
 QString chooseFileToSave(QWidget* parent, const QString& filter);
 

@@ -19,10 +19,9 @@ QLineEdit* passwordBox(const QString& name, QWidget* parent) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(name);
     t->setEchoMode(QLineEdit::Password);
-    // The radio keeps 16 characters; characters other than 0-9, A-Z, a-z and
-    // "." are discarded, whether typed or pasted.
-    t->setMaxLength(PasswordLength);
-    t->setValidator(new KeyFilterValidator(&filterPasswordKey, t));
+    // Characters other than 0-9, A-Z, a-z and "." are discarded, whether
+    // typed or pasted, and then the text is cut to the radio's 16 characters.
+    t->setValidator(new KeyFilterValidator(&filterPasswordKey, PasswordLength, t));
     return t;
 }
 

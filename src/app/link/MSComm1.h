@@ -1,7 +1,8 @@
 #pragma once
 // The serial port control of the main window: a thin adapter over
 // QSerialPort at 9600 baud 8N1, DTR and RTS asserted, no flow control. Port
-// number n (1..20) opens the device standing behind slot n.
+// number n (1..20) opens the device standing behind slot n, unless a device
+// typed under "Other device…" stands in for the slots.
 
 #include "link/PortList.h"
 #include "link/PortOpenFailure.h"
@@ -24,11 +25,20 @@ class MSComm1 : public QObject, public SessionPort {
 
     void setCommPort(int n) { commPort_ = n; }
     int commPort() const { return commPort_; }
+    // A device path used instead of the slots; empty: the slots again.
+    void setOtherDevice(const QString& location) { otherDevice_ = location; }
+    const QString& otherDevice() const { return otherDevice_; }
+    // What open() opens: the other device, or the one behind the port number
+    // (empty location when that slot has none).
+    PortDevice device() const;
     // Opens the current port; on failure `failure` (may be null) says why.
     bool open(PortOpenFailure* failure = nullptr);
     void close();
     bool isOpen() const override { return port_.isOpen(); }
+    // The device the port is open on; empty while closed.
+    QString openLocation() const { return port_.isOpen() ? openLocation_ : QString(); }
     void output(const QByteArray& bytes) override;
+    void flush() override;
     QByteArray input() override;
 
   signals:
@@ -42,6 +52,8 @@ class MSComm1 : public QObject, public SessionPort {
     QSerialPort port_;
     QList<PortDevice> slots_;
     int commPort_ = 1;
+    QString otherDevice_;
+    QString openLocation_;
 };
 
 } // namespace q716

@@ -46,6 +46,13 @@ bool SessionController::start(Session& engine, const QString& kind,
         LocalMsgBox(linktext::sessionRunning(host_.languageCode()));
         return false;
     }
+    if (port_ == MSComm1_ && !port_->isOpen() && portCheck_) {
+        if (const std::optional<Message> m = portCheck_()) {
+            lastOutcome_ = m->text;
+            LocalMsgBox(*m);
+            return false;
+        }
+    }
     const bool open = port_->isOpen();
     if (open) {
         active_ = &engine;
@@ -71,6 +78,11 @@ bool SessionController::startPasswordChange() {
 
 void SessionController::startScratchRead() {
     start(scratch_, QStringLiteral("scratch"), &Session::startRead);
+}
+
+void SessionController::endSessionForQuit() {
+    apply(*active_, active_->endForQuit());
+    port_->flush();
 }
 
 void SessionController::Send() {
@@ -149,10 +161,13 @@ void SessionController::apply(Session& engine, const SessionActions& actions) {
         case SessionAction::Timer2Enabled:
             switchTimer(Timer2, a.on);
             break;
-        case SessionAction::ShowMessage:
-            lastOutcome_ = a.message.text;
-            LocalMsgBox(a.message);
+        case SessionAction::ShowMessage: {
+            const Message shown =
+                &engine == &scratch_ && scratchFraming_ ? scratchFraming_(a.message) : a.message;
+            lastOutcome_ = shown.text;
+            LocalMsgBox(shown);
             break;
+        }
         case SessionAction::LoadImage:
             if (&engine == &scratch_) {
                 scratchHost_.loadImage(a.text);

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -41,6 +42,17 @@ class SessionController : public QObject {
     bool startPasswordChange();
     // A read that leaves the editor alone; scratchReadArrived brings its image.
     void startScratchRead();
+    // How the messages of the scratch reads are told: whoever starts one may
+    // say what its failure means (a check after a write that could not run).
+    using MessageFraming = std::function<Message(const Message&)>;
+    void setScratchMessageFraming(MessageFraming framing) { scratchFraming_ = std::move(framing); }
+    bool portOpen() const { return port_->isOpen(); }
+
+    // A start would begin a session: the port is open and none runs.
+    bool canStart() const { return port_->isOpen() && !sessionRunning(); }
+    // The program quits during a session: it ends at once, its end byte
+    // written to the port before the port goes.
+    void endSessionForQuit();
 
     // Restarts the watchdog, clears the received bytes and writes SendBuffer.
     void Send();
@@ -55,6 +67,11 @@ class SessionController : public QObject {
     void setPort(SessionPort* port) { port_ = port ? port : MSComm1_; }
     using TimerSwitch = std::function<void(QTimer* timer, bool on)>;
     void setTimerSwitch(TimerSwitch timerSwitch) { timerSwitch_ = std::move(timerSwitch); }
+    // Before a start while MSComm1 is closed: may open it again (the port
+    // dialog scans and follows the cable); a message it returns is shown
+    // instead of the port-not-open one.
+    using PortCheck = std::function<std::optional<Message>()>;
+    void setPortCheck(PortCheck check) { portCheck_ = std::move(check); }
 
     void MSComm1_OnComm();
     // The port went away: it is closed, a running session ends at once.
@@ -99,12 +116,14 @@ class SessionController : public QObject {
     MSComm1* MSComm1_;
     SessionPort* port_;
     TimerSwitch timerSwitch_;
+    PortCheck portCheck_;
     EditorSessionHost host_;
     Session session_;
     ScratchSessionHost scratchHost_;
     Session scratch_;
     Session* active_; // the engine the port and the timers talk to
     QString lastOutcome_;
+    MessageFraming scratchFraming_;
 };
 
 } // namespace q716

@@ -14,6 +14,8 @@ class SessionPort {
     virtual void output(const QByteArray& bytes) = 0;
     // Every byte received so far and not yet taken.
     virtual QByteArray input() = 0;
+    // Writes what output() still holds back, before the program ends.
+    virtual void flush() {}
 };
 
 } // namespace q716

@@ -52,6 +52,8 @@ void LogWindow::SaveButton_Click() {
         path = chooseFileToSave(this, QStringLiteral("*.txt"));
         if (path.isEmpty())
             return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".txt");
         if (!QFileInfo::exists(path) || LocalMsgBox(overwriteQuestion(lang)) == ResultYes)
             break;
     }

@@ -1,5 +1,7 @@
 #include "shell/ApplyCaptions.h"
 
+#include "shell/AccessibleNames.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,16 +29,24 @@ bool belongsTo(const QObject* control, const QWidget* window) {
     return false;
 }
 
-QObject* findControl(QWidget* window, const CaptionEntry& e) {
-    const QList<QObject*> named = window->findChildren<QObject*>(e.control);
+} // namespace
+
+QObject* findWindowControl(QWidget* window, const QString& name, int arrayIndex) {
+    const QList<QObject*> named = window->findChildren<QObject*>(name);
     for (QObject* o : named) {
         if (!belongsTo(o, window))
             continue;
-        if (e.arrayIndex >= 0 && o->property("index").toInt() != e.arrayIndex)
+        if (arrayIndex >= 0 && o->property("index").toInt() != arrayIndex)
             continue;
         return o;
     }
     return nullptr;
+}
+
+namespace {
+
+QObject* findControl(QWidget* window, const CaptionEntry& e) {
+    return findWindowControl(window, e.control, e.arrayIndex);
 }
 
 void setCaption(QObject* o, const QString& text) {
@@ -116,6 +126,9 @@ void applyAllCaptions(const QList<QWidget*>& windows, int languageCode) {
         for (QWidget* w : windows)
             if (w && w->objectName() == table.window)
                 applyWindowCaptions(w, table, languageCode);
+    for (QWidget* w : windows)
+        if (w)
+            applyAccessibleTexts(w, languageCode);
 }
 
 } // namespace q716

@@ -6,9 +6,14 @@
 
 #include <QList>
 
+class QObject;
 class QWidget;
 
 namespace q716 {
+
+// The control of `window` with this objectName (and control-array index);
+// controls of the dialogs it owns are not its own.
+QObject* findWindowControl(QWidget* window, const QString& name, int arrayIndex = -1);
 
 // One window's entries in the texts of `languageCode`; codes other than 0
 // and 1 change nothing.

@@ -7,6 +7,8 @@
 #include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
 #include "link/SessionWindow.h"
+#include "shell/FileQuestions.h"
+#include "shell/AccessibleInterfaces.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -30,6 +32,7 @@ class QToolBar;
 namespace q716 {
 
 class ClickLabel;
+class PageScrollArea;
 class DialogSet;
 class EditHistory;
 class RowSelection;
@@ -77,8 +80,12 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Toolbar, progress and status.
     QToolBar* Toolbar1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label = nullptr;
+    StatusLine* Label = nullptr;
     ClickLabel* Label2 = nullptr;
+    // The page that holds the frames, the table and the status line; it
+    // scrolls when the screen is too small for the whole window.
+    QWidget* page() const { return page_; }
+    PageScrollArea* pageScroll = nullptr;
 
     // Menus.
     QMenu *mnuFile = nullptr, *mnupro = nullptr, *mnuset = nullptr, *mnuLanguage = nullptr,
@@ -103,6 +110,7 @@ class Form1 : public QMainWindow, public SessionWindow {
             *mnuSortChannels = nullptr, *mnuSetColumn = nullptr;
     QMenu* gridMenu = nullptr;
     // Around the sessions: the read-back check, comparisons, backups, the log.
+    QAction* mnuReadBeforeWrite = nullptr;
     QAction *mnuVerifyAfterWrite = nullptr, *mnuCompareRadio = nullptr, *mnuCompareFile = nullptr,
             *mnuBackupFolder = nullptr, *mnuCommLog = nullptr;
 
@@ -162,7 +170,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void setSessionControlsEnabled(bool enabled) override;
     void enableFrame1AndFocusCombo1() override;
 
-    // Opens a channel file by name as the Open command does after its dialog.
+    // Opens a channel file by name as the Open command does, its question
+    // about unsaved changes included.
     void openChannelFileNamed(const QString& path);
     // Imports a CSV channel list as Import CSV does after its dialog: the
     // report first, then OK applies and Cancel changes nothing.
@@ -216,6 +225,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     void mnuabout_Click();
     void TAnMa_Click();
     void mnuVerifyAfterWrite_Click();
+    void mnuReadBeforeWrite_Click();
     void mnuCompareRadio_Click();
     void mnuCompareFile_Click();
     void mnuBackupFolder_Click();
@@ -244,6 +254,9 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   private:
     void createLink();
+    // The status line names the device the cable was found again on, while
+    // no session needs it.
+    void showPortNotice();
     void createSafety();
     void buildMenus();
     void buildSafetyMenus();
@@ -252,7 +265,14 @@ class Form1 : public QMainWindow, public SessionWindow {
     void updateEditActions();
     void updateUndoTexts();
     void afterRestore();
-    bool askToSaveBeforeQuitting();
+    // False when the user chose Cancel, or Save and then did not save.
+    bool askToSaveChanges(ReplacingCommand command);
+    // The channel file the editor holds (opened or saved), named in the
+    // title; empty after New and after a read.
+    void setHeldFile(const QString& path);
+    // Open after its question and its dialog.
+    void loadChannelFile(const QString& path);
+    void showTitle();
     // Runs one row operation as one undoable step and selects what it left.
     void runRowOperation(const StepName& name,
                          const std::function<RowOperationResult(EditorState&)>& operation);
@@ -278,6 +298,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void openList(QComboBox* editor);
     void openPendingList();
     void hideEditors();
+    void cancelEditor();
+    bool isCellEditorPart(const QObject* watched) const;
 
     bool gridEvent(QEvent* event);
     bool text1KeyPress(QKeyEvent* key);
@@ -287,12 +309,15 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     ImportReportDialog* importReport();
 
+    QWidget* page_ = nullptr;
     QList<QWidget*> extraCaptionWindows_;
+    QString heldFile_;
     // Set column: the channels a list choice goes to while the column's list
     // editor is open for them; empty when the editor edits one cell.
     ChannelRows setColumnRows_;
     int contextColumn_ = 0; // the column the context menu was opened on
     ImportReportDialog* importReport_ = nullptr;
+    bool portNoticeShown_ = false;
     QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;

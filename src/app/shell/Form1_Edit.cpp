@@ -6,8 +6,8 @@
 #include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
 #include "edit/EditHistory.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
-#include "shell/FileQuestions.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAction>
@@ -143,11 +143,14 @@ void Form1::updateUndoTexts() {
     const auto withStep = [](const QString& command, const QString& step) {
         return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
     };
-    const QString form1 = QStringLiteral("Form1");
-    mnuUndo->setText(withStep(tableCaption(form1, QStringLiteral("mnuUndo"), language),
-                              history->stack()->undoText()));
-    mnuRedo->setText(withStep(tableCaption(form1, QStringLiteral("mnuRedo"), language),
-                              history->stack()->redoText()));
+    const auto command = [language](const char* name) {
+        const QString form1 = QStringLiteral("Form1");
+        const QString action = QLatin1String(name);
+        return withMnemonic(tableCaption(form1, action, language),
+                            menuMnemonic(form1, action, language));
+    };
+    mnuUndo->setText(withStep(command("mnuUndo"), history->stack()->undoText()));
+    mnuRedo->setText(withStep(command("mnuRedo"), history->stack()->redoText()));
 }
 
 void Form1::updateEditActions() {
@@ -162,7 +165,8 @@ void Form1::updateEditActions() {
     mnuCut->setEnabled(editable && anyInUse);
     mnuCopy->setEnabled(anyInUse);
     mnuPaste->setEnabled(editable && !rows.empty() && clipboardHasChannels());
-    mnuInsertChannel->setEnabled(editable && !rows.empty() && canInsertChannel(grid, rows.front()));
+    // With channel 16 in use, Insert says why it cannot insert.
+    mnuInsertChannel->setEnabled(editable && !rows.empty());
     mnuDeleteChannels->setEnabled(editable && !rows.empty());
     mnuMoveUp->setEnabled(editable && canMoveChannels(rows, -1));
     mnuMoveDown->setEnabled(editable && canMoveChannels(rows, 1));
@@ -388,20 +392,6 @@ bool Form1::gridContextMenu(QContextMenuEvent* event) {
     contextColumn_ = 0;
     updateEditActions();
     return true;
-}
-
-bool Form1::askToSaveBeforeQuitting() {
-    if (!history || !history->hasUnsavedChanges())
-        return true;
-    switch (LocalMsgBox(quitQuestion(state.values.languageCode))) {
-    case ResultYes:
-        mnuAssave_Click();
-        return !history->hasUnsavedChanges();
-    case ResultNo:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace q716

@@ -8,6 +8,7 @@
 #include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
 #include "edit/EditHistory.h"
+#include "shell/AccessibleNames.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractItemView>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <algorithm>
 #include <utility>
 
 namespace q716 {
@@ -91,11 +93,12 @@ void Form1::ClearNO(int row) {
 
 void Form1::placeEditor(QWidget* editor, int row, int col, bool fullHeight) {
     QRect cell = Grid1->visualItemRect(Grid1->item(row - 1, col));
-    cell.moveTopLeft(Grid1->viewport()->mapTo(centralWidget(), cell.topLeft()));
+    cell.moveTopLeft(Grid1->viewport()->mapTo(page(), cell.topLeft()));
     if (fullHeight)
         editor->setGeometry(cell);
     else
         editor->setGeometry(cell.x(), cell.y(), cell.width(), editor->sizeHint().height());
+    nameCellEditor(editor, row, col, state.values.languageCode);
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
@@ -124,6 +127,30 @@ void Form1::hideEditors() {
     Combo8->hide();
     for (QComboBox* combo : Combo5s)
         combo->hide();
+}
+
+// Escape leaves the open editor without writing anything; the grid keeps the
+// focus, so the next key moves in the table instead of editing the cell.
+void Form1::cancelEditor() {
+    // The editor is marked closed before it loses the focus, which would commit.
+    text1Open_ = combo8Open_ = false;
+    combo5Open_ = 0;
+    std::vector<QComboBox*> lists(Combo5s.begin(), Combo5s.end());
+    lists.push_back(Combo8);
+    for (QComboBox* combo : lists)
+        if (combo->view()->isVisible())
+            combo->hidePopup();
+    Grid1->setFocus(Qt::OtherFocusReason);
+    hideEditors();
+}
+
+bool Form1::isCellEditorPart(const QObject* watched) const {
+    if (watched == Text1 || watched == Combo8 || watched == Combo8->lineEdit() ||
+        watched == Combo8->view())
+        return true;
+    return std::any_of(Combo5s.begin(), Combo5s.end(), [watched](const QComboBox* combo) {
+        return watched == combo || watched == combo->view();
+    });
 }
 
 void Form1::Grid1_Click() {
@@ -359,7 +386,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Grid1 && type == QEvent::KeyPress &&
         gridSelectionKey(static_cast<QKeyEvent*>(event)))
         return true;
-    if (watched == Grid1 && type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        isCellEditorPart(watched)) {
+        cancelEditor();
+        return true;
+    }
+    // Enter, and F2 as in other tables, open the current cell's editor.
+    if (watched == Grid1 && type == QEvent::KeyPress &&
+        (isEnter(static_cast<QKeyEvent*>(event)) ||
+         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2)) {
         GridClickArmed = true;
         gridButtonDown_ = false;
         Grid1_Click();

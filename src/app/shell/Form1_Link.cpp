@@ -6,6 +6,8 @@
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "safety/LinkSafety.h"
+#include "shell/AccessibleInterfaces.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -24,9 +26,29 @@ void Form1::createLink() {
     formCOM->Form_Load();
     formUsePass = new FormUsePass(
         *link, state, [this] { refreshControls(); }, this);
+    // A read brings the radio's contents, which no channel file holds.
+    connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
     createSafety();
+    link->setPortCheck([this] { return formCOM->reconnect(); });
+    connect(formCOM, &FormCOM::noticeChanged, this, &Form1::showPortNotice);
+    connect(this, &Form1::captionsApplied, formCOM, &FormCOM::retranslate);
+    // After the safety's own handlers, which may start the read-back.
+    connect(link, &SessionController::countdownFinished, this, &Form1::showPortNotice);
+    connect(link, &SessionController::sessionFinished, this, &Form1::showPortNotice);
+}
+
+void Form1::showPortNotice() {
+    // A session owns the status line until its countdown is over.
+    if (link->sessionRunning() || link->Timer2->isActive())
+        return;
+    const QString notice = formCOM->notice();
+    if (notice.isEmpty() && !portNoticeShown_)
+        return;
+    Label->setText(notice);
+    Label->setVisible(!notice.isEmpty());
+    portNoticeShown_ = !notice.isEmpty();
 }
 
 void Form1::Send() {
@@ -34,11 +56,15 @@ void Form1::Send() {
 }
 
 void Form1::mnureadFre_Click() {
+    // A read replaces the editor: unsaved changes are asked about first,
+    // when the read can start at all.
+    if (link->canStart() && !askToSaveChanges(ReplacingCommand::Read))
+        return;
     link->startRead();
 }
 
 void Form1::mnuwriteFre_Click() {
-    link->startWrite();
+    safety->startWrite();
 }
 
 void Form1::mnucom_Click() {
@@ -54,7 +80,8 @@ void Form1::mnuPass_Click() {
 }
 
 void Form1::setStatusCaption(const QString& text) {
-    Label->setText(text);
+    Label->showStatus(text);
+    portNoticeShown_ = false;
 }
 
 void Form1::setStatusVisible(bool visible) {

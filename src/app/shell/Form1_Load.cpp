@@ -6,12 +6,15 @@
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
+#include "link/SessionController.h"
+#include "shell/AccessibleNames.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/LanguageSetting.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/MainWindowLists.h"
+#include "shell/PageScrollArea.h"
 #include "shell/ParameterFile.h"
 #include "state/InitDefaults.h"
 
@@ -56,12 +59,18 @@ void Form1::Form_Load() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Added to the radio's original program, which quit without a word:
-    // changes no channel file holds are not lost without a question.
-    if (!askToSaveBeforeQuitting()) {
+    // Added to the radio's original program, which quit without a word: a
+    // running session and changes no channel file holds are not lost
+    // without a question, and the radio is not left in programming mode.
+    const bool sessionRunning = link && link->sessionRunning();
+    if ((sessionRunning &&
+         LocalMsgBox(closeDuringSessionQuestion(state.values.languageCode)) != ResultOk) ||
+        !askToSaveChanges(ReplacingCommand::Quit)) {
         event->ignore();
         return;
     }
+    if (sessionRunning)
+        link->endSessionForQuit();
     // A failed write only loses the remembered lock, port and language.
     writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
                                              state.values.selectedPort, state.values.languageCode});
@@ -98,6 +107,7 @@ void Form1::registerCaptionWindow(QWidget* window) {
     extraCaptionWindows_.append(window);
     if (const WindowCaptions* table = captionsOf(window->objectName()))
         applyWindowCaptions(window, *table, state.values.languageCode);
+    applyAccessibleTexts(window, state.values.languageCode);
 }
 
 void Form1::ApplyCaptions() {
@@ -109,10 +119,11 @@ void Form1::ApplyCaptions() {
     windows += extraCaptionWindows_;
     windows.append(frmAbout);
     applyAllCaptions(windows, state.values.languageCode);
+    showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
-    centralWidget()->layout()->activate();
-    adjustSize();
+    page()->layout()->activate();
+    fitWindowToScreen(this);
     for (QWidget* w : windows)
         if (w != this && w->layout())
             fitToCaptions(w);
@@ -123,12 +134,12 @@ void Form1::ApplyCaptions() {
 // language switch neither clips a text nor makes the window jump.
 void Form1::keepOneWidth() {
     const WindowCaptions* table = captionsOf(objectName());
-    auto* layout = static_cast<QBoxLayout*>(centralWidget()->layout());
+    auto* layout = static_cast<QBoxLayout*>(page()->layout());
     int widest = 0;
     for (int languageCode : {0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
-        widest = qMax(widest, sizeHint().width());
+        widest = qMax(widest, page()->sizeHint().width());
     }
     // Codes other than 0 and 1 keep the design texts.
     applyDesignCaptions(this, *table);
@@ -240,8 +251,10 @@ void Form1::connectHandlers() {
                        static_cast<QObject*>(Combo8->lineEdit()),
                        static_cast<QObject*>(Combo8->view()), static_cast<QObject*>(Text2)})
         o->installEventFilter(this);
-    for (QComboBox* combo : Combo5s)
+    for (QComboBox* combo : Combo5s) {
         combo->installEventFilter(this);
+        combo->view()->installEventFilter(this);
+    }
 
     const std::array<std::pair<QAction*, void (Form1::*)()>, 22> menus = {{
         {mnuNew, &Form1::mnuNew_Click},

@@ -1,5 +1,6 @@
-// Safe writes: the read-back check after a write, the comparisons with the
-// radio and with a channel file, the backups folder and the session log.
+// Safe writes: the read before and the read-back check after a write, the
+// comparisons with the radio and with a channel file, the backups folder and
+// the session log.
 #include "shell/Form1.h"
 
 #include "files/Backups.h"
@@ -7,6 +8,8 @@
 #include "safety/CompareWindow.h"
 #include "safety/LinkSafety.h"
 #include "safety/LogWindow.h"
+#include "safety/VerifyWindow.h"
+#include "shell/LocalMsgBox.h"
 #include "shell/UrlOpener.h"
 
 #include <QAction>
@@ -25,6 +28,10 @@ void Form1::buildSafetyMenus() {
     mnuFile->insertAction(mnuline, mnuCompareFile);
 
     mnupro->addSeparator();
+    mnuReadBeforeWrite = action("mnuReadBeforeWrite");
+    mnuReadBeforeWrite->setCheckable(true);
+    mnuReadBeforeWrite->setChecked(LinkSafety::readBeforeWriteSetting());
+    mnupro->addAction(mnuReadBeforeWrite);
     mnuVerifyAfterWrite = action("mnuVerifyAfterWrite");
     mnuVerifyAfterWrite->setCheckable(true);
     mnuVerifyAfterWrite->setChecked(LinkSafety::verifyAfterWriteSetting());
@@ -38,6 +45,7 @@ void Form1::buildSafetyMenus() {
     mnuCommLog = action("mnuCommLog");
     mnuhelp->insertAction(mnuabout, mnuCommLog);
 
+    connect(mnuReadBeforeWrite, &QAction::triggered, this, &Form1::mnuReadBeforeWrite_Click);
     connect(mnuVerifyAfterWrite, &QAction::triggered, this, &Form1::mnuVerifyAfterWrite_Click);
     connect(mnuCompareRadio, &QAction::triggered, this, &Form1::mnuCompareRadio_Click);
     connect(mnuCompareFile, &QAction::triggered, this, &Form1::mnuCompareFile_Click);
@@ -49,10 +57,15 @@ void Form1::createSafety() {
     safety = new LinkSafety(*link, state, *this, this);
     registerCaptionWindow(safety->compareWindow());
     registerCaptionWindow(safety->logWindow());
+    registerCaptionWindow(safety->verifyWindow());
 }
 
 void Form1::mnuVerifyAfterWrite_Click() {
     LinkSafety::setVerifyAfterWriteSetting(mnuVerifyAfterWrite->isChecked());
+}
+
+void Form1::mnuReadBeforeWrite_Click() {
+    LinkSafety::setReadBeforeWriteSetting(mnuReadBeforeWrite->isChecked());
 }
 
 void Form1::mnuCompareRadio_Click() {
@@ -68,7 +81,8 @@ void Form1::mnuCompareFile_Click() {
 void Form1::mnuBackupFolder_Click() {
     const QString folder = backupFolder();
     QDir().mkpath(folder);
-    openUrl(QUrl::fromLocalFile(folder));
+    if (!openUrl(QUrl::fromLocalFile(folder)))
+        LocalMsgBox(backupFolderMessage(state.values.languageCode, folder));
 }
 
 void Form1::mnuCommLog_Click() {

@@ -17,11 +17,8 @@ void setUrlOpener(UrlOpener opener) {
     g_opener = std::move(opener);
 }
 
-void openUrl(const QUrl& url) {
-    if (g_opener)
-        g_opener(url);
-    else
-        QDesktopServices::openUrl(url);
+bool openUrl(const QUrl& url) {
+    return g_opener ? g_opener(url) : QDesktopServices::openUrl(url);
 }
 
 QUrl manualUrl(int languageCode) {

@@ -10,8 +10,9 @@ namespace q716 {
 using UrlOpener = std::function<bool(const QUrl&)>;
 void setUrlOpener(UrlOpener opener);
 
-// Asks the desktop to open `url`; a missing browser is not reported.
-void openUrl(const QUrl& url);
+// Asks the desktop to open `url`; false when nothing could open it (no
+// browser or file manager), for callers that then say so.
+bool openUrl(const QUrl& url);
 
 // The manual that travels with the program, in the language of
 // `languageCode` (manual.zh.html for Chinese, manual.html otherwise):

@@ -1,6 +1,11 @@
 #include "channels/EditSteps.h"
 
 #include "channels/ChannelTable.h"
+#include "dialogs/DebugDialog.h"
+#include "dialogs/EmbeddedDialog.h"
+#include "dialogs/KeysDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/TestFrequencyDialog.h"
 #include "shell/CaptionTables.h"
 
 namespace q716 {
@@ -94,12 +99,19 @@ void restoreEditorState(EditorState& current, const EditorState& kept) {
     v.debugUnlocked = current.values.debugUnlocked;
     v.factoryMode = current.values.factoryMode;
     v.adminMode = current.values.adminMode;
-    restored.form2.slidersEnabled = current.form2.slidersEnabled;
     restored.form5.gestureTouched = current.form5.gestureTouched;
     restored.form5.gestureStart = current.form5.gestureStart;
     restored.form1.lockState = current.form1.lockState;
     if (kept.values.languageCode != v.languageCode)
         SetGrid1Text(restored.form1.grid, v.languageCode);
+    // The dialogs show the values put back, never controls kept from the
+    // time of the step, which their OK would store again.
+    showStoredOptions(restored);
+    loadKeysDialog(restored);
+    loadEmbeddedDialog(restored);
+    loadTestFrequencyDialog(restored);
+    loadDebugDialog(restored);
+    restored.form2.slidersEnabled = current.form2.slidersEnabled;
     current = std::move(restored);
 }
 

@@ -56,7 +56,8 @@ QString columnName(int column, int languageCode);
 // Undo and redo put `kept` back into `current`: everything but what no edit
 // of the editor changes (the language, the port, the lock, the service and
 // administrator modes, the hidden gesture). List texts kept in the other
-// language are shown in the current one.
+// language are shown in the current one, and every dialog shows the values
+// put back.
 void restoreEditorState(EditorState& current, const EditorState& kept);
 
 } // namespace q716

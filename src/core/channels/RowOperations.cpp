@@ -218,11 +218,11 @@ RowOperationResult sortChannelsByReceiveFrequency(EditorState& state) {
     const ChannelOrder order = receiveFrequencyOrder(state.form1.grid);
     if (order == identityOrder())
         return {};
-    ChannelRows inUse;
-    for (int row = 1; row <= ChannelCount; ++row)
-        if (state.form1.grid.inUse(row))
-            inUse.push_back(row);
-    return changedTo(inUse, reorderChannels(state, order));
+    // The channels in use come first now: they stay selected.
+    ChannelRows sorted;
+    for (int row = 1; row <= ChannelCount && state.form1.grid.inUse(order[row]); ++row)
+        sorted.push_back(row);
+    return changedTo(sorted, reorderChannels(state, order));
 }
 
 bool isSettableColumn(int column) {

@@ -15,6 +15,10 @@ QString txTone(int languageCode) {
     return pickText(languageCode, QStringLiteral("发射亚音频"), QStringLiteral("TX QT/DQT"));
 }
 
+QString optionText(int languageCode, int number) {
+    return pickText(languageCode, QStringLiteral("文字 %1"), QStringLiteral("text %1")).arg(number);
+}
+
 QString fixedData(int languageCode) {
     return pickText(languageCode, QStringLiteral("固定数据"), QStringLiteral("fixed data"));
 }
@@ -27,17 +31,48 @@ QString verifyFailed(int languageCode) {
     return pickText(languageCode, QStringLiteral("校验失败！"), QStringLiteral("Verify failed!"));
 }
 
-Message verifyMismatch(int languageCode, const QStringList& lines, int more) {
-    QString text =
-        pickText(languageCode, QStringLiteral("校验失败：对讲机读回的数据与写入的不同。\n\n"),
-                 QStringLiteral("Verify failed: the radio reads back other data than "
-                                "was written.\n\n")) +
-        lines.join(QLatin1Char('\n'));
-    if (more > 0)
-        text += QLatin1Char('\n') + pickText(languageCode, QStringLiteral("……另有 %1 处"),
-                                             QStringLiteral("... and %1 more"))
-                                        .arg(more);
-    return {text, MsgWarning, {}};
+QString verifyMismatchHeadline(int languageCode) {
+    return pickText(languageCode, QStringLiteral("校验失败：对讲机读回的数据与写入的不同。"),
+                    QStringLiteral("Verify failed: the radio reads back other data than was "
+                                   "written."));
+}
+
+Message verifyMismatch(int languageCode, const QStringList& lines) {
+    return {verifyMismatchHeadline(languageCode) + QStringLiteral("\n\n") +
+                lines.join(QLatin1Char('\n')),
+            MsgWarning,
+            {}};
+}
+
+Message verifyNotRun(int languageCode, const QString& reason) {
+    return {pickText(languageCode,
+                     QStringLiteral("写频成功！但写后校验未能进行：%1\n\n"
+                                    "对讲机已收到写入的数据，只是没有读回核对。"),
+                     QStringLiteral("Write frequency success! The check after writing could not "
+                                    "run: %1\n\nThe radio took the write; it was not read back "
+                                    "to check it."))
+                .arg(reason),
+            MsgWarning,
+            {}};
+}
+
+QString verifyNotRunStatus(int languageCode) {
+    return pickText(languageCode, QStringLiteral("写频成功！（未校验）"),
+                    QStringLiteral("Write frequency success! (not verified)"));
+}
+
+QString portClosedBeforeCheck(int languageCode) {
+    return pickText(languageCode, QStringLiteral("写频后串口已关闭。"),
+                    QStringLiteral("the serial port closed after the write."));
+}
+
+Message readBeforeWriteFailed(int languageCode, const QString& reason) {
+    return {pickText(languageCode, QStringLiteral("写频前读取对讲机未成功，没有写频：%1"),
+                     QStringLiteral("Reading the radio before writing failed; nothing was "
+                                    "written: %1"))
+                .arg(reason),
+            MsgWarning,
+            {}};
 }
 
 QString verifyLine(int languageCode, int address, const QString& meaning, int written, int read) {

@@ -15,6 +15,9 @@ constexpr int MsgWarning = 48;
 QString channel(int languageCode, int channel);
 QString rxTone(int languageCode);
 QString txTone(int languageCode);
+// The option slots no dialog edits (the text fields at 0x0120, 0x0140 and
+// 0x0150), numbered 1..3 behind the optional-functions caption.
+QString optionText(int languageCode, int number);
 // Bytes no setting owns: identification texts, unused space.
 QString fixedData(int languageCode);
 
@@ -22,9 +25,21 @@ QString fixedData(int languageCode);
 QString verifyOk(int languageCode);
 // ... and when some did not.
 QString verifyFailed(int languageCode);
-// The warning after a write was read back with other bytes: one line per
-// differing address (`lines`), `more` lines left out.
-Message verifyMismatch(int languageCode, const QStringList& lines, int more);
+// The first line of the report of a write read back with other bytes.
+QString verifyMismatchHeadline(int languageCode);
+// The warning after a write was read back with other bytes: the headline and
+// one line per differing address (`lines`).
+Message verifyMismatch(int languageCode, const QStringList& lines);
+// A write that went through, but whose read-back could not run: the radio
+// holds the write, unchecked. `reason`: why the read-back did not run.
+Message verifyNotRun(int languageCode, const QString& reason);
+// ... its status line, and the reason when the port closed before it.
+QString verifyNotRunStatus(int languageCode);
+QString portClosedBeforeCheck(int languageCode);
+
+// Reading the radio before a write failed or its image could not be kept:
+// nothing was written. `reason`: what went wrong.
+Message readBeforeWriteFailed(int languageCode, const QString& reason);
 // One line of it: address, meaning, the byte written and the byte read.
 QString verifyLine(int languageCode, int address, const QString& meaning, int written, int read);
 

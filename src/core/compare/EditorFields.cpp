@@ -62,6 +62,8 @@ constexpr OptionSlot OptionSlots[] = {
     {19, "Label20", nullptr, 0},
 };
 
+constexpr int FirstOptionText = 15; // slots 15..17
+
 const OptionSlot* optionSlot(int slot) {
     for (const OptionSlot& s : OptionSlots)
         if (s.slot == slot)
@@ -207,14 +209,18 @@ QString fieldName(FieldRef f, int lang) {
     case K::Scan:
         return heading("Form1", "Grid1", gridColumn(f.kind), lang);
     case K::Band:
-        return caption("Form1", "Label3", lang);
+        // Its label alone ("Channel") reads like a channel of the table.
+        return caption("Form1", "Frame1", lang) + QLatin1Char(' ') +
+               caption("Form1", "Label3", lang);
     case K::Password:
         return caption("Form1", "Label9", lang);
     case K::OptionValue: {
         const OptionSlot* s = optionSlot(f.index);
         if (s && s->label)
             return caption("Form5", s->label, lang);
-        return caption("Form5", nullptr, lang) + QStringLiteral(" [%1]").arg(f.index);
+        // The three text fields no dialog edits, numbered in address order.
+        return caption("Form5", nullptr, lang) + QLatin1Char(' ') +
+               comparetext::optionText(lang, f.index - FirstOptionText + 1);
     }
     case K::DtmfValue:
         return caption("Form5", DtmfControls[f.index & 7].first, lang);

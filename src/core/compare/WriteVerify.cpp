@@ -48,11 +48,8 @@ QStringList verifyLines(const QList<ByteMismatch>& mismatches, int languageCode)
     return lines;
 }
 
-Message verifyMismatchMessage(const QList<ByteMismatch>& mismatches, int languageCode,
-                              int maxLines) {
-    const QStringList lines = verifyLines(mismatches.mid(0, maxLines), languageCode);
-    return comparetext::verifyMismatch(languageCode, lines,
-                                       int(qMax<qsizetype>(0, mismatches.size() - maxLines)));
+Message verifyMismatchMessage(const QList<ByteMismatch>& mismatches, int languageCode) {
+    return comparetext::verifyMismatch(languageCode, verifyLines(mismatches, languageCode));
 }
 
 } // namespace q716

@@ -34,8 +34,7 @@ QList<ByteMismatch> verifyWrittenBlocks(const QList<WrittenBlock>& blocks,
 // One line per mismatch: address, what it means, written and read byte.
 QStringList verifyLines(const QList<ByteMismatch>& mismatches, int languageCode);
 
-// The warning box: at most `maxLines` lines, then how many more.
-Message verifyMismatchMessage(const QList<ByteMismatch>& mismatches, int languageCode,
-                              int maxLines = 20);
+// The warning: the headline and every line.
+Message verifyMismatchMessage(const QList<ByteMismatch>& mismatches, int languageCode);
 
 } // namespace q716

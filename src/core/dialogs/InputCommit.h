@@ -25,4 +25,12 @@ using CharFilter = std::function<std::optional<QChar>(QChar typed)>;
 QString fitCommit(const QString& commit, qsizetype length, qsizetype replaced, int limit,
                   const CharFilter& filter = {});
 
+// A field's whole text after an edit (typing, a paste, a drop) with the
+// cursor behind what the edit added: every character through `filter`, and
+// then, past `limit` characters (none when 0), the ones just before the
+// cursor taken out, as a field that is full refuses more. Filtering first
+// keeps a pasted " ABCDEFGH12345678" whole: its blank takes no room.
+// Returns the cursor position in the new text.
+int filterThenCut(QString& text, int cursor, const CharFilter& filter, int limit = 0);
+
 } // namespace q716

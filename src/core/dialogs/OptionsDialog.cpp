@@ -33,7 +33,14 @@ QStringList retraceTimeItems() {
     return items;
 }
 
-void loadOptionsDialog(EditorState& s, const MessageFn& show) {
+namespace {
+
+int storedPriorityChannel(const EditorState& s) {
+    return listIndex(leadingNumber(s.values.optionValues[11]) - 1, OptionsListSize::Combo12);
+}
+
+// Every control but the priority mode and channel, from the stored values.
+void loadUnruledControls(EditorState& s) {
     namespace N = OptionsListSize;
     OptionsDialogState& d = s.form5;
     d.combo4 = slotIndex(s, 3, N::Combo4);
@@ -42,13 +49,6 @@ void loadOptionsDialog(EditorState& s, const MessageFn& show) {
     d.combo8 = slotIndex(s, 7, N::Combo8);
     d.combo9 = slotIndex(s, 8, N::Combo9);
     d.combo10 = slotIndex(s, 9, N::Combo10);
-    // A list fires its click rule only when its position really changes.
-    const int mode = slotIndex(s, 10, N::Combo11);
-    if (mode != d.combo11)
-        choosePriorityMode(s, mode, show);
-    const int channel = listIndex(leadingNumber(s.values.optionValues[11]) - 1, N::Combo12);
-    if (channel != d.combo12)
-        choosePreferredChannel(s, channel, show);
     d.combo13 = slotIndex(s, 12, N::Combo13);
     d.combo14 = slotIndex(s, 13, N::Combo14);
     d.combo15 = slotIndex(s, 14, N::Combo15);
@@ -57,6 +57,26 @@ void loadOptionsDialog(EditorState& s, const MessageFn& show) {
     d.check3 = leadingNumber(s.values.optionValues[22]) ? 1 : 0;
     d.check4 = leadingNumber(s.values.optionValues[23]) ? 1 : 0;
     loadDtmfGroup(s);
+}
+
+} // namespace
+
+void loadOptionsDialog(EditorState& s, const MessageFn& show) {
+    loadUnruledControls(s);
+    OptionsDialogState& d = s.form5;
+    // A list fires its click rule only when its position really changes.
+    const int mode = slotIndex(s, 10, OptionsListSize::Combo11);
+    if (mode != d.combo11)
+        choosePriorityMode(s, mode, show);
+    const int channel = storedPriorityChannel(s);
+    if (channel != d.combo12)
+        choosePreferredChannel(s, channel, show);
+}
+
+void showStoredOptions(EditorState& s) {
+    loadUnruledControls(s);
+    s.form5.combo11 = slotIndex(s, 10, OptionsListSize::Combo11);
+    s.form5.combo12 = storedPriorityChannel(s);
 }
 
 void loadDtmfGroup(EditorState& s) {

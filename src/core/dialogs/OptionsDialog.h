@@ -1,8 +1,8 @@
 #pragma once
 // Form5, the optional functions: its load step, OK, and the lists it builds
 // at run time. The controls live in EditorState::form5; OK copies them into
-// OptionValues, DtmfMemories and DtmfValues. Cancel stores nothing and leaves
-// the controls as edited.
+// OptionValues, DtmfMemories and DtmfValues. Cancel stores nothing; the next
+// opening shows the stored values again.
 
 #include "shell/Messages.h"
 #include "state/EditorState.h"
@@ -36,6 +36,10 @@ QStringList retraceTimeItems();
 // OptionValues (the priority rules run for Combo11 and Combo12 as for a
 // user's choice, which may show their messages), then the DTMF group.
 void loadOptionsDialog(EditorState& state, const MessageFn& show);
+
+// The controls show the stored values as they are, the priority rules left
+// out: what the dialog shows each time it opens and after undo or redo.
+void showStoredOptions(EditorState& state);
 
 // The DTMF memory grid and the DTMF group from DtmfMemories and DtmfValues.
 void loadDtmfGroup(EditorState& state);

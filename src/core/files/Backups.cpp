@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -20,13 +21,40 @@ namespace {
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
 
 const QRegularExpression& backupName() {
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write)(?:-(\\d+))?\\.DAT$"));
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write|before-write)(?:-(\\d+))?\\.DAT$"));
     return re;
 }
 
 QString kindText(BackupKind kind) {
-    return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write");
+    switch (kind) {
+    case BackupKind::Read:
+        return QStringLiteral("read");
+    case BackupKind::Write:
+        return QStringLiteral("write");
+    case BackupKind::BeforeWrite:
+        return QStringLiteral("before-write");
+    }
+    return {};
+}
+
+// Creates the first free name of the second, empty, and returns its path. A
+// name that exists (a backup, or one another program just took) is never
+// opened for writing.
+QString reserveBackupName(const QString& folder, const QDateTime& when, BackupKind kind,
+                          QString& reason) {
+    const QDir dir(folder);
+    for (int sequence = 1;; ++sequence) {
+        const QString path = dir.filePath(backupFileName(when, kind, sequence));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        const QFileInfo taken(path);
+        if (!taken.exists() && !taken.isSymLink()) {
+            reason = file.errorString();
+            return {};
+        }
+    }
 }
 
 struct NamedBackup {
@@ -49,13 +77,10 @@ QString backupFolder() {
     return data + QStringLiteral("/backups");
 }
 
-QString backupFileName(const QString& folder, const QDateTime& when, BackupKind kind) {
+QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
     const QString stem = when.toString(TimeFormat) + QLatin1Char('_') + kindText(kind);
-    const QDir dir(folder);
-    QString name = stem + QStringLiteral(".DAT");
-    for (int n = 2; dir.exists(name); ++n)
-        name = stem + QStringLiteral("-%1.DAT").arg(n);
-    return name;
+    return sequence > 1 ? stem + QStringLiteral("-%1.DAT").arg(sequence)
+                        : stem + QStringLiteral(".DAT");
 }
 
 BackupResult saveBackup(const QByteArray& image, BackupKind kind, const QDateTime& when,
@@ -69,8 +94,13 @@ BackupResult saveBackup(const QByteArray& image, BackupKind kind, const QDateTim
         r.reason = QStringLiteral("cannot create the folder %1").arg(folder);
         return r;
     }
-    r.path = QDir(folder).filePath(backupFileName(folder, when, kind));
+    r.path = reserveBackupName(folder, when, kind, r.reason);
+    if (r.path.isEmpty())
+        return r;
+    // The reserved name stays empty until the whole file replaces it.
     r.ok = saveWholeFile(r.path, ChannelFileSignature + image.left(ImageBytes), r.reason);
+    if (!r.ok)
+        QFile::remove(r.path);
     return r;
 }
 
@@ -105,6 +135,16 @@ QString backupFailedNote(int languageCode, const QString& reason) {
     return pickText(languageCode, QStringLiteral("（备份未保存：%1）"),
                     QStringLiteral("(backup not saved: %1)"))
         .arg(reason);
+}
+
+Message backupFolderMessage(int languageCode, const QString& folder) {
+    return {pickText(languageCode,
+                     QStringLiteral("备份保存在这个文件夹里（没有能打开它的文件管理器）：\n%1"),
+                     QStringLiteral("The backups are kept in this folder (no file manager could "
+                                    "open it):\n%1"))
+                .arg(QDir::toNativeSeparators(folder)),
+            MsgInformation,
+            {}};
 }
 
 } // namespace q716

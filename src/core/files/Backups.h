@@ -2,7 +2,11 @@
 // Automatic backups of what went to and came from the radio: every image a
 // read brings and every image a write is about to send is kept as a channel
 // file in the backups folder, named after the moment and the direction
-// ("2026-12-08_101502_read.DAT"). Old ones are pruned at start-up.
+// ("2026-12-08_101502_read.DAT"). Old ones are pruned at start-up. A backup
+// never replaces another one, not even one another process is saving in the
+// same second.
+
+#include "shell/Messages.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,15 +15,19 @@
 
 namespace q716 {
 
-enum class BackupKind { Read, Write };
+enum class BackupKind {
+    Read,
+    Write,
+    BeforeWrite, // what the radio held, read just before a write
+};
 
 // The program's per-user data folder + "/backups"; the program and q716-cli
 // share it.
 QString backupFolder();
 
-// "yyyy-MM-dd_HHmmss_read.DAT" for `when`; when that name is taken in
-// `folder`, "..._read-2.DAT", "-3" and so on.
-QString backupFileName(const QString& folder, const QDateTime& when, BackupKind kind);
+// "yyyy-MM-dd_HHmmss_read.DAT" ("_write", "_before-write") for `when` and
+// the sequence number `sequence`: "..._read-2.DAT" for 2 and on.
+QString backupFileName(const QDateTime& when, BackupKind kind, int sequence = 1);
 
 struct BackupResult {
     bool ok = false;
@@ -28,7 +36,9 @@ struct BackupResult {
 };
 
 // Saves the memory image (its first 848 bytes) behind the channel-file
-// signature, in one piece, creating the folder when needed.
+// signature, in one piece, creating the folder when needed. The first free
+// sequence number of the second is taken by creating its name exclusively,
+// so two programs saving at once never pick the same one.
 BackupResult saveBackup(const QByteArray& image, BackupKind kind, const QDateTime& when,
                         const QString& folder);
 
@@ -40,5 +50,8 @@ QStringList pruneBackups(const QString& folder, const QDateTime& now, int maxAge
 
 // The status-line note of a backup that could not be saved.
 QString backupFailedNote(int languageCode, const QString& reason);
+
+// Where the backups are, told when no file manager could show the folder.
+Message backupFolderMessage(int languageCode, const QString& folder);
 
 } // namespace q716

@@ -1,6 +1,8 @@
 #include "files/WholeFileSave.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace q716 {
 
@@ -20,6 +22,25 @@ bool saveWholeFile(const QString& path, const QByteArray& bytes, QString& reason
     }
     if (!file.commit()) {
         reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool canSaveWholeFile(const QString& path, QString& reason) {
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        reason = QStringLiteral("%1 is a folder").arg(path);
+        return false;
+    }
+    if (target.exists() && !target.isWritable()) {
+        reason = QStringLiteral("%1 is not writable").arg(path);
+        return false;
+    }
+    // The new file is written beside the old one, then takes its name.
+    QTemporaryFile beside(target.absoluteFilePath());
+    if (!beside.open()) {
+        reason = beside.errorString();
         return false;
     }
     return true;

@@ -1,16 +1,6 @@
 #include "image/HexHelpers.h"
 
-#include <cmath>
-
 namespace q716 {
-
-QString ByteHex(int value) {
-    return QString::number(qMax(value, 0), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-}
-
-QString WordHex(quint16 value) {
-    return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
 
 int hexDigitValue(QChar c) {
     const char16_t u = c.unicode();
@@ -23,50 +13,10 @@ int hexDigitValue(QChar c) {
     return -1;
 }
 
-QString HexToBits(const QString& hex) {
-    QString bits;
-    bits.reserve(hex.size() * 4);
-    for (const QChar c : hex) {
-        const int v = qMax(hexDigitValue(c), 0);
-        for (int bit = 3; bit >= 0; --bit)
-            bits += (v >> bit) & 1 ? QLatin1Char('1') : QLatin1Char('0');
-    }
-    return bits;
-}
-
-QString BitsToHex(QString& bits) {
-    const qsizetype pad = (4 - bits.size() % 4) % 4;
-    bits.prepend(QString(pad, QLatin1Char('0')));
-    QString hex;
-    hex.reserve(bits.size() / 4);
-    for (qsizetype i = 0; i < bits.size(); i += 4) {
-        int v = 0;
-        for (int j = 0; j < 4; ++j)
-            v = v * 2 + (bits.at(i + j) == QLatin1Char('1') ? 1 : 0);
-        hex += QString::number(v, 16).toUpper();
-    }
-    return hex;
-}
-
 qint64 StepRemainderUnits(qint64 step, qint64 value) {
     if (value < step || step <= 0)
         return value;
     return value % step;
-}
-
-double StepRemainder(double step, double value) {
-    constexpr double Scale = 1e9;
-    constexpr double Limit = 9e9; // beyond this the scaled value leaves 64 bits
-    if (value < step)
-        return value;
-    if (step <= 0 || std::isnan(step) || std::isnan(value) || std::fabs(value) > Limit ||
-        std::fabs(step) > Limit)
-        return step > 0 ? std::fmod(value, step) : value;
-    const qint64 s = std::llround(step * Scale);
-    const qint64 v = std::llround(value * Scale);
-    if (s <= 0)
-        return value;
-    return static_cast<double>(StepRemainderUnits(s, v)) / Scale;
 }
 
 QByteArray hexToBytes(const QString& hex) {

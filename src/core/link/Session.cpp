@@ -143,6 +143,18 @@ SessionActions Session::portLost() {
     return out;
 }
 
+SessionActions Session::endForQuit() {
+    SessionActions out;
+    const OutputScope scope(*this, out);
+    if (!running())
+        return out;
+    timer1(false);
+    timer2(false);
+    SessionDone = true;
+    send(linkmsg::single(linkmsg::End));
+    return out;
+}
+
 void Session::endWithCommunicationError(bool sayEnd) {
     WatchdogCount = 0;
     RxHex.clear();

@@ -68,6 +68,9 @@ class Session {
     // The port went away (a cable unplugged, the other end hung up): a running
     // session ends at once with the communication error.
     SessionActions portLost();
+    // The program quits while a session runs: the session ends at once with
+    // the end byte and shows nothing more, the window being about to go.
+    SessionActions endForQuit();
 
     const SessionView& view() const { return view_; }
     // A session runs from its start until its verdict (its watchdog is on).

@@ -30,7 +30,7 @@ SessionRecorder::SessionRecorder(Clock clock) : clock_(std::move(clock)) {
 }
 
 void SessionRecorder::begin(const QString& kind, const QString& port, const QDateTime& started) {
-    record_ = SessionRecord{kind, port, started, {}, {}};
+    record_ = SessionRecord{kind, port, started, {}, {}, {}};
     origin_ = clock_();
     running_ = true;
     expectedAddress_ = -1;
@@ -74,11 +74,12 @@ void SessionRecorder::received(const QByteArray& bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i)
         window_.append({entry, i});
     windowBytes_ += bytes;
-    maskReply();
+    maskReplies();
 }
 
-void SessionRecorder::end(const QString& outcome) {
+void SessionRecorder::end(const QString& outcome, const QStringList& details) {
     record_.outcome = outcome;
+    record_.details = details;
     running_ = false;
 }
 
@@ -86,22 +87,24 @@ void SessionRecorder::add(LinkDirection direction, const QByteArray& bytes) {
     record_.entries.append({direction, clock_() - origin_, bytes, QByteArray(bytes.size(), 0)});
 }
 
-// The reply should start with the first byte after the request; junk before
-// it or a second copy of it start where its header turns up.
-void SessionRecorder::maskReply() {
-    if (expectedAddress_ < 0)
-        return;
-    QList<qsizetype> starts{0};
-    const char header[] = {linkmsg::WriteCommand, char(expectedAddress_ >> 8),
-                           char(expectedAddress_ & 0xFF)};
-    for (qsizetype p = windowBytes_.indexOf(QByteArray(header, 3), 1); p >= 0;
-         p = windowBytes_.indexOf(QByteArray(header, 3), p + 1))
-        starts.append(p);
-    const int first = qMax(expectedAddress_, PasswordFirst);
-    const int last = qMin(expectedAddress_ + expectedLength_, PasswordEnd);
-    for (qsizetype start : starts)
-        for (int a = first; a < last; ++a)
-            hide(start + 4 + (a - expectedAddress_));
+// Every block the radio sends names its address: the password is hidden
+// wherever it comes, whatever was asked (a radio that answers with the wrong
+// block, or repeats one after the program's 06). A reply to a request for
+// the password is also hidden where it should have been, in case its header
+// came spoilt.
+void SessionRecorder::maskReplies() {
+    for (qsizetype p = windowBytes_.indexOf(linkmsg::WriteCommand);
+         p >= 0 && p + 4 <= windowBytes_.size();
+         p = windowBytes_.indexOf(linkmsg::WriteCommand, p + 1))
+        maskBlock(p, byteAt(windowBytes_, p + 1) << 8 | byteAt(windowBytes_, p + 2),
+                  byteAt(windowBytes_, p + 3));
+    if (expectedAddress_ >= 0)
+        maskBlock(0, expectedAddress_, expectedLength_);
+}
+
+void SessionRecorder::maskBlock(qsizetype start, int address, int length) {
+    for (int a = qMax(address, PasswordFirst); a < qMin(address + length, PasswordEnd); ++a)
+        hide(start + 4 + (a - address));
 }
 
 void SessionRecorder::hide(qsizetype windowPosition) {
@@ -133,6 +136,8 @@ QString formatSessionRecord(const SessionRecord& r, int number) {
     }
     text +=
         QStringLiteral("Result: %1\n").arg(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome);
+    for (const QString& line : r.details)
+        text += QStringLiteral("  %1\n").arg(line);
     return text;
 }
 

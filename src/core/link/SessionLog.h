@@ -2,13 +2,15 @@
 // The bytes of radio sessions as they went over the line, for a support
 // request: each piece with its direction and its time since the session
 // began. The communication password never appears in clear: the data bytes
-// of a block that covers it (0x01C0..0x01CF), in a write block the program
-// sends or in the reply to a read request for it, are masked.
+// of a block that covers it (0x01C0..0x01CF) are masked in every write block
+// the program sends and in every block the radio sends, by the address the
+// block names, whatever was asked for.
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -33,6 +35,7 @@ struct SessionRecord {
     QDateTime started;
     QString outcome; // the success caption or the message that ended the session
     QList<LogEntry> entries;
+    QStringList details; // what a check found, one line each (every byte that differs)
 };
 
 // One session's bytes, masked as they are recorded.
@@ -49,21 +52,22 @@ class SessionRecorder {
     void sent(const QByteArray& bytes);
     // Bytes as they arrived, in pieces of any size.
     void received(const QByteArray& bytes);
-    void end(const QString& outcome);
+    void end(const QString& outcome, const QStringList& details = {});
 
     bool running() const { return running_; }
     const SessionRecord& record() const { return record_; }
 
   private:
     void add(LinkDirection direction, const QByteArray& bytes);
-    void maskReply();
+    void maskReplies();
+    void maskBlock(qsizetype start, int address, int length);
     void hide(qsizetype windowPosition);
 
     Clock clock_;
     qint64 origin_ = 0;
     bool running_ = false;
     SessionRecord record_;
-    // The reply the last read request asked for, when it covers the password.
+    // The block the last read request asked for, when it covers the password.
     int expectedAddress_ = -1;
     int expectedLength_ = 0;
     // The bytes received since the last message sent: where each sits.
@@ -77,7 +81,7 @@ class SessionRecorder {
 
 // The text of a session: a heading line, one line per piece ("TX" sent,
 // "RX" received, the offset in ms, the bytes in hex with "**" for masked
-// ones) and the outcome.
+// ones), the outcome and its details.
 QString formatSessionRecord(const SessionRecord& record, int number);
 
 // The sessions the window keeps: the newest `capacity`, oldest first.

@@ -151,6 +151,7 @@ WindowCaptions form1() {
     // Safe writes: comparisons, the read-back check, backups, the session log.
     r.caption("mnuCompareFile", "比较文件…", "Compare with file…")
         .caption("mnuVerifyAfterWrite", "写频后校验", "Verify after writing")
+        .caption("mnuReadBeforeWrite", "写频前先读取对讲机", "Read the radio before writing")
         .caption("mnuCompareRadio", "与对讲机比较", "Compare with radio")
         .caption("mnuBackupFolder", "备份文件夹…", "Backup folder…")
         .caption("mnuCommLog", "通信记录…", "Communication log…");
@@ -325,10 +326,10 @@ WindowCaptions editSteps() {
         .caption("stepBand", "改变频段", "Band change")
         .caption("stepSetting", "功能设置：%1", "Function setting: %1")
         .caption("stepPassword", "通讯密码", "Communication password")
-        .caption("stepForm5", "可选功能", "Optional functions")
-        .caption("stepForm6", "键设定", "Key settings")
+        .caption("stepForm5", "可选功能", "Optional function")
+        .caption("stepForm6", "键设定", "Keys set")
         .caption("stepForm7", "嵌入信息", "Embedded information")
-        .caption("stepForm4", "测试频率", "Test frequencies")
+        .caption("stepForm4", "测试频率", "Debug frequency")
         .caption("stepForm2", "调试", "Debug")
         .caption("stepNew", "新建", "New")
         .caption("stepOpen", "打开文件", "Open file")
@@ -348,7 +349,7 @@ WindowCaptions editSteps() {
         .caption("column3", "发射频率", "transmit frequency")
         .caption("column4", "发射亚音频", "transmit tone")
         .caption("column5", "功率", "power")
-        .caption("column6", "禁发", "busy-channel lock")
+        .caption("column6", "禁发", "Forbid")
         .caption("column7", "宽窄带", "bandwidth")
         .caption("column8", "扫描添加", "scan")
         .done();
@@ -376,6 +377,13 @@ WindowCaptions compareWindow() {
         .done();
 }
 
+WindowCaptions verifyWindow() {
+    return Rows("VerifyWindow")
+        .window("写频后校验", "Verify after writing")
+        .caption("CloseButton", "关闭", "Close")
+        .done();
+}
+
 WindowCaptions logWindow() {
     return Rows("LogWindow")
         .window("通信记录", "Communication log")
@@ -390,7 +398,7 @@ const std::vector<WindowCaptions>& captionTables() {
     static const std::vector<WindowCaptions> tables = {
         form1(),         form2(),     form3(),       form4(),        form5(),
         form6(),         form7(),     formUsePass(), frmAbout(),     importReport(),
-        compareWindow(), logWindow(), editSteps(),   quitQuestion(),
+        compareWindow(), logWindow(), editSteps(),   quitQuestion(), verifyWindow(),
     };
     return tables;
 }

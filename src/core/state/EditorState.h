@@ -56,7 +56,7 @@ struct MainWindowState {
 };
 
 // Form5: optional functions. Its controls keep edits until OK copies them
-// into the program-wide values; Cancel keeps the edits in the controls.
+// into the program-wide values; each opening shows the stored values again.
 struct OptionsDialogState {
     int combo4 = 0;  // PTT ID
     int combo6 = 0;  // VOX function (hidden group)

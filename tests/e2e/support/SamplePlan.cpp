@@ -12,6 +12,7 @@ const QString CommunicationError =
 const QString PortNotOpen =
     QStringLiteral("Communication port not open, please first selection menu 'communication port' "
                    "to open its serial ports!");
+const QString CableGone = QStringLiteral("The programming cable is not connected: ");
 
 EditorState samplePlan() {
     EditorState s = freshEditorState();

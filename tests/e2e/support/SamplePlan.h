@@ -13,5 +13,7 @@ EditorState samplePlan();
 
 extern const QString CommunicationError;
 extern const QString PortNotOpen;
+// The start of the message of a session whose cable went away.
+extern const QString CableGone;
 
 } // namespace q716::e2e

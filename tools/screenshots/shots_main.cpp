@@ -1,8 +1,8 @@
 // Screenshots of the main window, its File, Settings and Help menus and the
 // about box, in both languages:
 // shots_main <output folder>
+#include "ShotPlan.h"
 #include "support/AppFixture.h"
-#include "support/ShotPlan.h"
 
 #include "shell/FrmAbout.h"
 

@@ -1,8 +1,8 @@
 // Screenshots of the Edit menu and of the channel table's context menu over
 // three selected channels, in both languages:
 // shots_edit <output folder>
+#include "ShotPlan.h"
 #include "support/AppFixture.h"
-#include "support/ShotPlan.h"
 
 #include "channels/RowSelection.h"
 

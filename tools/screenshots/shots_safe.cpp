@@ -1,19 +1,18 @@
 // Screenshots of the safe writes against the simulated radio, in English and
-// Chinese: the Programming menu, the comparison with the radio, the warning
-// of a read-back that differs and the communication log.
+// Chinese: the Programming menu, the comparison with the radio, the list of
+// a read-back that differs and the communication log.
 // shots_safe <output folder>
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
 #include "support/SimRadio.h"
 
-#include "compare/CompareTexts.h"
 #include "files/ChannelFile.h"
 #include "image/BuildImage.h"
 #include "link/SessionController.h"
 #include "safety/CompareWindow.h"
 #include "safety/LinkSafety.h"
 #include "safety/LogWindow.h"
-#include "shell/LocalMsgBox.h"
+#include "safety/VerifyWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +20,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -72,10 +70,12 @@ int main(int argc, char** argv) {
     if (!q716::e2e::writeMemoryFile(memory, q716::buildImageBytes(q716::e2e::samplePlan())) ||
         !q716::saveChannelFile(editedPlan(), plan).ok())
         return 1;
-    // The fifth block of each of the two writes (29 blocks each) is stored
+    // Three blocks of each of the two writes (29 blocks each) are stored
     // with a byte inverted.
     q716::e2e::SimRadio radio(memory, QString(),
-                              {"--fault", "flip-stored=3@5", "--fault", "flip-stored=3@34"});
+                              {"--fault", "flip-stored=3@5", "--fault", "flip-stored=0@12",
+                               "--fault", "flip-stored=5@28", "--fault", "flip-stored=3@34",
+                               "--fault", "flip-stored=0@41", "--fault", "flip-stored=5@57"});
     if (!radio.start())
         return 1;
 
@@ -108,21 +108,15 @@ int main(int argc, char** argv) {
     compare->hide();
     ok = idle(*w) && ok;
 
-    // The box of the read-back that differs, shown and taken as a picture.
-    QString verifyShot;
-    q716::setMessageBoxAnswerer([&](QMessageBox& box) {
-        box.show();
-        ok = save(&box, out, qPrintable(verifyShot)) && ok;
-        box.hide();
-        return int(q716::ResultOk);
-    });
+    // The list of a read-back that differs.
+    q716::VerifyWindow* verify = w->safety->verifyWindow();
     w->mnuVerifyAfterWrite->trigger();
     for (const char* lang : {"en", "zh"}) {
         language(lang);
-        verifyShot = name("safe-verify", lang);
         w->mnuwriteFre->trigger();
-        const QString failed = q716::comparetext::verifyFailed(w->state.values.languageCode);
-        ok = waitFor([&] { return w->Label->text() == failed; }) && ok;
+        ok = waitFor([&] { return verify->isVisible(); }) && ok;
+        ok = save(verify, out, qPrintable(name("safe-verify", lang))) && ok;
+        verify->hide();
         ok = idle(*w) && ok;
     }
     w->mnuVerifyAfterWrite->trigger();
