@@ -7,10 +7,10 @@
 #include "channels/RowOperations.h"
 #include "channels/Vocabulary.h"
 #include "compare/CompareTexts.h"
+#include "compare/EditorFields.h"
 #include "compare/StoredValues.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DtmfKeys.h"
-#include "shell/AccessibleTexts.h"
 #include "dialogs/EmbeddedDialog.h"
 #include "dialogs/InputCommit.h"
 #include "dialogs/OptionsDialog.h"
@@ -25,6 +25,7 @@
 #include "link/PasswordChange.h"
 #include "link/PortList.h"
 #include "link/PortTexts.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/FileQuestions.h"
 #include "shell/MainWindowLists.h"
@@ -124,7 +125,8 @@ QStringList shownCaptions(int lang) {
     for (const WindowAccessibleTexts& w : accessibleTables())
         for (const AccessibleEntry& e : w.entries)
             if (e.property != AccessibleProperty::Mnemonic)
-                texts << QString(accessibleText(e, lang)).replace(QLatin1String("%1"), QLatin1String("3"));
+                texts << QString(accessibleText(e, lang))
+                             .replace(QLatin1String("%1"), QLatin1String("3"));
     texts << cellEditorName(3, 1, lang);
     for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
                               "Combo12", "Combo13"})
@@ -221,6 +223,23 @@ std::vector<ProgramText> programMessages(int lang) {
         box(importRefusedMessage(Blank, issue, lang));
     }
     box(fileUnreadableMessage(Blank, lang));
+    {
+        // Export CSV's list of channels left out or changed, one line per kind.
+        using EK = ExportIssue::Kind;
+        std::vector<ExportIssue> issues;
+        for (EK kind : {EK::ChannelLeftOut, EK::ReceiveOnly, EK::NoTone, EK::ListDefault}) {
+            const bool list = kind == EK::ListDefault;
+            const ExportIssue issue{kind, 3, list ? 5 : 1, Blank, 1};
+            QString cell =
+                fieldLongName({list ? FieldKind::Power : FieldKind::RxFrequency, 3}, lang);
+            cell[0] = cell[0].toUpper();
+            add(K::ReportLine, blanked(exportIssueText(issue, lang), {cell, flagItem(5, 1, lang)}));
+            issues.push_back(issue);
+        }
+        Message changed = exportChangesMessage({issues[0]}, lang);
+        changed.text = blanked(changed.text, {exportIssueText(issues[0], lang)});
+        box(changed);
+    }
     for (const ReplacingCommand command : {ReplacingCommand::Quit, ReplacingCommand::New,
                                            ReplacingCommand::Open, ReplacingCommand::Read})
         box(unsavedChangesQuestion(command, lang));
@@ -311,8 +330,29 @@ std::vector<ProgramText> programMessages(int lang) {
         add(K::Fragment, importIssueText(issue, lang));
     }
     {
+        // Why rows fill channels in file order.
+        ImportIssue order;
+        order.problem = ImportProblem::LocationNotAChannel;
+        order.line = sampleLine;
+        order.location = QStringLiteral("7167");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang), {order.location, QString::number(sampleLine)}));
+        order.problem = ImportProblem::LocationRepeated;
+        order.location = QStringLiteral("7165");
+        order.value = QStringLiteral("7166");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang),
+                    {QStringLiteral("7165"), QStringLiteral("7166"), QString::number(sampleLine)}));
+        // A list that sets no channel: no rows, or every row skipped.
+        CsvImportPlan plan;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+        plan.rows = 7161;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+    }
+    {
         CsvImportPlan plan;
         plan.band = 0;
+        plan.channels[1] = ImportedChannel{};
         plan.rows = 7161;
         plan.rowsSkipped = 7162;
         plan.namesDropped = 7163;

@@ -27,8 +27,11 @@ void Form1::mnuNew_Click() {
         const StepScope step(history, {EditStep::NewTable});
         answerNewTable(state.form1.grid, answer);
     }
-    if (answer != ResultCancel)
+    // The new table belongs to no file: the channel sheet names none either.
+    if (answer != ResultCancel) {
         setHeldFile({});
+        lastFileName.clear();
+    }
     refreshGrid();
 }
 
