@@ -363,9 +363,9 @@ void TestLinkWindow::questionOfTheLoadLetsNoWatchdogFireBehindIt() {
             // The user takes more than three seconds to answer: the watchdog
             // and the blinker keep ticking behind the box.
             for (int i = 0; i < 7; ++i)
-                w->link->Timer1_Timer();
+                w->link->timer1Tick();
             for (int i = 0; i < 3; ++i)
-                w->link->Timer2_Timer();
+                w->link->timer2Tick();
             QCoreApplication::processEvents();
         }
         return int(ResultOk);
@@ -562,10 +562,10 @@ void TestLinkWindow::closingDuringASessionAsksAndEndsIt() {
     start(QStringLiteral("closing"), {QStringLiteral("--fault"), QStringLiteral("silent-after=3")});
     clickToolbar("read");
     QTRY_VERIFY_WITH_TIMEOUT(sim->logged('>').size() >= 4, Timeout);
-    QVERIFY(w->link->sessionRunning());
+    QVERIFY(w->link->running());
     app->answerMessages({ResultCancel, ResultOk});
     QVERIFY(!w->close());
-    QVERIFY(w->link->sessionRunning());
+    QVERIFY(w->link->running());
     QVERIFY(w->close());
     QCOMPARE(app->messages.size(), 2);
     QVERIFY(app->messages[0].text.contains("A session with the radio is running"));

@@ -54,7 +54,7 @@ class InProcessPort : public q716::SessionPort {
         : radio_(q716sim::RadioMemory(memory)), cable_(clock, radio_,
                                                        {[this, &link](const QByteArray& b) {
                                                             buffer_ += b;
-                                                            link.MSComm1_OnComm();
+                                                            link.received();
                                                         },
                                                         {},
                                                         [] {}}) {}
@@ -172,8 +172,8 @@ class TestEdit : public QObject {
         q716::applyNewChannelDefaults(radioState.form1.grid, 7, 1);
         radioState.form1.grid.cells[3][1].clear();
         q716sim::VirtualClock clock;
-        q716sim::VirtualTimer timer1(clock, 500, [this] { w->link->Timer1_Timer(); });
-        q716sim::VirtualTimer timer2(clock, 200, [this] { w->link->Timer2_Timer(); });
+        q716sim::VirtualTimer timer1(clock, 500, [this] { w->link->timer1Tick(); });
+        q716sim::VirtualTimer timer2(clock, 200, [this] { w->link->timer2Tick(); });
         w->link->setTimerSwitch([&](QTimer* timer, bool on) {
             q716sim::VirtualTimer& t = timer == w->link->Timer1 ? timer1 : timer2;
             on ? t.start() : t.stop();

@@ -84,12 +84,12 @@ class InProcessPort : public SessionPort {
             std::make_unique<VirtualCable>(clock_, *radio_,
                                            VirtualCable::ProgramEnd{[this](const QByteArray& b) {
                                                                         buffer_ += b;
-                                                                        link_.MSComm1_OnComm();
+                                                                        link_.received();
                                                                     },
                                                                     {},
                                                                     [this] {
                                                                         open_ = false;
-                                                                        link_.MSComm1_HungUp();
+                                                                        link_.portLost();
                                                                     }},
                                            plan.latencyMs);
         open_ = true;
@@ -402,8 +402,8 @@ void TestForm1Soak::windowUnderTheSoak() {
     app = std::make_unique<AppFixture>();
     app->writeParameter(QByteArray("\x00\x00\x01", 3));
     w = app->start();
-    timer1 = std::make_unique<VirtualTimer>(clock, 500, [this] { w->link->Timer1_Timer(); });
-    timer2 = std::make_unique<VirtualTimer>(clock, 200, [this] { w->link->Timer2_Timer(); });
+    timer1 = std::make_unique<VirtualTimer>(clock, 500, [this] { w->link->timer1Tick(); });
+    timer2 = std::make_unique<VirtualTimer>(clock, 200, [this] { w->link->timer2Tick(); });
     w->link->setTimerSwitch([this](QTimer* timer, bool on) {
         VirtualTimer& t = timer == w->link->Timer1 ? *timer1 : *timer2;
         on ? t.start() : t.stop();

@@ -1,14 +1,13 @@
 #include "link/MSComm1.h"
 
-#include "RadioPort.h"
 #include "SystemPorts.h"
 
 namespace q716 {
 
 MSComm1::MSComm1(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("MSComm1"));
-    connect(&port_, &QSerialPort::readyRead, this, &MSComm1::received);
-    closeOnHangUp(port_, this, [this] { emit hungUp(); });
+    connect(&line_, &RadioLine::received, this, &MSComm1::received);
+    connect(&line_, &RadioLine::hungUp, this, &MSComm1::hungUp);
 }
 
 QList<PortDevice> MSComm1::systemSlots() {
@@ -24,7 +23,7 @@ PortDevice MSComm1::device() const {
 }
 
 bool MSComm1::open(PortOpenFailure* failure) {
-    port_.close();
+    line_.close();
     const PortDevice d = device();
     if (d.location.isEmpty()) {
         if (failure)
@@ -32,26 +31,7 @@ bool MSComm1::open(PortOpenFailure* failure) {
         return false;
     }
     openLocation_ = d.location;
-    return openRadioPort(port_, d.location, failure);
-}
-
-void MSComm1::close() {
-    port_.close();
-}
-
-void MSComm1::output(const QByteArray& bytes) {
-    if (port_.isOpen())
-        port_.write(bytes);
-}
-
-void MSComm1::flush() {
-    // The port writes when the event loop lets it; the program may end first.
-    if (port_.isOpen())
-        port_.flush();
-}
-
-QByteArray MSComm1::input() {
-    return port_.readAll();
+    return line_.open(d.location, failure);
 }
 
 } // namespace q716

@@ -6,9 +6,9 @@
 #include "channels/EditSteps.h"
 #include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
-#include "link/SessionWindow.h"
-#include "shell/FileQuestions.h"
+#include "link/SessionRunner.h"
 #include "shell/AccessibleInterfaces.h"
+#include "shell/FileQuestions.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
 
@@ -44,7 +44,7 @@ class ImportReportDialog;
 class LinkSafety;
 class SessionController;
 
-class Form1 : public QMainWindow, public SessionWindow {
+class Form1 : public QMainWindow, public SessionDisplay {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
@@ -155,7 +155,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     // The controls of this window and of the dialogs show the state again;
     // call after anything outside the handlers changed it (a load).
-    void refreshFromState() override;
+    void refreshFromState();
 
     // Restarts the session watchdog, clears the received bytes and writes
     // the session's send buffer to the port.
@@ -169,6 +169,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void setProgressValue(int value) override;
     void setSessionControlsEnabled(bool enabled) override;
     void enableFrame1AndFocusCombo1() override;
+    void showMessage(const Message& message) override;
+    void loadIntoEditor(SessionHost& host, const QString& readHex) override;
 
     // Opens a channel file by name as the Open command does, its question
     // about unsaved changes included.

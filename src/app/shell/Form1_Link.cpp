@@ -3,12 +3,14 @@
 
 #include "channels/DropDownCombo.h"
 #include "edit/EditHistory.h"
+#include "edit/StepRecorder.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
 #include "safety/LinkSafety.h"
 #include "safety/StoredValuesCheck.h"
 #include "shell/AccessibleInterfaces.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -21,7 +23,6 @@ namespace q716 {
 
 void Form1::createLink() {
     link = new SessionController(this, state, *this);
-    link->setStepRecorder(history);
     formCOM = new FormCOM(link->comm(), state, this);
     // Loading the port dialog scans the ports and opens the remembered one.
     formCOM->Form_Load();
@@ -35,7 +36,12 @@ void Form1::createLink() {
     // The load comes after the end byte with the watchdog stopped, as its
     // own questions do: a box then holds nothing up.
     connect(link, &SessionController::editorLoaded, this, [this] { tellValuesNotStored(state); });
-    link->setPortCheck([this] { return formCOM->reconnect(); });
+    // The port dialog follows the cable of MSComm1, not a line a test put in.
+    link->setPortCheck([this]() -> std::optional<Message> {
+        if (link->port() != &link->comm())
+            return std::nullopt;
+        return formCOM->reconnect();
+    });
     connect(formCOM, &FormCOM::noticeChanged, this, &Form1::showPortNotice);
     connect(this, &Form1::captionsApplied, formCOM, &FormCOM::retranslate);
     // After the safety's own handlers, which may start the read-back.
@@ -45,7 +51,7 @@ void Form1::createLink() {
 
 void Form1::showPortNotice() {
     // A session owns the status line until its countdown is over.
-    if (link->sessionRunning() || link->Timer2->isActive())
+    if (link->running() || link->Timer2->isActive())
         return;
     const QString notice = formCOM->notice();
     if (notice.isEmpty() && !portNoticeShown_)
@@ -56,7 +62,7 @@ void Form1::showPortNotice() {
 }
 
 void Form1::Send() {
-    link->Send();
+    link->resend();
 }
 
 void Form1::mnureadFre_Click() {
@@ -117,6 +123,19 @@ void Form1::setSessionControlsEnabled(bool enabled) {
 void Form1::enableFrame1AndFocusCombo1() {
     Frame1->setEnabled(true);
     Combo1->setFocus();
+}
+
+void Form1::showMessage(const Message& message) {
+    LocalMsgBox(message);
+}
+
+void Form1::loadIntoEditor(SessionHost& host, const QString& readHex) {
+    // A read that reaches the editor is one undoable step there.
+    {
+        const StepScope step(history, {EditStep::ReadRadio});
+        host.loadImage(readHex);
+    }
+    refreshFromState();
 }
 
 } // namespace q716

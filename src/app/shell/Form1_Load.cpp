@@ -62,7 +62,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // Added to the radio's original program, which quit without a word: a
     // running session and changes no channel file holds are not lost
     // without a question, and the radio is not left in programming mode.
-    const bool sessionRunning = link && link->sessionRunning();
+    const bool sessionRunning = link && link->running();
     if ((sessionRunning &&
          LocalMsgBox(closeDuringSessionQuestion(state.values.languageCode)) != ResultOk) ||
         !askToSaveChanges(ReplacingCommand::Quit)) {
@@ -70,7 +70,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     if (sessionRunning)
-        link->endSessionForQuit();
+        link->endForQuit();
     // A failed write only loses the remembered lock, port and language.
     writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
                                              state.values.selectedPort, state.values.languageCode});

@@ -54,7 +54,7 @@ void Form1::buildSafetyMenus() {
 }
 
 void Form1::createSafety() {
-    safety = new LinkSafety(*link, state, *this, this);
+    safety = new LinkSafety(*link, state, this);
     registerCaptionWindow(safety->compareWindow());
     registerCaptionWindow(safety->logWindow());
     registerCaptionWindow(safety->verifyWindow());
