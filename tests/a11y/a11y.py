@@ -6,7 +6,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-PATIENCE = 60  # seconds; the machine is small and shared
+PATIENCE = 120  # seconds; the machine is small and shared
 
 
 def fail(message):

@@ -290,7 +290,7 @@ class TestInterchange : public QObject {
                              "Tone->DTCS,FM,5.00,,High,,,,,\r\n"));
         QCOMPARE(csv.count("\r\n"), 3);
 
-        fx.answerMessages({q716::ResultOk});
+        fx.answerMessages({q716::ResultNo});
         w->mnuNew->trigger();
         QVERIFY(cell(*w, 2, 1).isEmpty());
         fx.answerFileDialogs({path});
