@@ -120,7 +120,7 @@ TEST(Compare, ValuesShowAsTheWindowsShowThem) {
     a.form1.combo3 = 11;
     a.values.commPassword = QStringLiteral("abc123");
     a.values.keyFunctionPF1 = 2;
-    a.values.optionValues[11] = QStringLiteral("3");
+    a.values.optionValues.preferredChannel.text = QStringLiteral("3");
     EXPECT_EQ(fieldText(a, {FieldKind::TimeOut, 0}, 1), QStringLiteral("180 S"));
     EXPECT_EQ(fieldText(a, {FieldKind::TimeOut, 0}, 0), QStringLiteral("180 秒"));
     EXPECT_EQ(fieldText(a, {FieldKind::Password, 0}, 1), QStringLiteral("******"));

@@ -42,8 +42,8 @@ std::vector<int> channelsShown(const EditorState& s) {
 }
 
 void setPriority(EditorState& s, int mode, int channel) {
-    s.values.optionValues[10] = QString::number(mode);
-    s.values.optionValues[11] = QString::number(channel);
+    s.values.optionValues.priorityMode.set(mode);
+    s.values.optionValues.preferredChannel.set(channel);
     s.form5.combo11 = mode;
     s.form5.combo12 = channel - 1;
     s.form5.priorityChannelMemo = channel;
@@ -55,8 +55,8 @@ struct PriorityShown {
 };
 
 PriorityShown priorityOf(const EditorState& s) {
-    return {s.values.optionValues[10].toInt(), s.values.optionValues[11].toInt(), s.form5.combo11,
-            s.form5.combo12 + 1};
+    return {s.values.optionValues.priorityMode.number(),
+            s.values.optionValues.preferredChannel.number(), s.form5.combo11, s.form5.combo12 + 1};
 }
 
 } // namespace
@@ -259,7 +259,7 @@ TEST(RowOperations, DeletingThePriorityChannelFallsBack) {
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->text, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
     EXPECT_EQ(r.message->title, QStringLiteral("提示"));
-    EXPECT_EQ(s.values.optionValues[10], QStringLiteral("0"));
+    EXPECT_EQ(s.values.optionValues.priorityMode.text, QStringLiteral("0"));
     EXPECT_EQ(s.form5.combo11, 0);
 
     // Other modes allow any channel: no message, the number stays.

@@ -49,16 +49,6 @@ using q716test::AppFixture;
 
 namespace {
 
-// A plan that touches the table, the settings and every dialog's values.
-EditorState windowPlan() {
-    EditorState s = samplePlan();
-    s.form1.combo9 = 7;
-    s.values.keyFunctionPF2 = 3;
-    s.values.testFrequencies[0] = QStringLiteral("436.12500");
-    s.values.testFrequencies[16] = QStringLiteral("437.25000");
-    return s;
-}
-
 QList<int> planAddresses(bool debugUnlocked) {
     QList<int> a;
     for (int address = 0x0010; address < 0x0180; address += 0x10)

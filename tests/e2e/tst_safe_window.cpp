@@ -47,14 +47,6 @@ using q716test::AppFixture;
 
 namespace {
 
-EditorState windowPlan() {
-    EditorState s = samplePlan();
-    s.form1.combo9 = 7;
-    s.values.testFrequencies[0] = QStringLiteral("436.12500");
-    s.values.testFrequencies[16] = QStringLiteral("437.25000");
-    return s;
-}
-
 struct Row {
     QString channel, field, editor, other;
     bool operator==(const Row&) const = default;

@@ -320,15 +320,16 @@ class TestEdit : public QObject {
     void rowOperationsFromTheKeyboard() {
         startIn(1);
         fillChannels({1, 2, 3});
-        w->state.values.optionValues[10] = "1";
-        w->state.values.optionValues[11] = "1";
+        w->state.values.optionValues.priorityMode.text = "1";
+        w->state.values.optionValues.preferredChannel.text = "1";
         clickHeading(1);
         ctrl(Qt::Key_Down);
         ctrl(Qt::Key_Down);
         QCOMPARE(receiveColumn(*w).mid(0, 3), (QStringList{"402.00000", "403.00000", "401.00000"}));
         QCOMPARE(w->rowSelection->rows(), (q716::ChannelRows{3}));
-        QCOMPARE(w->state.values.optionValues[11], QString("3")); // the priority channel follows
-        QTest::keyClick(w->Grid1, Qt::Key_Delete);                // clear
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text,
+                 QString("3"));                    // the priority channel follows
+        QTest::keyClick(w->Grid1, Qt::Key_Delete); // clear
         QCOMPARE(cell(*w, 3, 1), QString());
         QCOMPARE(w->state.values.optionValues[11], QString("1")); // as for Delete: the first in use
         clickHeading(2);
@@ -341,7 +342,7 @@ class TestEdit : public QObject {
         for (int i = 0; i < 4; ++i)
             ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w).mid(0, 3), (QStringList{"402.00000", "401.00000", "403.00000"}));
-        QCOMPARE(w->state.values.optionValues[11], QString("2"));
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text, QString("2"));
         // Moving channel 1 up is not offered.
         clickHeading(1);
         QVERIFY(!w->mnuMoveUp->isEnabled());

@@ -10,6 +10,7 @@
 #include "support/AppFixture.h"
 
 #include "SoakPlan.h"
+#include "SoakSteps.h"
 #include "SoakTally.h"
 
 #include "Radio.h"
@@ -52,9 +53,6 @@ using q716test::AppFixture;
 
 namespace {
 
-constexpr int WatchdogMs = 3000;
-constexpr int CountdownMs = 10 * 200;
-
 // The offscreen platform says on every showing of the password dialog that
 // it cannot raise it; hundreds of those lines hide what matters.
 QtMessageHandler testHandler = nullptr;
@@ -62,12 +60,6 @@ QtMessageHandler testHandler = nullptr;
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (!text.startsWith(QLatin1String("This plugin does not support")))
         testHandler(type, context, text);
-}
-
-int envNumber(const char* name, int fallback) {
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? n : fallback;
 }
 
 // The radio's end of a cable plugged into the window in MSComm1's place: it
@@ -177,13 +169,6 @@ class TestForm1Soak : public QObject {
         return !w->link->Timer1->isActive() && !w->link->Timer2->isActive();
     }
 
-    QString successCaption() const {
-        const int lang = plan.languageCode;
-        return plan.kind == SessionKind::Read    ? linktext::readSuccess(lang)
-               : plan.kind == SessionKind::Write ? linktext::writeSuccess(lang)
-                                                 : linktext::passwordChanged(lang);
-    }
-
     // What the window shows the moment the engine has ended the session.
     void atVerdict(bool ok) {
         ++(ok ? succeeded : failed);
@@ -197,7 +182,7 @@ class TestForm1Soak : public QObject {
         if (timer1->isActive())
             problem(QStringLiteral("Timer1 runs after the end"));
         if (ok) {
-            if (w->Label->text() != successCaption())
+            if (w->Label->text() != successCaption(plan))
                 problem(QStringLiteral("Label reads \"%1\"").arg(w->Label->text()));
             // The countdown runs from the end byte on, ten ticks of 200 ms; a
             // question of the load that stayed open that long has seen it end.
@@ -312,23 +297,15 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     if (buildImageBytes(w->state) != imageBefore)
         problem(QStringLiteral("the start changed the editor"));
 
-    const int messages = messagesOf(plan.kind, plan.debugUnlocked);
-    const qint64 limit = startedAt + qint64(messages) * WatchdogMs + 6000 + 2 * 5000 + CountdownMs;
-    leftInCountdown = false;
-    while (clock.pending()) {
-        if (plan.passwordChangeDuringCountdownMs >= 0 && succeeded == 1 &&
-            w->link->session().SessionEnded &&
-            clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs &&
-            port->deliveredToRadio()) {
-            leftInCountdown = true;
-            break;
-        }
-        if (clock.nextDue() > limit) {
-            problem(QStringLiteral("still running %1 ms after the start").arg(limit - startedAt));
-            break;
-        }
-        clock.runNext();
-    }
+    const ClockEnd end = runSessionClock(clock, plan, startedAt, [&] {
+        return plan.passwordChangeDuringCountdownMs >= 0 && succeeded == 1 &&
+               w->link->session().SessionEnded &&
+               clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs &&
+               port->deliveredToRadio();
+    });
+    leftInCountdown = end == ClockEnd::LeftInCountdown;
+    if (end == ClockEnd::TimedOut)
+        problem(QStringLiteral("still running %1 ms after the start").arg(sessionTimeLimit(plan)));
     virtualMs = clock.now() - startedAt;
 
     if (!leftInCountdown && (!controlsEnabled() || timer1->isActive() || timer2->isActive() ||
@@ -345,26 +322,14 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     if (succeeded == 1 && failed == 0) {
         if (ends != 1 || port->sent.last() != "E")
             problem(QStringLiteral("%1 end bytes after a success").arg(ends));
-        QByteArray intended = memoryBefore;
         QStringList questions;
         EditorState expected = editorBefore;
-        if (plan.kind == SessionKind::Read) {
-            LoadImage(expected,
-                      QString::fromLatin1(memoryBefore.mid(0x10, 0x400).toHex().toUpper()),
-                      [&](const Message& m) {
-                          questions << m.text;
-                          return int(ResultOk);
-                      });
-            // Then what it brought that a save or a write cannot keep, once.
+        const QByteArray intended = afterSuccess(plan, memoryBefore, expected, questions);
+        // The window then tells once what the read brought that a save or a
+        // write cannot keep.
+        if (plan.kind == SessionKind::Read)
             if (const QList<FieldDifference> lost = valuesNotStored(expected); !lost.isEmpty())
                 questions << notStoredNotice(lost, plan.languageCode).text;
-        } else if (plan.kind == SessionKind::Write) {
-            const QByteArray image = buildImageBytes(editorBefore);
-            for (int address : writeAddresses(plan.debugUnlocked))
-                intended.replace(address, 16, image.mid(address - 0x10, 16));
-        } else {
-            intended.replace(0x01C0, 16, passwordBlock(plan.newPassword));
-        }
         questionsAnswered = int(questions.size());
         if (shown != questions)
             problem(QStringLiteral("a success showed %1").arg(shown.join(QLatin1String(" | "))));

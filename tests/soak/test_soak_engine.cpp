@@ -5,6 +5,7 @@
 // (./test --soak N [SEED]); a failure names the seed and the session.
 
 #include "SoakPlan.h"
+#include "SoakSteps.h"
 #include "SoakTally.h"
 
 #include "Radio.h"
@@ -36,17 +37,8 @@ using q716sim::VirtualTimer;
 
 namespace {
 
-constexpr int WatchdogMs = 3000; // the sixth 500 ms tick after a send, at the latest
-constexpr int CountdownMs = 10 * 200;
-
 QString hexOf(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex().toUpper());
-}
-
-int envNumber(const char* name, int fallback) {
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? n : fallback;
 }
 
 // What one session did, as the engine's actions and the line show it.
@@ -282,25 +274,16 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
         problem(QStringLiteral("the session did not start cleanly"));
 
     const int messages = messagesOf(plan.kind, plan.debugUnlocked);
-    // Every message waits at most for the watchdog; late replies, the boxes
-    // and the countdown come after that.
-    const qint64 limit = startedAt + qint64(messages) * WatchdogMs + 6000 + 2 * 5000 + CountdownMs;
     // Left in its countdown when a password change is to start during it.
     const qint64 leaveAfter = plan.passwordChangeDuringCountdownMs;
-    inCountdown_ = false;
-    while (clock_.pending()) {
+    const ClockEnd end = runSessionClock(clock_, plan, startedAt, [&] {
         // What the program sent before the next start is on the wire ahead of it.
-        if (leaveAfter >= 0 && record_.succeeded == 1 && session_.SessionEnded &&
-            clock_.nextDue() > record_.succeededAt + leaveAfter && cable_->deliveredToRadio()) {
-            inCountdown_ = true;
-            break;
-        }
-        if (clock_.nextDue() > limit) {
-            problem(QStringLiteral("still running %1 ms after the start").arg(limit - startedAt));
-            break;
-        }
-        clock_.runNext();
-    }
+        return leaveAfter >= 0 && record_.succeeded == 1 && session_.SessionEnded &&
+               clock_.nextDue() > record_.succeededAt + leaveAfter && cable_->deliveredToRadio();
+    });
+    inCountdown_ = end == ClockEnd::LeftInCountdown;
+    if (end == ClockEnd::TimedOut)
+        problem(QStringLiteral("still running %1 ms after the start").arg(sessionTimeLimit(plan)));
     virtualMs = clock_.now() - startedAt;
 
     if (record_.longestWait > WatchdogMs)
@@ -333,11 +316,7 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
 
 void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
                              const EditorState& editor, Outcome& outcome) {
-    const int lang = plan.languageCode;
-    const QString caption = plan.kind == SessionKind::Read    ? linktext::readSuccess(lang)
-                            : plan.kind == SessionKind::Write ? linktext::writeSuccess(lang)
-                                                              : linktext::passwordChanged(lang);
-    if (session_.view().caption != caption)
+    if (session_.view().caption != successCaption(plan))
         problem(QStringLiteral("caption \"%1\"").arg(session_.view().caption));
     if (!record_.messages.isEmpty())
         problem(QStringLiteral("a success showed \"%1\"").arg(record_.messages.first().text));
@@ -351,19 +330,14 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
         problem(QStringLiteral("the controls never came back"));
 
     const QByteArray after = radio_->memory().bytes();
-    QByteArray intended = before;
+    EditorState expected = editor;
+    QStringList questions;
+    const QByteArray intended = afterSuccess(plan, before, expected, questions);
     switch (plan.kind) {
     case SessionKind::Read: {
         // The editor holds exactly what the radio holds, loaded by the codec.
-        const QString read = hexOf(before.mid(0x0010, 0x0400));
-        if (record_.loads != QStringList{read})
+        if (record_.loads != QStringList{hexOf(before.mid(0x0010, 0x0400))})
             problem(QStringLiteral("the image loaded is not the radio's memory"));
-        EditorState expected = editor;
-        QStringList questions;
-        LoadImage(expected, read, [&](const Message& m) {
-            questions.append(m.text);
-            return int(ResultOk);
-        });
         if (BuildImage(state_) != BuildImage(expected))
             problem(QStringLiteral("the editor differs from the radio's memory"));
         if (record_.questions != questions)
@@ -382,7 +356,6 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
             block.append(char(0x10));
             block += image.mid(address - 0x10, 16);
             blocks.append(block);
-            intended.replace(address, 16, image.mid(address - 0x10, 16));
         }
         QList<QByteArray> sentBlocks;
         for (const QByteArray& m : record_.sent)
@@ -393,7 +366,6 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
         break;
     }
     case SessionKind::Password:
-        intended.replace(0x01C0, 16, passwordBlock(plan.newPassword));
         break;
     }
     if (plan.kind != SessionKind::Read && BuildImage(state_) != BuildImage(editor))

@@ -103,10 +103,10 @@ namespace {
 
 std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOrder& order) {
     const ChannelGrid& grid = state.form1.grid;
-    ProgramValues& v = state.values;
+    OptionValues& o = state.values.optionValues;
     OptionsDialogState& d = state.form5;
-    const PriorityPlace stored = placeOf(order, v.optionValues[11].toInt(), //
-                                         v.optionValues[10].toInt() == PriorityFixed);
+    const PriorityPlace stored =
+        placeOf(order, o.preferredChannel.number(), o.priorityMode.number() == PriorityFixed);
     const PriorityPlace shown = placeOf(order, d.combo12 + 1, d.combo11 == PriorityFixed);
     const PriorityPlace memo = placeOf(order, d.priorityChannelMemo, false);
     const int fallback = firstInUse(grid);
@@ -126,8 +126,7 @@ std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOr
         }
     };
     follow(
-        stored, [&](int n) { v.optionValues[11] = QString::number(n); },
-        [&] { v.optionValues[10] = QStringLiteral("0"); });
+        stored, [&](int n) { o.preferredChannel.set(n); }, [&] { o.priorityMode.set(0); });
     follow(
         shown, [&](int n) { d.combo12 = n - 1; }, [&] { d.combo11 = 0; });
     follow(

@@ -34,4 +34,13 @@ EditorState samplePlan() {
     return s;
 }
 
+EditorState windowPlan() {
+    EditorState s = samplePlan();
+    s.form1.combo9 = 7;
+    s.values.keyFunctionPF2 = 3;
+    s.values.testFrequencies[0] = QStringLiteral("436.12500");
+    s.values.testFrequencies[16] = QStringLiteral("437.25000");
+    return s;
+}
+
 } // namespace q716::e2e

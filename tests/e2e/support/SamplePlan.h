@@ -10,6 +10,9 @@ namespace q716::e2e {
 // An editor holding a few channels and values, so an image is more than
 // erased memory (English texts in the cells).
 EditorState samplePlan();
+// samplePlan() with a value in each window besides: what the window tests
+// give the radio and the files.
+EditorState windowPlan();
 
 extern const QString CommunicationError;
 extern const QString PortNotOpen;

@@ -34,7 +34,7 @@ QByteArray radioMemoryFor(int choice) {
         return memoryWithImage(buildImageBytes(startingEditors().back()));
     case 1: {
         EditorState s = freshEditorState();
-        s.values.optionValues[10] = QStringLiteral("1");
+        s.values.optionValues.priorityMode.text = QStringLiteral("1");
         return memoryWithImage(buildImageBytes(s));
     }
     case 2:
