@@ -297,7 +297,7 @@ TEST(RowOperations, EmptyingThePriorityChannelFallsBackLikeDelete) {
         const RowOperationResult r = op(s);
         ASSERT_TRUE(r.message) << name;
         EXPECT_EQ(r.message->text, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
-        EXPECT_EQ(s.values.optionValues[10], QStringLiteral("0")) << name;
+        EXPECT_EQ(s.values.optionValues.priorityMode.text, QStringLiteral("0")) << name;
         EXPECT_EQ(s.form5.combo11, 0) << name;
     }
 }
