@@ -80,9 +80,7 @@ def find(root, role_name, name=None, only_showing=True):
 
 def window(app, title=None):
     """The shown top-level window whose title starts with `title`; without a
-    title, the main window. The bus's cached list of windows is read afresh:
-    a window shown while the cache was filled can be missing from it."""
-    app.clearCache()
+    title, the main window."""
     for w in children(app):
         if not showing(w):
             continue

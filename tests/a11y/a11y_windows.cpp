@@ -58,12 +58,19 @@ int main(int argc, char** argv) {
         showEveryWindow(*w, fx, emptyPlan);
         fx.answerFileDialogs({csv});
         w->mnuImportCsv->trigger();
+        // The walk may switch the language while the box is still closing:
+        // listen before it opens.
+        bool switched = false;
+        QEventLoop waiting;
+        const QMetaObject::Connection c =
+            QObject::connect(w.get(), &Form1::captionsApplied, &waiting, [&] {
+                switched = true;
+                waiting.quit();
+            });
         LocalMsgBox(wrongTypeMessage(w->state.values.languageCode));
-        if (round == 0) {
-            QEventLoop switched;
-            QObject::connect(w.get(), &Form1::captionsApplied, &switched, &QEventLoop::quit);
-            switched.exec();
-        }
+        if (round == 0 && !switched)
+            waiting.exec();
+        QObject::disconnect(c);
     }
     return 0;
 }
