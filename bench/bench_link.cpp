@@ -4,8 +4,8 @@
 
 #include "image/BuildImage.h"
 #include "image/LoadImage.h"
-#include "link/DeviceSessionRunner.h"
 #include "link/EditorSessionHost.h"
+#include "link/SessionRunner.h"
 #include "state/InitDefaults.h"
 
 #include <QCoreApplication>
@@ -35,6 +35,18 @@ double wireSeconds(int bytes) {
     return bytes * 10.0 / 9600.0;
 }
 
+// The simulator's pseudo-terminal as the line of a session.
+class SimLine : public SessionPort {
+  public:
+    explicit SimLine(QSerialPort& port) : port_(port) {}
+    bool isOpen() const override { return port_.isOpen(); }
+    void output(const QByteArray& bytes) override { port_.write(bytes); }
+    QByteArray input() override { return port_.readAll(); }
+
+  private:
+    QSerialPort& port_;
+};
+
 class Simulator {
   public:
     explicit Simulator(bool paced) {
@@ -63,15 +75,18 @@ class Simulator {
         EditorSessionHost host(
             state, [](const EditorState& s) { return BuildImage(s); },
             [](EditorState& s, const QString& hex) { LoadImage(s, hex, {}); });
-        DeviceSessionRunner runner(port_, host);
+        SimLine line(port_);
+        SessionRunner runner(host);
+        runner.setPort(&line);
+        QObject::connect(&port_, &QSerialPort::readyRead, &runner, &SessionRunner::received);
         bool success = false;
         QEventLoop loop;
-        QObject::connect(&runner, &DeviceSessionRunner::finished, &loop, [&](bool ok) {
+        QObject::connect(&runner, &SessionRunner::sessionFinished, &loop, [&](bool ok) {
             success = ok;
             loop.quit();
         });
-        write ? runner.startWrite() : runner.startRead();
-        loop.exec();
+        if (runner.start(write ? SessionRunner::Kind::Write : SessionRunner::Kind::Read))
+            loop.exec();
         if (port_.bytesToWrite() > 0)
             port_.waitForBytesWritten(1000);
         return success;

@@ -17,7 +17,7 @@ constexpr qint64 MaxPlanBytes = 4 * 1024 * 1024;
 // before the output file is touched.
 int runBuild(const QStringList& args) {
     ParsedArgs a;
-    if (!parseArgs(args, 2, false, QStringLiteral("PLAN.json OUT.DAT"), a))
+    if (!parseArgs(args, 2, false, QStringLiteral("PLAN.json OUT.DAT [--force]"), a, true))
         return 1;
     const QString& planPath = a.files[0];
     if (QFileInfo(planPath).isDir())
@@ -31,6 +31,8 @@ int runBuild(const QStringList& args) {
     const PlanRead plan = readPlan(file.readAll());
     if (!plan.ok)
         return fail(planPath, plan.reason);
+    if (!mayStore(planPath, plan.state, WayOut::Save, a.force))
+        return 1;
     const FileResult saved = saveChannelFile(plan.state, a.files[1]);
     return saved.ok() ? 0 : fail(a.files[1], saved.reason);
 }

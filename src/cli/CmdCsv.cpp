@@ -98,15 +98,19 @@ int runImportCsv(const QStringList& args) {
 
     selectBandWithoutQuestion(state.form1, *band);
     const CsvImportPlan plan = planCsvImport(list, *band);
-    applyCsvImport(state.form1, plan, state.values.languageCode);
     printReport(in, plan);
+    if (plan.setsNothing())
+        return 1;
+    applyCsvImport(state.form1, plan, state.values.languageCode);
+    printLoadedNotStored(out, state);
     const FileResult saved = saveChannelFile(state, out);
     if (!saved.ok())
         return fail(out, saved.reason);
     return plan.rowsSkipped > 0 ? 2 : 0;
 }
 
-// The channels of a channel file as a CSV channel list.
+// The channels of a channel file as a CSV channel list; each channel the
+// list leaves out or changes is reported, and makes the status 2.
 int runExportCsv(const QStringList& args) {
     ParsedArgs a;
     if (!parseArgs(args, 2, false, QStringLiteral("IN.DAT OUT.csv"), a))
@@ -115,10 +119,14 @@ int runExportCsv(const QStringList& args) {
     const FileResult opened = openChannelFile(state, a.files[0], {});
     if (!opened.ok())
         return fail(a.files[0], opened.reason);
+    std::vector<ExportIssue> issues;
+    const QByteArray csv = exportChannelCsv(state.form1.grid, &issues);
     QString reason;
-    if (!saveWholeFile(a.files[1], exportChannelCsv(state.form1.grid), reason))
+    if (!saveWholeFile(a.files[1], csv, reason))
         return fail(a.files[1], reason);
-    return 0;
+    for (const ExportIssue& issue : issues)
+        report(a.files[0], exportIssueText(issue, English));
+    return issues.empty() ? 0 : 2;
 }
 
 } // namespace q716::cli

@@ -4,7 +4,9 @@
 #include "StateJson.h"
 
 #include "compare/EditorFields.h"
+#include "compare/StoredValues.h"
 #include "files/ChannelFile.h"
+#include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "state/InitDefaults.h"
 
@@ -61,8 +63,9 @@ void maskPassword(QStringList& lines, const QString& left, const QString& right)
 
 // diff A.DAT B.DAT, or diff --port DEV FILE (the file against the radio):
 // the fields that differ, one line each with dump's key names, the password
-// masked unless --show-password. Exit status 0
-// when nothing differs, 4 when something does, 1 on any error.
+// masked unless --show-password, and against a radio the bytes a write of
+// FILE would change besides. Exit status 0 when nothing differs, 4 when
+// something does, 1 on any error.
 int runDiff(const QStringList& args) {
     LinkOptions o;
     if (!parseLinkOptions(args, LinkCommand::Diff, o))
@@ -83,11 +86,17 @@ int runDiff(const QStringList& args) {
             return 1;
         right = job.imageRead();
     }
-    const EditorState a = stateOfImage(left, lang);
-    const EditorState b = stateOfImage(right, lang);
-    QStringList lines = jsonDifferences(stateToJson(a, lang), stateToJson(b, lang));
+    const EditorState file = stateOfImage(left, lang);
+    const EditorState other = stateOfImage(right, lang);
+    QStringList lines = jsonDifferences(stateToJson(file, lang), stateToJson(other, lang));
     if (!o.showPassword)
-        maskPassword(lines, a.values.commPassword, b.values.commPassword);
+        maskPassword(lines, file.values.commPassword, other.values.commPassword);
+    // The radio's bytes that no value stands for: a write of FILE changes
+    // them although every value above is the same.
+    if (!o.ports.isEmpty())
+        lines << bytesAWriteChangesLines(bytesAWriteChanges(right, buildImageBytes(file), false,
+                                                            compareStates(file, other, lang)),
+                                         file, lang);
     for (const QString& line : lines)
         std::printf("%s\n", line.toUtf8().constData());
     return lines.isEmpty() ? 0 : DifferentStatus;

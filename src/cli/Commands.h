@@ -3,6 +3,8 @@
 // (the command name first, as a program name for QCommandLineParser) and
 // returns the exit status.
 
+#include "compare/StoredValues.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,7 @@ int runBuild(const QStringList& args);
 int runImportCsv(const QStringList& args);
 int runExportCsv(const QStringList& args);
 int runDiff(const QStringList& args);
+int runPorts(const QStringList& args);
 
 // One line on stderr naming the file and the reason; returns exit status 1.
 int fail(const QString& file, const QString& reason);
@@ -35,8 +38,17 @@ int usageError(const QString& command, const QString& usage);
 struct ParsedArgs {
     QStringList files;
     bool english = false;
+    bool force = false;
 };
 bool parseArgs(const QStringList& args, int fileCount, bool allowEnglish, const QString& usage,
-               ParsedArgs& out);
+               ParsedArgs& out, bool allowForce = false);
+
+// After a load: the values of `state` a save or a write cannot keep, listed
+// on stderr under `source` (a file, a port); nothing when there are none.
+void printLoadedNotStored(const QString& source, const EditorState& state);
+// Before a write or a save to `file`: true when nothing would be lost or
+// `force` was given (the values are listed either way); otherwise says that
+// nothing was written and returns false.
+bool mayStore(const QString& file, const EditorState& state, WayOut way, bool force);
 
 } // namespace q716::cli

@@ -1,5 +1,6 @@
 #include "LinkCommands.h"
 
+#include "Commands.h"
 #include "LinkOptions.h"
 #include "PortJob.h"
 
@@ -170,6 +171,7 @@ int runRead(const QStringList& args) {
     PortJob job(o.ports.first(), state, o.jobOptions(JobKind::Read));
     int status = runOne(job);
     if (status == 0) {
+        printLoadedNotStored(job.device(), job.state());
         const FileResult saved = saveChannelFile(job.state(), o.file);
         if (!saved.ok()) {
             printError(QStringLiteral("Cannot save %1: %2").arg(o.file, saved.reason));
@@ -193,6 +195,9 @@ int runWrite(const QStringList& args) {
         printError(QStringLiteral("Cannot open %1: %2").arg(o.file, opened.reason));
         return 1;
     }
+    // One plan for every port: checked once, before any port is opened.
+    if (!mayStore(o.file, state, WayOut::Write, o.force))
+        return 1;
     std::vector<std::unique_ptr<PortJob>> owned;
     QList<PortJob*> jobs;
     for (const QString& port : o.ports) {

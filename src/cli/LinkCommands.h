@@ -9,7 +9,8 @@ namespace q716::cli {
 // The arguments of each command, as the help and the usage errors show them.
 inline constexpr char ReadUsage[] = "--port DEV OUT.DAT [--no-backup] [--log FILE]";
 inline constexpr char WriteUsage[] =
-    "--port DEV [--port DEV2 ...] IN.DAT [--verify] [--backup-first] [--no-backup] [--log FILE]";
+    "--port DEV [--port DEV2 ...] IN.DAT [--verify] [--backup-first] [--force] [--no-backup] "
+    "[--log FILE]";
 inline constexpr char DiffUsage[] =
     "A.DAT B.DAT [--english] [--show-password] | --port DEV FILE [--english] [--show-password] "
     "[--no-backup] [--log FILE]";

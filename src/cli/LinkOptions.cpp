@@ -1,6 +1,7 @@
 #include "LinkOptions.h"
 
 #include "LinkCommands.h"
+#include "SystemPorts.h"
 
 #include "files/Backups.h"
 #include "files/WholeFileSave.h"
@@ -36,6 +37,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device."),
                                   QStringLiteral("DEV"));
     const QCommandLineOption verify(QStringLiteral("verify"));
+    const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption noBackup(QStringLiteral("no-backup"));
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Session log."),
                                  QStringLiteral("FILE"));
@@ -44,7 +46,7 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     const QCommandLineOption showPassword(QStringLiteral("show-password"));
     parser.addOptions({port, noBackup, log});
     if (command == LinkCommand::Write)
-        parser.addOptions({verify, backupFirst});
+        parser.addOptions({verify, backupFirst, force});
     if (command == LinkCommand::Diff)
         parser.addOptions({english, showPassword});
     const QString name = args.value(0);
@@ -57,9 +59,19 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     };
     if (!parser.parse(args))
         return usage(parser.errorText());
-    out.ports = parser.values(port);
+    QList<PortArgument> ports;
+    for (const QString& given : parser.values(port)) {
+        ports.append(resolvePortArgument(given));
+        if (!ports.last().problem.isEmpty()) {
+            std::fprintf(stderr, "q716-cli: --port %s: %s\n", qPrintable(given),
+                         qPrintable(ports.last().problem));
+            return false;
+        }
+        out.ports.append(ports.last().device);
+    }
     out.files = parser.positionalArguments();
     out.verify = command == LinkCommand::Write && parser.isSet(verify);
+    out.force = command == LinkCommand::Write && parser.isSet(force);
     out.backups = !parser.isSet(noBackup);
     out.log = parser.value(log);
     out.english = command == LinkCommand::Diff && parser.isSet(english);
@@ -74,8 +86,9 @@ bool parseLinkOptions(const QStringList& args, LinkCommand command, LinkOptions&
     case LinkCommand::Write:
         if (out.ports.isEmpty() || out.files.size() != 1)
             return usage({});
-        if (out.ports.removeDuplicates() > 0)
-            return usage(QStringLiteral("a port is given twice"));
+        // A by-id link and its ttyUSB are one port: two sessions on it would both fail.
+        if (const QString twice = repeatedPort(ports); !twice.isEmpty())
+            return usage(QStringLiteral("a port is given twice: ") + twice);
         if (out.backupFirst && !out.backups)
             return usage(QStringLiteral("--backup-first keeps a backup, --no-backup none"));
         break;

@@ -15,6 +15,7 @@ struct LinkOptions {
     QStringList files;
     QString file; // the one file of read and write
     bool verify = false;
+    bool force = false; // write values the image cannot hold as it stores them
     bool backups = true;
     bool backupFirst = false; // write: read each radio first and keep what it held
     bool english = false;

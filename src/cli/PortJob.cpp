@@ -1,7 +1,6 @@
 #include "PortJob.h"
 
-#include "RadioPort.h"
-
+#include "compare/CompareTexts.h"
 #include "image/BuildImage.h"
 #include "image/HexHelpers.h"
 #include "image/LoadImage.h"
@@ -15,25 +14,13 @@ namespace q716::cli {
 namespace {
 
 constexpr int EnglishLanguage = 1;
-// The window's countdown after a session (ten ticks of Timer2) comes before
-// the next session there (the read-back, the write after the read before
-// it), and so it does here.
-constexpr int CountdownMs = Session::BlinkTicks * 200;
 
-QString kindName(JobKind kind, bool firstRead, bool verifying) {
-    if (firstRead)
-        return QStringLiteral("read before write");
-    if (verifying)
-        return QStringLiteral("verify");
-    switch (kind) {
-    case JobKind::Read:
-        return QStringLiteral("read");
-    case JobKind::Write:
-        return QStringLiteral("write");
-    case JobKind::ScratchRead:
-        return QStringLiteral("compare");
-    }
-    return {};
+SafetyOptions safetyOptions(const JobOptions& options) {
+    SafetyOptions s;
+    s.backups = options.backups;
+    s.backupWriteAtStart = true;
+    s.logSessionResults = true;
+    return s;
 }
 
 } // namespace
@@ -43,14 +30,30 @@ PortJob::PortJob(const QString& device, const EditorState& state, const JobOptio
     : QObject(parent), device_(device), state_(state), options_(options),
       editorHost_(
           state_, [](const EditorState& s) { return BuildImage(s); },
-          [this](EditorState& s, const QString& hex) {
-              lastReadHex_ = hex;
+          [](EditorState& s, const QString& hex) {
               LoadImage(s, hex, [](const Message& m) {
                   std::fprintf(stderr, "%s\n", qPrintable(m.text));
                   return int(ResultOk);
               });
           }),
-      scratchHost_([this] { return state_.values.languageCode; }) {}
+      runner_(editorHost_), safety_(
+                                runner_, [] { return EnglishLanguage; }, safetyOptions(options)) {
+    runner_.setPort(&line_);
+    runner_.setDisplay(this);
+    connect(&line_, &RadioLine::received, &runner_, &SessionRunner::received);
+    connect(&line_, &RadioLine::hungUp, this, [this] {
+        hungUp_ = true;
+        runner_.portLost();
+    });
+    safety_.setPortName([this] { return device_; });
+    safety_.setVerifyAfterWrite([this] { return options_.verify; });
+    connect(&runner_, &SessionRunner::editorLoaded, this,
+            [this](const QString& hex) { imageRead_ = hexToBytes(hex); });
+    connect(&safety_, &SessionSafety::compared, this,
+            [this](const QByteArray& image) { imageRead_ = image; });
+    connect(&runner_, &SessionRunner::sessionFinished, this, &PortJob::sessionFinished);
+    connect(&safety_, &SessionSafety::writeEnded, this, &PortJob::writeEnded);
+}
 
 PortJob::~PortJob() = default;
 
@@ -58,150 +61,76 @@ void PortJob::start() {
     clock_.start();
     QTimer::singleShot(0, this, [this] {
         PortOpenFailure failure;
-        if (!openRadioPort(port_, device_, &failure)) {
+        if (!line_.open(device_, &failure)) {
             finish(false, QStringLiteral("Cannot open serial port %1: %2")
                               .arg(device_, portProblemText(EnglishLanguage, failure)));
             return;
         }
-        closeOnHangUp(port_, this, [this] {
-            hungUp_ = true;
-            if (runner_)
-                runner_->deviceLost();
-        });
-        if (options_.kind != JobKind::Write)
-            runSession(Phase::Main);
-        else if (options_.backupFirst)
-            runSession(Phase::ReadFirst);
-        else
-            startWrite();
+        switch (options_.kind) {
+        case JobKind::Read:
+            if (!runner_.start(SessionRunner::Kind::Read))
+                finish(false, runner_.lastOutcome());
+            break;
+        case JobKind::ScratchRead:
+            if (!safety_.startCompare())
+                finish(false, runner_.lastOutcome());
+            break;
+        case JobKind::Write:
+            safety_.startWrite(options_.backupFirst);
+            break;
+        }
     });
 }
 
-void PortJob::startWrite() {
-    backup(buildImageBytes(state_), BackupKind::Write);
-    runSession(Phase::Main);
+void PortJob::setProgressRange(int minimum, int maximum) {
+    progressValue_ = minimum;
+    progressMaximum_ = maximum;
+    emit progress(progressValue_, progressMaximum_);
 }
 
-void PortJob::runSession(Phase phase) {
-    phase_ = phase;
-    const bool toEditor = phase == Phase::Main && options_.kind != JobKind::ScratchRead;
-    scratchHost_.clear();
-    runner_ = std::make_unique<DeviceSessionRunner>(
-        port_, toEditor ? static_cast<SessionHost&>(editorHost_) : scratchHost_);
-    recorder_.begin(kindName(options_.kind, phase == Phase::ReadFirst, phase == Phase::Verify),
-                    device_, QDateTime::currentDateTime());
-    const bool writing = phase == Phase::Main && options_.kind == JobKind::Write;
-    runner_->setTrace([this, writing](LinkDirection direction, const QByteArray& bytes) {
-        if (direction == LinkDirection::Received) {
-            recorder_.received(bytes);
-            return;
-        }
-        recorder_.sent(bytes);
-        if (writing)
-            if (const std::optional<WrittenBlock> block = writtenBlockOf(bytes))
-                written_.append(*block);
-    });
-    connect(runner_.get(), &DeviceSessionRunner::progress, this, &PortJob::progress);
-    connect(runner_.get(), &DeviceSessionRunner::finished, this, &PortJob::sessionFinished);
-    if (writing)
-        runner_->startWrite();
-    else
-        runner_->startRead();
+void PortJob::setProgressValue(int value) {
+    progressValue_ = value;
+    emit progress(progressValue_, progressMaximum_);
 }
 
-void PortJob::sessionFinished(bool ok, const QString& text) {
-    QStringList details;
-    if (ok && phase_ == Phase::Verify) {
-        mismatches_ = verifyWrittenBlocks(written_, hexToBytes(scratchHost_.readHex()));
-        details = verifyLines(mismatches_, EnglishLanguage);
-    }
-    recorder_.end(text, details);
-    sessions_.append(recorder_.record());
-    // The end byte must reach the radio before anything else happens.
-    if (port_.isOpen() && port_.bytesToWrite() > 0)
-        port_.waitForBytesWritten(1000);
-    switch (phase_) {
-    case Phase::ReadFirst:
-        readFirstFinished(ok, text);
-        return;
-    case Phase::Main:
-        mainFinished(ok, text);
-        return;
-    case Phase::Verify:
-        if (!ok) {
-            // The write went through; only its check could not run.
-            uncheckedReason_ = text;
-            finish(true, writeResult_);
-            return;
-        }
-        imageRead_ = hexToBytes(scratchHost_.readHex());
-        backup(imageRead_, BackupKind::Read);
-        verifyDone_ = true;
-        finish(true, writeResult_);
-        return;
-    }
-}
-
-void PortJob::readFirstFinished(bool ok, const QString& text) {
-    const auto nothingWritten = [this](const QString& reason) {
-        finish(false, QStringLiteral("Reading the radio before writing failed; nothing was "
-                                     "written: %1")
-                          .arg(reason));
-    };
-    if (!ok) {
-        nothingWritten(text);
-        return;
-    }
-    if (!backup(hexToBytes(scratchHost_.readHex()), BackupKind::BeforeWrite)) {
-        nothingWritten(note_);
-        return;
-    }
-    afterCountdown([this] { startWrite(); },
-                   [this, nothingWritten] {
-                       nothingWritten(
-                           QStringLiteral("Serial port %1 closed before the write").arg(device_));
-                   });
-}
-
-void PortJob::mainFinished(bool ok, const QString& text) {
-    if (!ok) {
-        finish(false, text);
-        return;
-    }
-    if (options_.kind == JobKind::Write) {
-        if (!options_.verify) {
-            finish(true, text);
-            return;
-        }
-        writeResult_ = text;
-        afterCountdown(
-            [this] { runSession(Phase::Verify); },
-            [this] {
-                uncheckedReason_ =
-                    QStringLiteral("Serial port %1 closed before the check").arg(device_);
-                finish(true, writeResult_);
-            });
-        return;
-    }
-    imageRead_ = hexToBytes(options_.kind == JobKind::Read ? lastReadHex_ : scratchHost_.readHex());
-    backup(imageRead_, BackupKind::Read);
-    finish(true, text);
-}
-
-void PortJob::afterCountdown(const std::function<void()>& next,
-                             const std::function<void()>& closed) {
-    QTimer::singleShot(CountdownMs, this,
-                       [this, next, closed] { port_.isOpen() ? next() : closed(); });
-}
-
-bool PortJob::backup(const QByteArray& image, BackupKind kind) {
-    if (!options_.backups)
-        return true;
-    const BackupResult r = saveBackup(image, kind, QDateTime::currentDateTime(), backupFolder());
+void PortJob::sessionFinished(bool ok) {
     // One note is enough: the next backup fails for the same reason.
-    if (!r.ok && note_.isEmpty())
-        note_ = backupFailedNote(EnglishLanguage, r.reason);
-    return r.ok;
+    if (note_.isEmpty())
+        note_ = safety_.note();
+    // A write's steps end through the sequence.
+    if (options_.kind != JobKind::Write)
+        finish(ok, runner_.lastOutcome());
+}
+
+void PortJob::writeEnded(const WriteEnd& end) {
+    if (note_.isEmpty())
+        note_ = safety_.note();
+    const auto nothingWritten = [this](const QString& reason) {
+        finish(false, comparetext::readBeforeWriteFailed(EnglishLanguage, reason).text);
+    };
+    switch (end.step) {
+    case WriteEnd::Step::ReadFirst:
+        nothingWritten(end.reason);
+        return;
+    case WriteEnd::Step::Write:
+        if (end.ok)
+            finish(true, safety_.writeResult());
+        else if (end.portClosed && options_.backupFirst)
+            nothingWritten(QStringLiteral("Serial port %1 closed before the write").arg(device_));
+        else
+            finish(false, end.reason);
+        return;
+    case WriteEnd::Step::Check:
+        // The write went through; only its check may not have run.
+        verified_ = end.ok;
+        if (!end.ok)
+            uncheckedReason_ =
+                end.portClosed
+                    ? QStringLiteral("Serial port %1 closed before the check").arg(device_)
+                    : end.reason;
+        finish(true, safety_.writeResult());
+        return;
+    }
 }
 
 void PortJob::finish(bool ok, const QString& result) {
@@ -211,11 +140,9 @@ void PortJob::finish(bool ok, const QString& result) {
     succeeded_ = ok;
     result_ = result;
     elapsedMs_ = clock_.elapsed();
-    if (port_.isOpen()) {
-        if (port_.bytesToWrite() > 0)
-            port_.waitForBytesWritten(1000);
-        port_.close();
-    }
+    // The end byte must reach the radio before the port closes.
+    line_.drain();
+    line_.close();
     // Whoever waits may delete the job; not from inside the runner's signal.
     QMetaObject::invokeMethod(this, &PortJob::finished, Qt::QueuedConnection);
 }

@@ -1,23 +1,17 @@
 #pragma once
-// One radio on one serial port, for q716-cli: a read or a write session, the
-// backups around it, the read-back check after a write, and the log of every
-// session. Jobs run on the caller's event loop, so several radios are served
-// at once by one thread.
+// One radio on one serial port, for q716-cli: a read or a write session with
+// the core's safe-write sequence around it (backups, the read before, the
+// read-back check after, the log of every session). Jobs run on the
+// caller's event loop, so several radios are served at once by one thread.
 
-#include "compare/WriteVerify.h"
-#include "files/Backups.h"
-#include "link/DeviceSessionRunner.h"
+#include "RadioLine.h"
+
 #include "link/EditorSessionHost.h"
-#include "link/ScratchSessionHost.h"
-#include "link/SessionLog.h"
+#include "link/SessionSafety.h"
 #include "state/EditorState.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QSerialPort>
-
-#include <functional>
-#include <memory>
 
 namespace q716::cli {
 
@@ -34,7 +28,7 @@ struct JobOptions {
     bool backupFirst = false; // a write first reads the radio and keeps what it held
 };
 
-class PortJob : public QObject {
+class PortJob : public QObject, private SessionDisplay {
     Q_OBJECT
   public:
     // `state`: the plan a write sends, or the editor a read fills (English texts).
@@ -52,65 +46,50 @@ class PortJob : public QObject {
     // The success caption, or why the job failed.
     const QString& result() const { return result_; }
     bool hungUp() const { return hungUp_; }
-    bool verified() const { return options_.verify && succeeded_ && verifyDone_; }
+    bool verified() const { return verified_; }
     // Why the check after a write that went through could not run; empty
     // when it ran or was not asked for.
     const QString& uncheckedReason() const { return uncheckedReason_; }
-    const QList<ByteMismatch>& mismatches() const { return mismatches_; }
+    const QList<ByteMismatch>& mismatches() const { return safety_.mismatches(); }
     // A note for the user beside the result (a backup that could not be saved).
     const QString& note() const { return note_; }
     qint64 elapsedMs() const { return elapsedMs_; }
     const EditorState& state() const { return state_; }
     // The image a read brought (0x0010..), for ScratchRead and Read jobs.
     const QByteArray& imageRead() const { return imageRead_; }
-    const QList<SessionRecord>& sessions() const { return sessions_; }
+    const std::deque<SessionRecord>& sessions() const { return safety_.log().sessions(); }
 
   signals:
     void progress(int value, int maximum);
     void finished();
 
   private:
-    enum class Phase {
-        ReadFirst, // the radio's image before a write, into the scratch host
-        Main,      // the job's read or write
-        Verify,    // the read-back after a write, into the scratch host
-    };
+    // The progress bar is all a terminal shows of a session.
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressValue(int value) override;
 
-    void runSession(Phase phase);
-    void sessionFinished(bool ok, const QString& text);
-    void readFirstFinished(bool ok, const QString& text);
-    void mainFinished(bool ok, const QString& text);
-    void startWrite();
-    // `next` after the countdown the window keeps between two sessions;
-    // `closed` instead when the port closed meanwhile.
-    void afterCountdown(const std::function<void()>& next, const std::function<void()>& closed);
-    // False (with the note set) when the backup could not be saved.
-    bool backup(const QByteArray& image, BackupKind kind);
+    void sessionFinished(bool ok);
+    void writeEnded(const WriteEnd& end);
     void finish(bool ok, const QString& result);
 
     QString device_;
     EditorState state_;
     JobOptions options_;
-    QSerialPort port_;
+    RadioLine line_;
     EditorSessionHost editorHost_;
-    ScratchSessionHost scratchHost_;
-    std::unique_ptr<DeviceSessionRunner> runner_;
-    Phase phase_ = Phase::Main;
-    SessionRecorder recorder_;
-    QList<SessionRecord> sessions_;
-    QList<WrittenBlock> written_;
-    QList<ByteMismatch> mismatches_;
-    QByteArray imageRead_;
-    QString lastReadHex_; // what the editor host last loaded
-    QString writeResult_; // the write's success caption, kept over the read-back
+    SessionRunner runner_;
+    SessionSafety safety_;
     QElapsedTimer clock_;
+    QByteArray imageRead_;
     QString result_;
     QString note_;
     QString uncheckedReason_;
+    int progressValue_ = 0;
+    int progressMaximum_ = 0;
     qint64 elapsedMs_ = 0;
     bool succeeded_ = false;
     bool hungUp_ = false;
-    bool verifyDone_ = false;
+    bool verified_ = false;
     bool done_ = false;
 };
 

@@ -61,10 +61,13 @@ QJsonObject stateToJson(const EditorState& s, int lang) {
     root[QStringLiteral("settings")] = settings;
 
     root[QStringLiteral("password")] = v.commPassword;
-    root[QStringLiteral("optionValues")] = textArray(v.optionValues);
+    QJsonArray options;
+    for (int i = 0; i < OptionValues::Count; ++i)
+        options.append(v.optionValues.slot(i));
+    root[QStringLiteral("optionValues")] = options;
     QJsonArray dtmf;
-    for (int d : v.dtmfValues)
-        dtmf.append(d);
+    for (int i = 0; i < DtmfValues::Count; ++i)
+        dtmf.append(v.dtmfValues.at(i));
     root[QStringLiteral("dtmfValues")] = dtmf;
     root[QStringLiteral("dtmfMemories")] = textArray(v.dtmfMemories);
     root[QStringLiteral("keys")] = QJsonObject{{QStringLiteral("pf1"), v.keyFunctionPF1},
@@ -313,7 +316,7 @@ bool applySettings(Plan& p, MainWindowState& f, const QJsonValue& value) {
 
 bool applyOptionValues(Plan& p, ProgramValues& v, const QJsonValue& value) {
     QJsonArray a;
-    if (!p.array(QStringLiteral("optionValues"), value, 24, a))
+    if (!p.array(QStringLiteral("optionValues"), value, OptionValues::Count, a))
         return false;
     // Slots the image holds as numbers, with the range each list allows.
     const std::pair<int, std::pair<int, int>> numbers[] = {
@@ -343,7 +346,7 @@ bool applyOptionValues(Plan& p, ProgramValues& v, const QJsonValue& value) {
                                       .arg(range.first)
                                       .arg(range.second));
         }
-        v.optionValues[i] = t;
+        v.optionValues.slot(int(i)) = t;
     }
     return true;
 }
@@ -351,11 +354,12 @@ bool applyOptionValues(Plan& p, ProgramValues& v, const QJsonValue& value) {
 bool applyDtmf(Plan& p, ProgramValues& v, const QJsonObject& plan) {
     if (plan.contains(QStringLiteral("dtmfValues"))) {
         QJsonArray a;
-        if (!p.array(QStringLiteral("dtmfValues"), plan.value(QStringLiteral("dtmfValues")), 8, a))
+        if (!p.array(QStringLiteral("dtmfValues"), plan.value(QStringLiteral("dtmfValues")),
+                     DtmfValues::Count, a))
             return false;
         const int highs[8] = {3, 3, 18, 3, 16, 1, 6, 15};
         for (qsizetype i = 0; i < a.size(); ++i) {
-            if (!p.integer(at("dtmfValues", i), a.at(i), 0, highs[i], v.dtmfValues[i]))
+            if (!p.integer(at("dtmfValues", i), a.at(i), 0, highs[i], v.dtmfValues.at(int(i))))
                 return false;
         }
     }

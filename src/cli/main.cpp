@@ -14,14 +14,15 @@ namespace {
 
 const CommandEntry Commands[] = {
     {"new", runNew, "OUT.DAT"},
-    {"resave", runResave, "IN.DAT OUT.DAT"},
+    {"resave", runResave, "IN.DAT OUT.DAT [--force]"},
     {"dump", runDump, "IN.DAT [--english]"},
-    {"build", runBuild, "PLAN.json OUT.DAT"},
+    {"build", runBuild, "PLAN.json OUT.DAT [--force]"},
     {"import-csv", runImportCsv, "IN.csv OUT.DAT [--base BASE.DAT] [--band N]"},
     {"export-csv", runExportCsv, "IN.DAT OUT.csv"},
     {"read", runRead, ReadUsage},
     {"write", runWrite, WriteUsage},
     {"diff", runDiff, DiffUsage},
+    {"ports", runPorts, ""},
 };
 
 void printHelp(const QCommandLineParser& parser) {

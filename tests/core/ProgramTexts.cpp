@@ -7,6 +7,8 @@
 #include "channels/RowOperations.h"
 #include "channels/Vocabulary.h"
 #include "compare/CompareTexts.h"
+#include "compare/EditorFields.h"
+#include "compare/StoredValues.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DtmfKeys.h"
 #include "dialogs/EmbeddedDialog.h"
@@ -22,6 +24,8 @@
 #include "link/LinkTexts.h"
 #include "link/PasswordChange.h"
 #include "link/PortList.h"
+#include "link/PortTexts.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/FileQuestions.h"
 #include "shell/MainWindowLists.h"
@@ -117,6 +121,13 @@ QStringList shownCaptions(int lang) {
         }
     }
     texts << fixedDialogTexts();
+    // What a screen reader says is shown to its user too.
+    for (const WindowAccessibleTexts& w : accessibleTables())
+        for (const AccessibleEntry& e : w.entries)
+            if (e.property != AccessibleProperty::Mnemonic)
+                texts << QString(accessibleText(e, lang))
+                             .replace(QLatin1String("%1"), QLatin1String("3"));
+    texts << cellEditorName(3, 1, lang);
     for (const char* combo : {"Combo2", "Combo3", "Combo4", "Combo6", "Combo7", "Combo9", "Combo11",
                               "Combo12", "Combo13"})
         texts << mainWindowListItems(QLatin1String(combo), lang);
@@ -133,6 +144,8 @@ QStringList shownCaptions(int lang) {
         texts << messageButtonText(lang, result);
     for (int i = 0; i < PortSlots; ++i)
         texts << portCaption(i, {});
+    texts << porttext::otherDeviceCaption(lang, {}) << porttext::otherDeviceTitle(lang)
+          << porttext::otherDevicePrompt(lang);
     const PasswordDialogCaptions password = passwordDialogCaptions(lang);
     texts << password.window << ApplicationTitle;
     for (QString& t : texts)
@@ -172,6 +185,9 @@ std::vector<ProgramText> programMessages(int lang) {
     box(comparetext::readBeforeWriteFailed(lang, Blank));
     box(backupFolderMessage(lang, Blank));
     box(linktext::portNotOpen(lang));
+    box(porttext::cableGone(lang, Blank));
+    box(porttext::noCable(lang));
+    box(porttext::otherDeviceRefused(lang, Blank, Blank));
     box(linktext::communicationError(lang));
     box(linktext::passwordIncorrect(lang));
     box(checkNewPassword(QString(), QStringLiteral("a"), QStringLiteral("a"), lang).message);
@@ -207,6 +223,23 @@ std::vector<ProgramText> programMessages(int lang) {
         box(importRefusedMessage(Blank, issue, lang));
     }
     box(fileUnreadableMessage(Blank, lang));
+    {
+        // Export CSV's list of channels left out or changed, one line per kind.
+        using EK = ExportIssue::Kind;
+        std::vector<ExportIssue> issues;
+        for (EK kind : {EK::ChannelLeftOut, EK::ReceiveOnly, EK::NoTone, EK::ListDefault}) {
+            const bool list = kind == EK::ListDefault;
+            const ExportIssue issue{kind, 3, list ? 5 : 1, Blank, 1};
+            QString cell =
+                fieldLongName({list ? FieldKind::Power : FieldKind::RxFrequency, 3}, lang);
+            cell[0] = cell[0].toUpper();
+            add(K::ReportLine, blanked(exportIssueText(issue, lang), {cell, flagItem(5, 1, lang)}));
+            issues.push_back(issue);
+        }
+        Message changed = exportChangesMessage({issues[0]}, lang);
+        changed.text = blanked(changed.text, {exportIssueText(issues[0], lang)});
+        box(changed);
+    }
     for (const ReplacingCommand command : {ReplacingCommand::Quit, ReplacingCommand::New,
                                            ReplacingCommand::Open, ReplacingCommand::Read})
         box(unsavedChangesQuestion(command, lang));
@@ -230,6 +263,33 @@ std::vector<ProgramText> programMessages(int lang) {
         reason.value = QStringLiteral("Frequency");
         refused.text = blanked(refused.text, {importIssueText(reason, lang)});
         box(refused);
+        box(channelsFromText(QStringLiteral("435.125\n"), 1, 0, lang).refusal.value());
+        box(channelsFromText(QStringLiteral("Location,Frequency\n"), 1, 0, lang).refusal.value());
+        // Channels of the own form that break every rule of typing once.
+        std::vector<CopiedChannel> bad(2);
+        bad[0].cells = {
+            QString(), QStringLiteral("abc"), QStringLiteral("3075.4"), QStringLiteral("999.00000"),
+            QString(), QStringLiteral("Low")};
+        bad[0].index[4] = 261;
+        bad[0].index[5] = 1;
+        bad[0].index[6] = 260;
+        bad[1].cells[1] = QStringLiteral("401.00100");
+        Message own = checkOwnFormChannels(bad, 1, 0, lang).refusal.value();
+        add(K::Fragment, own.text);
+        own.text = blanked(own.text, {own.text.section(QLatin1Char('\n'), 1, -2)});
+        box(own);
+    }
+    {
+        // Values a save or a write cannot keep: the questions and the notice.
+        const QList<FieldDifference> none;
+        box(notStoredQuestion(WayOut::Write, none, lang));
+        box(notStoredQuestion(WayOut::Save, none, lang));
+        box(notStoredNotice(none, lang));
+        for (const WayOut way : {WayOut::Write, WayOut::Save})
+            for (const auto& [code, text] : notStoredQuestion(way, none, lang).buttonTexts)
+                add(K::Fragment, text);
+        add(K::Fragment, comparetext::notStoredLine(lang, Blank, Blank, QString()));
+        add(K::Fragment, comparetext::unshownByteLine(lang, 0x0134, Blank, 0x4D, 0x04));
     }
 
     // The status line.
@@ -241,11 +301,13 @@ std::vector<ProgramText> programMessages(int lang) {
     add(K::Status, comparetext::verifyFailed(lang));
     add(K::Status, comparetext::verifyNotRunStatus(lang));
     add(K::Status, backupFailedNote(lang, Blank));
+    add(K::Status, porttext::cableFound(lang, Blank));
 
     // Tool tips of ports that cannot be opened.
     add(K::PortTip, linktext::portInUse(lang));
     add(K::PortTip, linktext::portPermissionDenied(lang, QStringLiteral("dialout")));
     add(K::PortTip, linktext::portCannotOpen(lang, Blank));
+    add(K::Fragment, porttext::goneCaption(lang, Blank));
 
     add(K::Note, embeddedInfoHint(QStringLiteral("对讲机"), QString(), lang));
 
@@ -268,8 +330,29 @@ std::vector<ProgramText> programMessages(int lang) {
         add(K::Fragment, importIssueText(issue, lang));
     }
     {
+        // Why rows fill channels in file order.
+        ImportIssue order;
+        order.problem = ImportProblem::LocationNotAChannel;
+        order.line = sampleLine;
+        order.location = QStringLiteral("7167");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang), {order.location, QString::number(sampleLine)}));
+        order.problem = ImportProblem::LocationRepeated;
+        order.location = QStringLiteral("7165");
+        order.value = QStringLiteral("7166");
+        add(K::ReportLine,
+            blanked(importIssueText(order, lang),
+                    {QStringLiteral("7165"), QStringLiteral("7166"), QString::number(sampleLine)}));
+        // A list that sets no channel: no rows, or every row skipped.
+        CsvImportPlan plan;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+        plan.rows = 7161;
+        add(K::ReportLine, importSummaryLines(plan, lang).value(1));
+    }
+    {
         CsvImportPlan plan;
         plan.band = 0;
+        plan.channels[1] = ImportedChannel{};
         plan.rows = 7161;
         plan.rowsSkipped = 7162;
         plan.namesDropped = 7163;

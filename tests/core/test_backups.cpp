@@ -120,7 +120,16 @@ TEST(Backups, TheProgramAndTheCompanionShareTheFolder) {
 #endif
     QCoreApplication::setApplicationName(QStringLiteral("q716-cli"));
     QCoreApplication::setOrganizationName(QString());
+    // Working the folder out renames nothing, not even for a moment.
+    int argc = 1;
+    char name[] = "core_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    int renamed = 0;
+    QObject::connect(&app, &QCoreApplication::applicationNameChanged, [&] { ++renamed; });
+    QObject::connect(&app, &QCoreApplication::organizationNameChanged, [&] { ++renamed; });
     EXPECT_EQ(backupFolder(), program);
+    EXPECT_EQ(renamed, 0);
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("q716-cli"));
     EXPECT_EQ(QCoreApplication::organizationName(), QString());
     QCoreApplication::setApplicationName(QString());

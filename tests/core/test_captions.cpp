@@ -1,3 +1,4 @@
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 
 #include <gtest/gtest.h>
@@ -125,4 +126,36 @@ TEST(CaptionTables, DesignTextsAreChineseExceptTheLeftoverOnes) {
     EXPECT_EQ(design("Form5", find("Form5", "", CaptionProperty::WindowCaption)),
               QStringLiteral("可选功能"));
     EXPECT_EQ(captionFor(*find("Form2", "Command1", CaptionProperty::Caption), 2), nullptr);
+}
+
+// Access keys: Chinese captions name theirs after the text, English ones
+// underline a letter of the text; a caption with a key keeps it.
+TEST(AccessibleTexts, MenuEntriesGetTheirAccessKey) {
+    const struct {
+        const char* caption;
+        char key;
+        const char* shown;
+    } rows[] = {
+        {"撤销", 'U', "撤销(&U)"},
+        {"导入 CSV…", 'I', "导入 CSV(&I)…"},
+        {"Import CSV…", 'I', "&Import CSV…"},
+        {"Move down", 'W', "Move do&wn"},
+        {"Set column on selected channels…", 'O', "Set c&olumn on selected channels…"},
+        {"读频(&R)", 'W', "读频(&R)"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(withMnemonic(QString::fromUtf8(r.caption), QLatin1Char(r.key)),
+                  QString::fromUtf8(r.shown))
+            << r.caption;
+}
+
+// Every accessible text exists in both languages, and a channel's editor
+// is named by its channel and its announced column.
+TEST(AccessibleTexts, BothLanguagesAndTheCellEditorsName) {
+    for (const WindowAccessibleTexts& w : accessibleTables())
+        for (const AccessibleEntry& e : w.entries)
+            if (e.property != AccessibleProperty::LabelledBy)
+                EXPECT_FALSE(e.zh.isEmpty() || e.en.isEmpty()) << qPrintable(w.window + e.control);
+    EXPECT_EQ(cellEditorName(3, 2, 0), QStringLiteral("信道 3 接收亚音频"));
+    EXPECT_EQ(cellEditorName(12, 4, 1), QStringLiteral("Channel 12 TX tone"));
 }

@@ -127,9 +127,65 @@ TEST(ChannelClipboard, SpreadsheetTextWithExtraColumns) {
     EXPECT_EQ(s.form1.grid.cells[4][5], QStringLiteral("Hight"));
     EXPECT_FALSE(s.form1.grid.inUse(7));
 
+    // Without the header line, or with nothing under it, the paste says what it needs.
     const PastedText headerless = channelsFromText(QStringLiteral("435.125\t88.5\n"), 1, 0, 1);
     ASSERT_TRUE(headerless.refusal);
-    EXPECT_TRUE(headerless.refusal->text.contains(QLatin1String("cannot be pasted")));
+    EXPECT_TRUE(headerless.refusal->text.startsWith(
+        QLatin1String("The text on the clipboard has no header line.")));
+    const PastedText headerOnly = channelsFromText(channelsAsText({}), 1, 0, 1);
+    ASSERT_TRUE(headerOnly.refusal);
+    EXPECT_TRUE(headerOnly.refusal->text.contains(QLatin1String("but no channel rows")));
+}
+
+// The own form, from this program or any other, goes through the rules of
+// typing for the band pasted into: a channel that fails refuses the paste,
+// named with its reason; one that passes pastes exactly.
+TEST(ChannelClipboard, OwnFormTakesTheRulesOfTyping) {
+    EditorState vhf = freshEditorState();
+    vhf.form1.grid.cells[1][1] = QStringLiteral("150.02500");
+    applyNewChannelDefaults(vhf.form1.grid, 1, 0);
+    const std::vector<CopiedChannel> copied = copyChannels(vhf.form1.grid, {1});
+    struct Case {
+        int band;
+        int column;       // 0: as copied
+        const char* text; // nullptr: the cell as copied
+        int index;        // -1: as copied
+        const char* reason;
+    };
+    const Case cases[] = {
+        {5, 0, nullptr, -1, nullptr},
+        {0, 0, nullptr, -1, "RX frequency 150.02500 is outside the band 400-480MHz"},
+        {5, 1, "abc", -1, "RX frequency \"abc\" is not a number"},
+        {5, 3, "-5", -1, "TX frequency \"-5\" is not a number"},
+        {5, 1, "12345678.123456", -1, "RX frequency 12345678.123456 is outside the band"},
+        {5, 1, "150.02600", -1, "RX frequency 150.02600 is not on the 5 kHz / 6.25 kHz raster"},
+        {5, 2, "3075.4", -1, "RX QT/DQT \"3075.4\" is no CTCSS or DCS tone this radio takes"},
+        {5, 4, nullptr, 261, "TX QT/DQT list position 261 is outside 0..260"},
+        {5, 6, nullptr, 260, "Forbid list position 260 is outside 0..1"},
+        {5, 5, "Low", 1, "Power \"Low\" is not the entry of list position 1"},
+    };
+    for (const Case& c : cases) {
+        std::vector<CopiedChannel> channels = copied;
+        if (c.text)
+            channels[0].cells[c.column] = QString::fromUtf8(c.text);
+        if (c.index >= 0)
+            channels[0].index[c.column] = c.index;
+        const auto read = channelsFromOwnForm(channelsAsOwnForm(channels));
+        ASSERT_TRUE(read);
+        const PastedText pasted = checkOwnFormChannels(*read, 7, c.band, 1);
+        if (!c.reason) {
+            ASSERT_FALSE(pasted.refusal);
+            EditorState s = freshEditorState();
+            pasteChannels(s, 7, pasted.channels, 0);
+            EXPECT_EQ(copyChannels(s.form1.grid, {7}), copied);
+            continue;
+        }
+        ASSERT_TRUE(pasted.refusal) << c.reason;
+        EXPECT_TRUE(pasted.refusal->text.contains(
+            QStringLiteral("channel 7 (number 1 on the clipboard): ") +
+            QString::fromUtf8(c.reason)))
+            << pasted.refusal->text.toStdString();
+    }
 }
 
 // Copied in one program, pasted in another: the text form read back gives

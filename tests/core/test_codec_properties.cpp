@@ -90,14 +90,14 @@ EditorState randomState(Gen& g) {
     QString field;
     for (int i = 0; i < 10; ++i)
         field += QChar(g.in(0, 255));
-    v.optionValues[15] = field;
-    v.optionValues[16] = g.chars(16, false);
-    v.optionValues[17] = g.chars(16, false);
+    v.optionValues.field0120 = field;
+    v.optionValues.field0140 = g.chars(16, false);
+    v.optionValues.field0150 = g.chars(16, false);
     const std::pair<int, int> ranges[] = {{3, 2},   {8, 1},  {9, 1},    {10, 2},  {12, 91},
                                           {13, 91}, {14, 3}, {18, 300}, {19, 300}};
     for (const auto& [slot, high] : ranges)
-        v.optionValues[slot] = QString::number(g.in(0, high));
-    v.optionValues[11] = QString::number(g.in(1, 16));
+        v.optionValues.slot(slot) = QString::number(g.in(0, high));
+    v.optionValues.preferredChannel.set(g.in(1, 16));
     v.highPowerLevel = g.in(0, 255);
     v.lowPowerLevel = g.in(0, 255);
     v.commPassword = g.chars(16, false);
@@ -131,7 +131,7 @@ void expectSameTravellingValues(const EditorState& a, const EditorState& b) {
     EXPECT_EQ(v.keyFunctionPF1, w.keyFunctionPF1);
     EXPECT_EQ(v.keyFunctionPF2, w.keyFunctionPF2);
     for (int slot : {3, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
-        EXPECT_EQ(v.optionValues[slot], w.optionValues[slot]) << slot;
+        EXPECT_EQ(v.optionValues.slot(slot), w.optionValues.slot(slot)) << slot;
     EXPECT_EQ(v.highPowerLevel, w.highPowerLevel);
     EXPECT_EQ(v.lowPowerLevel, w.lowPowerLevel);
     EXPECT_EQ(v.commPassword, w.commPassword);

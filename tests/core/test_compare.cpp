@@ -6,8 +6,10 @@
 #include "channels/ChannelTable.h"
 #include "compare/AddressMeaning.h"
 #include "compare/EditorDiff.h"
+#include "compare/StoredValues.h"
 #include "compare/WriteVerify.h"
 #include "image/BuildImage.h"
+#include "image/FieldCodec.h"
 #include "image/ImageLayout.h"
 #include "image/LoadImage.h"
 #include "link/LinkMessages.h"
@@ -118,7 +120,7 @@ TEST(Compare, ValuesShowAsTheWindowsShowThem) {
     a.form1.combo3 = 11;
     a.values.commPassword = QStringLiteral("abc123");
     a.values.keyFunctionPF1 = 2;
-    a.values.optionValues[11] = QStringLiteral("3");
+    a.values.optionValues.preferredChannel.text = QStringLiteral("3");
     EXPECT_EQ(fieldText(a, {FieldKind::TimeOut, 0}, 1), QStringLiteral("180 S"));
     EXPECT_EQ(fieldText(a, {FieldKind::TimeOut, 0}, 0), QStringLiteral("180 秒"));
     EXPECT_EQ(fieldText(a, {FieldKind::Password, 0}, 1), QStringLiteral("******"));
@@ -264,4 +266,122 @@ TEST(WriteVerify, EveryOffsetOfABlockIsChecked) {
         ASSERT_EQ(m.size(), 1) << offset;
         EXPECT_EQ(m[0].address, 0x0100 + offset);
     }
+}
+
+namespace {
+
+// The plan's image, `patch` written over it at `address`, opened into a
+// fresh editor in English.
+EditorState openedWith(int address, const QByteArray& patch) {
+    QByteArray image = buildImageBytes(plan(1));
+    image.replace(address - ImageBase, int(patch.size()), patch);
+    return stateOfImage(image, 1);
+}
+
+} // namespace
+
+// Nothing shown is lost on the way out: whatever the editor's own controls
+// produce comes back from the image as it was shown.
+TEST(StoredValues, WhatTheEditorProducesIsStoredAsShown) {
+    std::mt19937 rng(1808);
+    for (int round = 0; round < 200; ++round) {
+        EditorState s = round < 2 ? freshEditorState() : plan(round % 2);
+        s.values.languageCode = round % 2;
+        applyRandomEdits(s, rng, round % 13);
+        if (round % 3 == 0) // receive only: the transmit tone cell keeps its "Off"
+            s.form1.grid.cell(2, 3).clear();
+        const QList<FieldDifference> lost = valuesNotStored(s);
+        ASSERT_TRUE(lost.isEmpty())
+            << round << ": " << notStoredLines(lost, 1).join("; ").toStdString();
+    }
+}
+
+// What the image cannot hold is listed by its name, with the text shown and
+// the text a save or a write stores.
+TEST(StoredValues, WhatTheImageCannotHoldIsListed) {
+    struct Case {
+        const char* name;
+        EditorState state;
+        QStringList lines;
+    };
+    EditorState chinese = plan(1);
+    chinese.values.embeddedInfo[0] = QStringLiteral("对讲机 7");
+    EditorState emptyFlag = plan(1);
+    emptyFlag.form1.grid.cell(3, 6).clear();
+    EditorState longPassword = plan(1);
+    longPassword.values.commPassword = QStringLiteral("ABCDEFGHIJKLMNOPQ");
+    const Case cases[] = {
+        {"receive bytes 0A 00 85 43",
+         openedWith(0x0010, QByteArray::fromHex("0A008543")),
+         {"channel 1 RX frequency: 438.5000A → (empty)",
+          "channel 1 TX frequency: 435.12500 → (empty)", "channel 1 Power: Hight → (empty)",
+          "channel 1 Forbid: Off → (empty)", "channel 1 Band: Wide → (empty)",
+          "channel 1 Scan: Have → (empty)"}},
+        {"tone word 22 78",
+         openedWith(0x0028, QByteArray::fromHex("2278")),
+         {"channel 2 RX QT/DQT: 3075.4 → Off"}},
+        {"transmit bytes",
+         openedWith(0x0044, QByteArray::fromHex("00F50144")),
+         {"channel 4 TX frequency: 440.1F500 → (empty)"}},
+        {"a squelch byte out of range keeps the value shown",
+         openedWith(0x0134, QByteArray(1, 77)),
+         {}},
+        {"Chinese characters", chinese, {"Embedded Information 1: 对讲机 7 → ??? 7"}},
+        {"an empty flag cell", emptyFlag, {"channel 3 Forbid: (empty) → Carrow"}},
+        {"17 characters of password",
+         longPassword,
+         {"C-Password: ***************** → ****************"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(notStoredLines(valuesNotStored(c.state), 1), c.lines) << c.name;
+    const Message write = notStoredQuestion(WayOut::Write, valuesNotStored(chinese), 0);
+    EXPECT_EQ(write.text, QStringLiteral("以下数值无法存储，写频时将按右侧所示写入："));
+    EXPECT_EQ(write.style, MsgOkCancelExclamation);
+    EXPECT_EQ(write.details, QStringLiteral("嵌入信息 1：对讲机 7 → ??? 7"));
+}
+
+// A file of random bytes behind the signature: every channel a save would
+// drop is listed, and what is stored then holds as shown.
+TEST(StoredValues, RandomImagesListEveryChannelASaveDrops) {
+    std::mt19937 rng(848);
+    for (int round = 0; round < 100; ++round) {
+        QByteArray image(ImageBytes, '\0');
+        for (char& b : image)
+            b = char(rng() & 0xFF);
+        const EditorState s = stateOfImage(image, round % 2);
+        const QList<FieldRef> listed = fieldsOf(valuesNotStored(s));
+        for (int ch = 1; ch <= ChannelCount; ++ch) {
+            if (s.form1.grid.inUse(ch) && !isFrequencyText(s.form1.grid.cell(ch, 1))) {
+                EXPECT_TRUE(listed.contains(FieldRef{FieldKind::RxFrequency, ch})) << round;
+            }
+        }
+        EXPECT_TRUE(valuesNotStored(stateAsImage(s)).isEmpty()) << round;
+    }
+}
+
+// The radio's bytes no value stands for: a write changes them although every
+// value shown is the same; values that differ are not listed twice.
+TEST(StoredValues, RadioBytesAWriteChangesAreListed) {
+    EditorState editor = plan(1);
+    editor.form1.grid.cell(1, 2) = QStringLiteral("D777N");
+    const QByteArray written = buildImageBytes(editor);
+    QByteArray radio = written + QByteArray(176, '\xFF'); // as a read brings it
+    EXPECT_TRUE(bytesAWriteChanges(radio, written, false).isEmpty());
+    radio[0x0134 - ImageBase] = 77;   // squelch: the load keeps the editor's 4
+    radio[0x0019 - ImageBase] = 0x2F; // D777N with other high bits
+    radio[0x0044 - ImageBase] = 0x25; // channel 4 TX frequency: a value that differs
+    radio[0x0200 - ImageBase] = 'x';  // a DTMF memory: never written
+    radio[0x0185 - ImageBase] = 0x00; // fixed data of the calibration block
+    const EditorState shown = stateOfImage(radio, 1);
+    const QList<FieldDifference> values = compareStates(stateAsImage(editor), shown, 1);
+    ASSERT_EQ(fieldsOf(values),
+              (QList<FieldRef>{{FieldKind::TxFrequency, 4}, {FieldKind::DtmfMemory, 0}}));
+    EXPECT_EQ(
+        bytesAWriteChangesLines(bytesAWriteChanges(radio, written, false, values),
+                                stateAsImage(editor), 1),
+        (QStringList{"0x0019  channel 1 RX QT/DQT = D777N (the radio holds 2F, a write "
+                     "sends 29)",
+                     "0x0134  Squelch Grade = 4 Group (the radio holds 4D, a write sends 04)"}));
+    // With the debug values unlocked the calibration block is written too.
+    EXPECT_EQ(bytesAWriteChanges(radio, written, true, values).size(), 3);
 }

@@ -6,6 +6,7 @@
 
 #include "interchange/CsvExport.h"
 #include "interchange/CsvRecords.h"
+#include "interchange/Megahertz.h"
 
 #include <gtest/gtest.h>
 
@@ -74,14 +75,15 @@ TEST(CsvMapping, DuplexThatCannotBeStoredSkipsTheRow) {
         const char* duplex;
         const char* offset;
         ImportProblem problem;
+        const char* value; // as the report writes it: the fewest decimals
     };
     const Case cases[] = {
-        {"+", "50.000000", ImportProblem::TransmitOutsideBand},
-        {"-", "500.000000", ImportProblem::TransmitOutsideBand},
-        {"split", "146.520000", ImportProblem::TransmitOutsideBand},
-        {"+", "", ImportProblem::OffsetNotANumber},
-        {"-", "abc", ImportProblem::OffsetNotANumber},
-        {"dup", "0", ImportProblem::UnknownDuplex},
+        {"+", "50.000000", ImportProblem::TransmitOutsideBand, "485.125"},
+        {"-", "500.000000", ImportProblem::TransmitOutsideBand, "-64.875"},
+        {"split", "146.520000", ImportProblem::TransmitOutsideBand, "146.52"},
+        {"+", "", ImportProblem::OffsetNotANumber, ""},
+        {"-", "abc", ImportProblem::OffsetNotANumber, "abc"},
+        {"dup", "0", ImportProblem::UnknownDuplex, "dup"},
     };
     for (const Case& c : cases) {
         const OneRow r = throughOneRow({{"Duplex", f(c.duplex)}, {"Offset", f(c.offset)}});
@@ -90,6 +92,7 @@ TEST(CsvMapping, DuplexThatCannotBeStoredSkipsTheRow) {
         EXPECT_EQ(r.imported.plan.rowsSkipped, 1);
         ASSERT_EQ(r.imported.plan.issues.size(), 1u);
         EXPECT_EQ(r.imported.plan.issues[0].problem, c.problem);
+        EXPECT_EQ(r.imported.plan.issues[0].value, f(c.value));
         EXPECT_EQ(r.imported.plan.issues[0].line, 2);
     }
 }
@@ -193,8 +196,9 @@ TEST(CsvMapping, TonesBothWays) {
     }
 }
 
-// A tone the tone rule refuses leaves its side without a tone; the row is
-// imported and listed.
+// A tone the tone rule refuses, or a DCS code outside the radio's list,
+// leaves its side without a tone; a CTCSS value is rounded to 0.1 Hz. The
+// row is imported, and each of these is listed.
 TEST(CsvMapping, RefusedTonesLeaveTheirSideWithout) {
     struct Case {
         std::map<QString, QString> fields;
@@ -215,6 +219,17 @@ TEST(CsvMapping, RefusedTonesLeaveTheirSideWithout) {
          "Off",
          "Off",
          {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "1000"}},
+         "Off",
+         "Off",
+         {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "17"}},
+         "Off",
+         "Off",
+         {ImportProblem::ToneRefused, ImportProblem::ToneRefused}},
+        {{{"Tone", "DTCS"}, {"DtcsCode", "23"}}, "D023N", "D023N", {}},
+        {{{"Tone", "Tone"}, {"rToneFreq", "88.55"}}, "88.6", "Off", {ImportProblem::ToneRounded}},
+        {{{"Tone", "TSQL"}, {"cToneFreq", "100"}}, "100.0", "100.0", {}},
         {{{"Tone", "DTCS"}, {"DtcsCode", "023"}, {"DtcsPolarity", "XN"}},
          "Off",
          "D023N",
@@ -250,6 +265,8 @@ TEST(CsvMapping, ModeSkipAndPowerBothWays) {
         {"Mode", "FM", 7, "Wide", "FM"},
         {"Mode", "NFM", 7, "Narrow", "NFM"},
         {"Mode", "", 7, "Wide", "FM"},
+        {"Mode", "fm", 7, "Wide", "FM"},
+        {"Mode", "Nfm", 7, "Narrow", "NFM"},
         {"Skip", "", 8, "Have", ""},
         {"Skip", "P", 8, "Have", ""},
         {"Skip", "S", 8, "No", "S"},
@@ -271,7 +288,7 @@ TEST(CsvMapping, ModeSkipAndPowerBothWays) {
 }
 
 TEST(CsvMapping, OtherModesSkipTheRow) {
-    for (const char* mode : {"AM", "DV", "DMR", "WFM", "fm"}) {
+    for (const char* mode : {"AM", "DV", "DMR", "WFM", "am"}) {
         const OneRow r = throughOneRow({{"Mode", f(mode)}});
         EXPECT_EQ(r.imported.plan.channelsSet(), 0) << mode;
         ASSERT_EQ(r.imported.plan.issues.size(), 1u);
@@ -324,6 +341,10 @@ TEST(CsvMapping, ReceiveFrequencyFollowsTheEditorsRule) {
         if (c.problem) {
             ASSERT_EQ(r.plan.issues.size(), 1u);
             EXPECT_EQ(r.plan.issues[0].problem, *c.problem);
+            // Frequencies in the report are written one way: the fewest decimals.
+            if (c.problem == ImportProblem::FrequencyMoved) {
+                EXPECT_EQ(r.plan.issues[0].detail, plainMegahertz(f(c.rx)));
+            }
         } else {
             EXPECT_TRUE(r.plan.issues.empty());
         }

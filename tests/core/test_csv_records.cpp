@@ -1,5 +1,5 @@
-// The CSV record reader and writer: RFC 4180 quoting, byte order mark, CRLF
-// and LF, the file line each record starts on, and fields written back.
+// The CSV record reader and writer: RFC 4180 quoting, byte order mark, CRLF,
+// LF and CR, the file line each record starts on, and fields written back.
 
 #include "interchange/CsvRecords.h"
 
@@ -37,7 +37,8 @@ TEST(CsvRecords, ReadsFieldsQuotesAndLineEnds) {
         {"quoted comma and quote", "\"x, \"\"y\"\"\",z\n", {{"x, \"y\"", "z"}}, {1}},
         {"quoted line break", "\"one\r\ntwo\",3\nnext\n", {{"one\r\ntwo", "3"}, {"next"}}, {1, 3}},
         {"UTF-8 text", "\"中文\",ü\n", {{QStringLiteral("中文"), QStringLiteral("ü")}}, {1}},
-        {"lone CR stays in the field", "a\rb,c\n", {{"a\rb", "c"}}, {1}},
+        {"CR (old Macintosh)", "a,b\r1,2\r", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+        {"quoted CR line break", "\"one\rtwo\",3\rnext\r", {{"one\rtwo", "3"}, {"next"}}, {1, 3}},
     };
     for (const Case& c : cases) {
         const CsvRecords r = readCsvRecords(c.bytes);

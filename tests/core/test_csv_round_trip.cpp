@@ -8,10 +8,12 @@
 #include "channels/ChannelTable.h"
 #include "channels/Vocabulary.h"
 #include "interchange/CsvExport.h"
+#include "interchange/InterchangeTexts.h"
 #include "interchange/Megahertz.h"
 
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 
 using namespace q716;
 using namespace q716test;
@@ -45,7 +47,8 @@ class RandomTable {
         return c.text;
     }
 
-    // A tone as the tone editor stores it: list items and typed values.
+    // A tone as the tone editor stores it: list items and typed values; DCS
+    // codes from the radio's list, the only ones the import takes.
     QString tone(int lang) {
         switch (below(5)) {
         case 0:
@@ -57,9 +60,7 @@ class RandomTable {
             return *commitTone(QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10));
         }
         case 3:
-            return *commitTone(QStringLiteral("D%1%2")
-                                   .arg(below(0777 + 1), 3, 8, QLatin1Char('0'))
-                                   .arg(chance(1, 2) ? QLatin1Char('N') : QLatin1Char('I')));
+            return *commitTone(toneItem(1 + CtcssCount + below(2 * DcsCount), lang));
         default:
             return toneItem(1 + below(CtcssCount), lang);
         }
@@ -155,4 +156,25 @@ TEST(CsvRoundTrip, TheWrittenFileHasTheFullHeaderAndOneRowPerChannelInUse) {
                          "High,,,,,\r\n"
                          "9,,400.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,Low,,"
                          ",,,\r\n"));
+}
+
+// A cell the layout cannot hold as shown is reported with its channel, and
+// what the file gets instead.
+TEST(CsvRoundTrip, CellsTheListCannotHoldAreReported) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {4, "3075.4x",
+         "Channel 2 TX QT/DQT \"3075.4x\" is no tone the radio stores, so it is "
+         "written as no tone."},
+        {8, "", "Channel 2 Scan \"\" is no entry of its list, so it is written as \"No\"."},
+    };
+    for (const auto& [column, cell, english] : cases) {
+        MainWindowState form;
+        form.grid.cell(2, 1) = QStringLiteral("435.12500");
+        applyNewChannelDefaults(form.grid, 2, 1);
+        form.grid.cell(2, column) = QString::fromUtf8(cell);
+        std::vector<ExportIssue> issues;
+        exportChannelCsv(form.grid, &issues);
+        ASSERT_EQ(issues.size(), 1u) << cell;
+        EXPECT_EQ(exportIssueText(issues[0], 1), QString::fromUtf8(english));
+    }
 }

@@ -1,12 +1,15 @@
-// CSV lists as they come from other programs and spreadsheets: quoting, byte
-// order mark, CRLF, the older 18-column header, numbering from 0, more rows
-// than channels, modes this radio lacks, unusual tones, and broken files.
+// CSV lists as they come from other programs and spreadsheets: quoting,
+// separators, line ends and encodings, the older 18-column header, numbering
+// from 0, more rows than channels, modes this radio lacks, unusual tones,
+// broken files and lists that set no channel.
 
 #include "CsvTestSupport.h"
 
 #include "interchange/InterchangeTexts.h"
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace q716;
 using namespace q716test;
@@ -55,16 +58,39 @@ TEST(CsvVariants, QuotedFieldsWithCommasQuotesAndLineBreaks) {
     EXPECT_EQ(late.plan.issues[0].location, QStringLiteral("9"));
 }
 
-TEST(CsvVariants, ByteOrderMarkAndCrlf) {
-    const QByteArray plain = csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("435.125000"))});
-    const QByteArray windows =
-        "\xEF\xBB\xBF" + csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("435.125000"))},
-                                 QStringLiteral("\r\n"));
-    const Imported a = importCsv(plain);
-    const Imported b = importCsv(windows);
-    EXPECT_EQ(b.plan.refusal, std::nullopt);
-    EXPECT_EQ(b.plan.channelsSet(), 1);
-    EXPECT_EQ(a.form.grid, b.form.grid);
+// The same two channels as spreadsheets save them: byte order mark and CRLF,
+// CR only, a semicolon with decimal commas, a tab, UTF-16 with a byte order
+// mark, and GB18030 names.
+TEST(CsvVariants, SeparatorsLineEndsAndEncodings) {
+    const QString plain = QStringLiteral("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq\n"
+                                         "1,北京,145.6,-,0.6,Tone,88.5\n2,,146.52,,,,\n");
+    const QString semicolons =
+        QStringLiteral("Location;Name;Frequency;Duplex;Offset;Tone;rToneFreq\r\n"
+                       "1;北京;\"145,600000\";-;0,600000;Tone;88,5\r\n2;;146,52;;;;\r\n");
+    const auto utf16 = [](const QString& text, QStringConverter::Encoding encoding) -> QByteArray {
+        return QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(text);
+    };
+    QStringEncoder gb18030("GB18030");
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"BOM and CRLF", "\xEF\xBB\xBF" + QString(plain).replace("\n", "\r\n").toUtf8()},
+        {"CR only", QString(plain).replace('\n', '\r').toUtf8()},
+        {"semicolon, decimal comma", semicolons.toUtf8()},
+        {"tab", QString(plain).replace(',', '\t').toUtf8()},
+        {"UTF-16 LE", utf16(plain, QStringConverter::Utf16LE)},
+        {"UTF-16 BE", utf16(semicolons, QStringConverter::Utf16BE)},
+        {"GB18030", gb18030(QString(plain).replace('\n', '\r'))},
+    };
+    const Imported expected = importCsv(plain.toUtf8(), 5);
+    ASSERT_EQ(rowText(expected.form.grid, 1),
+              QStringLiteral("145.60000|Off|145.00000|88.5|Hight|Off|Wide|Have"));
+    ASSERT_EQ(rowText(expected.form.grid, 2).left(9), QStringLiteral("146.52000"));
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const Imported r = importCsv(bytes, 5);
+        EXPECT_EQ(r.plan.refusal, std::nullopt);
+        EXPECT_TRUE(r.plan.issues.empty());
+        EXPECT_EQ(r.form.grid, expected.form.grid);
+    }
 }
 
 // Files from before RxDtcsCode, CrossMode and Power: a DCS code serves both
@@ -87,50 +113,61 @@ TEST(CsvVariants, OlderEighteenColumnHeader) {
               QStringLiteral("147.00000|Off|147.60000|69.3|Hight|Off|Wide|Have"));
 }
 
-// Numbering from 0 fills channels in file order; rows past the 16th are
-// listed and not imported.
+// Numbering from 0 fills channels in file order, each row that imports
+// taking the next channel; rows past the 16th are listed and not imported.
 TEST(CsvVariants, LocationFromZeroAndTwentyFiveRows) {
     QStringList rows;
     for (int i = 0; i < 25; ++i)
-        rows << chirpRow(i, QStringLiteral("CH%1").arg(i),
-                         QStringLiteral("%1.000000").arg(400 + i));
+        rows << fullRow({{"Location", QString::number(i)},
+                         {"Name", QStringLiteral("CH%1").arg(i)},
+                         {"Frequency", QStringLiteral("%1.000000").arg(400 + i)},
+                         {"Mode", i == 10   ? "AM"
+                                  : i == 14 ? "DV"
+                                            : "FM"}});
     const Imported r = importCsv(csvFile(FullHeader, rows));
     EXPECT_EQ(r.plan.channelsSet(), 16);
     EXPECT_EQ(r.plan.rows, 25);
     EXPECT_EQ(r.plan.rowsSkipped, 9);
     EXPECT_EQ(r.plan.namesDropped, 16);
+    const std::vector<int> mhz = {400, 401, 402, 403, 404, 405, 406, 407,
+                                  408, 409, 411, 412, 413, 415, 416, 417};
     for (int ch = 1; ch <= 16; ++ch)
-        EXPECT_EQ(r.form.grid.cell(ch, 1), QStringLiteral("%1.00000").arg(399 + ch));
+        EXPECT_EQ(r.form.grid.cell(ch, 1), QStringLiteral("%1.00000").arg(mhz[ch - 1]));
     ASSERT_EQ(r.plan.issues.size(), 9u);
-    for (int k = 0; k < 9; ++k) {
+    EXPECT_EQ(r.plan.issues[0].problem, ImportProblem::UnsupportedMode);
+    EXPECT_EQ(r.plan.issues[1].problem, ImportProblem::UnsupportedMode);
+    for (int k = 2; k < 9; ++k) {
         EXPECT_EQ(r.plan.issues[k].problem, ImportProblem::NoChannelLeft);
         EXPECT_EQ(r.plan.issues[k].line, 18 + k);
         EXPECT_EQ(r.plan.issues[k].location, QString::number(16 + k));
     }
 }
 
-// Distinct Locations 1..16 keep their channels, in any order; the rest of
-// the table becomes empty.
-TEST(CsvVariants, LocationsOneToSixteenKeepTheirChannels) {
-    const QByteArray file = csvFile(FullHeader, {chirpRow(16, {}, QStringLiteral("470.000000")),
-                                                 chirpRow(3, {}, QStringLiteral("403.000000"))});
-    Imported r;
-    r.form.grid.cell(5, 1) = QStringLiteral("450.00000");
-    r.plan = planCsvImport(readChannelCsv(file), 0);
-    applyCsvImport(r.form, r.plan, 0);
-    EXPECT_EQ(r.form.grid.cell(16, 1), QStringLiteral("470.00000"));
-    EXPECT_EQ(r.form.grid.cell(3, 1), QStringLiteral("403.00000"));
-    EXPECT_EQ(r.form.grid.cell(3, 5), QStringLiteral("高"));
-    for (int ch = 1; ch <= 16; ++ch) {
-        if (ch != 3 && ch != 16) {
-            EXPECT_FALSE(r.form.grid.inUse(ch)) << ch;
+// Rows go to the channel their Location names when every row names its own
+// channel 1..16, in any order; rows of empty fields are blank lines. Else
+// they fill channels in file order, and the report says why.
+TEST(CsvVariants, LocationsOrFileOrderAndWhy) {
+    const std::tuple<QStringList, std::vector<int>, const char*> cases[] = {
+        {{"16", "", "13", "3", ""}, {16, 13, 3}, nullptr}, // "": a row of empty fields
+        {{"5", "6", "5"},
+         {1, 2, 3},
+         "Location 5 appears twice (lines 2 and 4); rows fill channels in file order."},
+        {{"0", "1"},
+         {1, 2},
+         "Location \"0\" on line 2 is no channel number 1–16; rows fill channels in file order."},
+    };
+    for (const auto& [locations, channels, why] : cases) {
+        QStringList rows;
+        for (const QString& l : locations)
+            rows << (l.isEmpty() ? QString(20, QLatin1Char(','))
+                                 : fullRow({{"Location", l}, {"Frequency", "435"}}));
+        const CsvImportPlan plan = planCsvImport(readChannelCsv(csvFile(FullHeader, rows)), 0);
+        EXPECT_EQ(plan.channelOfRow, channels);
+        EXPECT_EQ(plan.fileOrderReason.has_value(), why != nullptr);
+        if (why) {
+            EXPECT_TRUE(importSummaryLines(plan, 1).contains(QString::fromUtf8(why)));
         }
     }
-    // A repeated Location falls back to file order.
-    const Imported twice = importCsv(csvFile(FullHeader, {chirpRow(5, {}, QStringLiteral("405")),
-                                                          chirpRow(5, {}, QStringLiteral("406"))}));
-    EXPECT_EQ(twice.form.grid.cell(1, 1), QStringLiteral("405.00000"));
-    EXPECT_EQ(twice.form.grid.cell(2, 1), QStringLiteral("406.00000"));
 }
 
 // An AM row of an airband list is skipped; the other rows are imported.
@@ -207,6 +244,27 @@ TEST(CsvVariants, RefusedFiles) {
         EXPECT_EQ(r.plan.refusal->problem, c.problem);
         EXPECT_EQ(importIssueText(*r.plan.refusal, 1), QString::fromUtf8(c.english));
         EXPECT_EQ(r.form, before);
+    }
+}
+
+// A list that sets no channel is not applied: the table stays as it was.
+TEST(CsvVariants, AListThatSetsNoChannelChangesNothing) {
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"header only", csvFile(FullHeader, {})},
+        {"CR only, every row AM", "Location,Frequency,Mode\r1,435,AM\r2,436,AM\r"},
+        {"outside the band", csvFile(FullHeader, {chirpRow(1, {}, QStringLiteral("146.52"))})},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        Imported r;
+        r.form.grid.cell(1, 1) = QStringLiteral("435.00000");
+        const MainWindowState before = r.form;
+        r.plan = planCsvImport(readChannelCsv(bytes), 0);
+        applyCsvImport(r.form, r.plan, 1);
+        EXPECT_FALSE(r.plan.refused());
+        EXPECT_TRUE(r.plan.setsNothing());
+        EXPECT_EQ(r.form, before);
+        EXPECT_FALSE(importSummaryLines(r.plan, 1).join(' ').contains("become empty"));
     }
 }
 

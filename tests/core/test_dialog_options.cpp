@@ -56,10 +56,10 @@ TEST(OptionsDialog, FreshStartLoadsTheDefaults) {
 
 TEST(OptionsDialog, UnreadableSlotsLoadAsFirstEntryAndForeignIndexesAsNone) {
     EditorState s = freshEditorState();
-    s.values.optionValues[3] = QStringLiteral("abc");
-    s.values.optionValues[14] = QStringLiteral("9");
-    s.values.optionValues[12] = QStringLiteral("-1");
-    s.values.dtmfValues[4] = 40;
+    s.values.optionValues.pttId.text = QStringLiteral("abc");
+    s.values.optionValues.returnChannel.text = QStringLiteral("9");
+    s.values.optionValues.retraceTimeA.text = QStringLiteral("-1");
+    s.values.dtmfValues.dKey = 40;
     loadOptionsDialog(s, {});
     EXPECT_EQ(s.form5.combo4, 0);
     EXPECT_EQ(s.form5.combo15, NoSelection);
@@ -70,7 +70,7 @@ TEST(OptionsDialog, UnreadableSlotsLoadAsFirstEntryAndForeignIndexesAsNone) {
 TEST(OptionsDialog, LoadingFixedPriorityFollowsThePriorityRules) {
     // All channels empty: the message during the load, the mode back to "No".
     EditorState empty = freshEditorState();
-    empty.values.optionValues[10] = QStringLiteral("1");
+    empty.values.optionValues.priorityMode.text = QStringLiteral("1");
     Recorder r;
     loadOptionsDialog(empty, r.fn());
     ASSERT_EQ(r.shown.size(), 1u);
@@ -81,8 +81,8 @@ TEST(OptionsDialog, LoadingFixedPriorityFollowsThePriorityRules) {
     // Channel 3 the first in use, the stored channel 5 empty: channel 3 wins.
     EditorState s = freshEditorState();
     s.form1.grid.cell(3, 1) = QStringLiteral("435.02500");
-    s.values.optionValues[10] = QStringLiteral("1");
-    s.values.optionValues[11] = QStringLiteral("5");
+    s.values.optionValues.priorityMode.text = QStringLiteral("1");
+    s.values.optionValues.preferredChannel.text = QStringLiteral("5");
     Recorder r2;
     loadOptionsDialog(s, r2.fn());
     EXPECT_EQ(s.form5.combo11, 1);
@@ -117,23 +117,23 @@ TEST(OptionsDialog, OkStoresEveryControl) {
     d.combo21 = 15;
     EXPECT_FALSE(acceptOptionsDialog(s).has_value());
     const auto& o = s.values.optionValues;
-    EXPECT_EQ(o[3], QStringLiteral("2"));
-    EXPECT_EQ(o[6], QStringLiteral("10"));
-    EXPECT_EQ(o[7], QStringLiteral("5"));
-    EXPECT_EQ(o[10], QStringLiteral("2"));
-    EXPECT_EQ(o[11], QStringLiteral("0")); // no channel chosen
-    EXPECT_EQ(o[12], QStringLiteral("91"));
-    EXPECT_EQ(o[14], QStringLiteral("3"));
-    EXPECT_EQ(o[18], QStringLiteral(" 12 "));
-    EXPECT_EQ(o[19], QString());
-    EXPECT_EQ(o[22], QStringLiteral("0"));
-    EXPECT_EQ(o[23], QStringLiteral("1"));
+    EXPECT_EQ(o.pttId.text, QStringLiteral("2"));
+    EXPECT_EQ(o.voxGain.text, QStringLiteral("10"));
+    EXPECT_EQ(o.voxDelay.text, QStringLiteral("5"));
+    EXPECT_EQ(o.priorityMode.text, QStringLiteral("2"));
+    EXPECT_EQ(o.preferredChannel.text, QStringLiteral("0")); // no channel chosen
+    EXPECT_EQ(o.retraceTimeA.text, QStringLiteral("91"));
+    EXPECT_EQ(o.returnChannel.text, QStringLiteral("3"));
+    EXPECT_EQ(o.scanReceiveDelay.text, QStringLiteral(" 12 "));
+    EXPECT_EQ(o.scanLaunchDelay.text, QString());
+    EXPECT_EQ(o.cancelOperation.text, QStringLiteral("0"));
+    EXPECT_EQ(o.voxBannedWhileReceiving.text, QStringLiteral("1"));
     // Slots the dialog does not own are left alone.
-    EXPECT_EQ(o[16], QStringLiteral("1"));
+    EXPECT_EQ(o.field0140, QStringLiteral("1"));
     EXPECT_EQ(s.values.dtmfMemories[7], QStringLiteral("ABCD*#0123456789ABC"));
-    EXPECT_EQ(s.values.dtmfValues[0], 3);
-    EXPECT_EQ(s.values.dtmfValues[2], 7);
-    EXPECT_EQ(s.values.dtmfValues[7], 15);
+    EXPECT_EQ(s.values.dtmfValues.rate, 3);
+    EXPECT_EQ(s.values.dtmfValues.firstDigitDelay, 7);
+    EXPECT_EQ(s.values.dtmfValues.autoResetTimer, 15);
 }
 
 TEST(OptionsDialog, EditedValuesSurviveAnImageRoundTrip) {
@@ -173,8 +173,8 @@ TEST(OptionsDialog, ScanDelaysOutsideZeroToThreeHundredAreRefusedAtOk) {
     for (const Case& c : cases) {
         for (const bool receive : {true, false}) {
             EditorState s = freshEditorState();
-            s.values.optionValues[18] = QStringLiteral("5");
-            s.values.optionValues[19] = QStringLiteral("3");
+            s.values.optionValues.scanReceiveDelay.text = QStringLiteral("5");
+            s.values.optionValues.scanLaunchDelay.text = QStringLiteral("3");
             loadOptionsDialog(s, {});
             s.form5.combo4 = 2;
             (receive ? s.form5.text5 : s.form5.text6) = QString::fromLatin1(c.text);
@@ -183,14 +183,16 @@ TEST(OptionsDialog, ScanDelaysOutsideZeroToThreeHundredAreRefusedAtOk) {
             EXPECT_EQ(!refused.has_value(), c.accepted) << c.text;
             const auto& o = s.values.optionValues;
             if (c.accepted) {
-                EXPECT_EQ(o[receive ? 18 : 19], QString::fromLatin1(c.text)) << c.text;
-                EXPECT_EQ(o[3], QStringLiteral("2"));
+                EXPECT_EQ((receive ? o.scanReceiveDelay : o.scanLaunchDelay).text,
+                          QString::fromLatin1(c.text))
+                    << c.text;
+                EXPECT_EQ(o.pttId.text, QStringLiteral("2"));
                 continue;
             }
             // Nothing is stored and the box shows the stored value again.
-            EXPECT_EQ(o[18], QStringLiteral("5")) << c.text;
-            EXPECT_EQ(o[19], QStringLiteral("3")) << c.text;
-            EXPECT_NE(o[3], QStringLiteral("2")) << c.text;
+            EXPECT_EQ(o.scanReceiveDelay.text, QStringLiteral("5")) << c.text;
+            EXPECT_EQ(o.scanLaunchDelay.text, QStringLiteral("3")) << c.text;
+            EXPECT_NE(o.pttId.text, QStringLiteral("2")) << c.text;
             EXPECT_EQ(s.form5.text5, QStringLiteral("5")) << c.text;
             EXPECT_EQ(s.form5.text6, QStringLiteral("3")) << c.text;
             EXPECT_TRUE(refused->text.contains(QStringLiteral("300"))) << c.text;
@@ -211,11 +213,11 @@ TEST(OptionsDialog, TheRefusalFollowsTheLanguage) {
 
 TEST(OptionsDialog, TheImageHoldsAtMostThreeHundredSeconds) {
     EditorState s = freshEditorState();
-    s.values.optionValues[18] = QStringLiteral("500");
-    s.values.optionValues[19] = QStringLiteral("300");
+    s.values.optionValues.scanReceiveDelay.text = QStringLiteral("500");
+    s.values.optionValues.scanLaunchDelay.text = QStringLiteral("300");
     const QString image = BuildImage(s);
     const qsizetype at = 2 * (0x0165 - 0x0010);
     EXPECT_EQ(image.mid(at, 8), QStringLiteral("2C012C01"));
-    s.values.optionValues[18] = QStringLiteral("-4");
+    s.values.optionValues.scanReceiveDelay.text = QStringLiteral("-4");
     EXPECT_EQ(BuildImage(s).mid(at, 4), QStringLiteral("0000"));
 }

@@ -59,8 +59,8 @@ void randomChange(EditorState& s, std::mt19937& rng) {
         break;
     case 9:
         s.form1.combo9 = pick(0, 9);
-        s.values.optionValues[10] = QString::number(pick(0, 2));
-        s.values.optionValues[11] = QString::number(pick(1, 16));
+        s.values.optionValues.priorityMode.set(pick(0, 2));
+        s.values.optionValues.preferredChannel.set(pick(1, 16));
         break;
     case 10:
         ClearGrid1(s.form1.grid);
@@ -144,8 +144,9 @@ TEST(EditSteps, RestoreKeepsLanguageLockAndServiceMode) {
 // without a touch stores nothing again.
 TEST(EditSteps, RestoreShowsTheStoredValuesInTheDialogs) {
     EditorState kept = freshEditorState();
-    kept.values.optionValues[10] = QStringLiteral("1");
-    kept.values.optionValues[11] = QStringLiteral("5"); // "Fixed" on an empty channel stays
+    kept.values.optionValues.priorityMode.text = QStringLiteral("1");
+    kept.values.optionValues.preferredChannel.text =
+        QStringLiteral("5"); // "Fixed" on an empty channel stays
     kept.form5.combo4 = 2;
     kept.form5.text5 = QStringLiteral("999");
     kept.form6.combo1 = 3;
@@ -154,7 +155,7 @@ TEST(EditSteps, RestoreShowsTheStoredValuesInTheDialogs) {
     kept.form2.slider1 = 5;
     EditorState now = freshEditorState();
     restoreEditorState(now, kept);
-    EXPECT_EQ(now.form5.combo4, kept.values.optionValues[3].toInt());
+    EXPECT_EQ(now.form5.combo4, kept.values.optionValues.pttId.number());
     EXPECT_EQ(now.form5.combo11, 1);
     EXPECT_EQ(now.form5.combo12, 4);
     EXPECT_EQ(now.form5.text5, QString());

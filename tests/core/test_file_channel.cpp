@@ -192,7 +192,7 @@ TEST(EditorStateEquality, AnyChangedValueMakesEditorsDiffer) {
         [](EditorState& s) { s.form4.cells[16][2] = "x"; },
         [](EditorState& s) { s.form2.slidersEnabled = true; },
         [](EditorState& s) { s.values.adminMode = true; },
-        [](EditorState& s) { s.values.optionValues[23] = "x"; },
+        [](EditorState& s) { s.values.optionValues.voxBannedWhileReceiving.text = "x"; },
     };
     for (const auto& change : changes) {
         EditorState changed = start;

@@ -82,14 +82,14 @@ TEST(BuildImage, CharacterFieldsAreCutPaddedAndSingleByte) {
 
 TEST(BuildImage, NumbersFromOptionTextsAndLists) {
     EditorState s = freshEditorState();
-    s.values.optionValues[12] = "0";
-    s.values.optionValues[13] = "5";
-    s.values.optionValues[18] = "300";
-    s.values.optionValues[19] = "";
-    s.values.optionValues[3] = "2abc";
-    s.values.optionValues[9] = "0";
-    s.values.dtmfValues[6] = 0;
-    s.values.dtmfValues[2] = 8;
+    s.values.optionValues.retraceTimeA.text = "0";
+    s.values.optionValues.retraceTimeB.text = "5";
+    s.values.optionValues.scanReceiveDelay.text = "300";
+    s.values.optionValues.scanLaunchDelay.text = "";
+    s.values.optionValues.pttId.text = "2abc";
+    s.values.optionValues.duplicate.text = "0";
+    s.values.dtmfValues.groupCallCode = 0;
+    s.values.dtmfValues.firstDigitDelay = 8;
     s.form1.combo3 = 0;
     QString image = BuildImage(s);
     EXPECT_EQ(at(image, 0x0162, 2), "FF05");
@@ -100,8 +100,8 @@ TEST(BuildImage, NumbersFromOptionTextsAndLists) {
     EXPECT_EQ(at(image, 0x0112, 1), "32");
     EXPECT_EQ(at(image, 0x0130, 1), "01");
 
-    s.values.dtmfValues[6] = 4;
-    s.values.optionValues[9] = "1";
+    s.values.dtmfValues.groupCallCode = 4;
+    s.values.optionValues.duplicate.text = "1";
     s.form1.combo3 = NoSelection;
     s.values.highPowerLevel = 999;
     s.values.lowPowerLevel = -3;

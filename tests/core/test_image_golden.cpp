@@ -195,19 +195,19 @@ EditorState goldenState() {
     v.dtmfValues = {2, 3, 18, 0, 16, 0, 5, 15};
     v.keyFunctionPF1 = 11;
     v.keyFunctionPF2 = 6;
-    v.optionValues[3] = QStringLiteral("2");
-    v.optionValues[8] = QStringLiteral("0");
-    v.optionValues[9] = QStringLiteral("0");
-    v.optionValues[10] = QStringLiteral("2");
-    v.optionValues[11] = QStringLiteral("13");
-    v.optionValues[12] = QStringLiteral("91");
-    v.optionValues[13] = QStringLiteral("37");
-    v.optionValues[14] = QStringLiteral("3");
-    v.optionValues[15] = QStringLiteral("Q716") + QChar(0xFF) + QStringLiteral("S-V01");
-    v.optionValues[16] = QStringLiteral("Group:North-7");
-    v.optionValues[17] = QString::fromUtf8("Relais-Süd é 12!");
-    v.optionValues[18] = QStringLiteral("300");
-    v.optionValues[19] = QStringLiteral("258");
+    v.optionValues.pttId.text = QStringLiteral("2");
+    v.optionValues.voxVolumeControl.text = QStringLiteral("0");
+    v.optionValues.duplicate.text = QStringLiteral("0");
+    v.optionValues.priorityMode.text = QStringLiteral("2");
+    v.optionValues.preferredChannel.text = QStringLiteral("13");
+    v.optionValues.retraceTimeA.text = QStringLiteral("91");
+    v.optionValues.retraceTimeB.text = QStringLiteral("37");
+    v.optionValues.returnChannel.text = QStringLiteral("3");
+    v.optionValues.field0120 = QStringLiteral("Q716") + QChar(0xFF) + QStringLiteral("S-V01");
+    v.optionValues.field0140 = QStringLiteral("Group:North-7");
+    v.optionValues.field0150 = QString::fromUtf8("Relais-Süd é 12!");
+    v.optionValues.scanReceiveDelay.text = QStringLiteral("300");
+    v.optionValues.scanLaunchDelay.text = QStringLiteral("258");
     v.dtmfMemories = {"1230", "", "ABCD*#", "0123456789ABCD*#", "911", "00", "#7*", "D0C0B0A0"};
     v.embeddedInfo = {QStringLiteral("Q716 dealer: North Wind Radio Co"),
                       QStringLiteral("Tel 0755-1234567")};
@@ -230,8 +230,8 @@ EditorState goldenState() {
     o.combo13 = 91;
     o.combo14 = 37;
     o.combo15 = 3;
-    o.text5 = v.optionValues[18];
-    o.text6 = v.optionValues[19];
+    o.text5 = v.optionValues.scanReceiveDelay.text;
+    o.text6 = v.optionValues.scanLaunchDelay.text;
     o.combo0 = 2;
     o.combo16 = 3;
     o.combo18 = 18;
@@ -292,7 +292,7 @@ void expectLoadedState(const EditorState& want, const EditorState& got) {
     EXPECT_EQ(w.keyFunctionPF1, v.keyFunctionPF1);
     EXPECT_EQ(w.keyFunctionPF2, v.keyFunctionPF2);
     for (int slot : {3, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
-        EXPECT_EQ(w.optionValues[slot], v.optionValues[slot]) << "OptionValues " << slot;
+        EXPECT_EQ(w.optionValues.slot(slot), v.optionValues.slot(slot)) << "OptionValues " << slot;
     EXPECT_EQ(w.dtmfMemories, v.dtmfMemories);
     EXPECT_EQ(w.embeddedInfo, v.embeddedInfo);
     EXPECT_EQ(w.testFrequencies, v.testFrequencies);
@@ -387,20 +387,20 @@ TEST(GoldenImage, EachSettingHasItsOwnBytes) {
     };
     // clang-format off
     const Case cases[] = {
-        {"DTMF rate",               [](EditorState& s) { s.values.dtmfValues[0] = 1; }, 0x0110, "01"},
-        {"first-digit time",        [](EditorState& s) { s.values.dtmfValues[1] = 1; }, 0x0111, "01"},
-        {"first-digit delay",       [](EditorState& s) { s.values.dtmfValues[2] = 3; }, 0x0112, "19"},
-        {"* and # tone",            [](EditorState& s) { s.values.dtmfValues[3] = 3; }, 0x0113, "03"},
-        {"D key",                   [](EditorState& s) { s.values.dtmfValues[4] = 9; }, 0x0114, "09"},
-        {"DTMF side tone",          [](EditorState& s) { s.values.dtmfValues[5] = 1; }, 0x0115, "01"},
-        {"group call",              [](EditorState& s) { s.values.dtmfValues[6] = 0; }, 0x0116, "00"},
-        {"auto reset",              [](EditorState& s) { s.values.dtmfValues[7] = 4; }, 0x0117, "04"},
+        {"DTMF rate",               [](EditorState& s) { s.values.dtmfValues.rate = 1; }, 0x0110, "01"},
+        {"first-digit time",        [](EditorState& s) { s.values.dtmfValues.firstDigitTime = 1; }, 0x0111, "01"},
+        {"first-digit delay",       [](EditorState& s) { s.values.dtmfValues.firstDigitDelay = 3; }, 0x0112, "19"},
+        {"* and # tone",            [](EditorState& s) { s.values.dtmfValues.starHashTone = 3; }, 0x0113, "03"},
+        {"D key",                   [](EditorState& s) { s.values.dtmfValues.dKey = 9; }, 0x0114, "09"},
+        {"DTMF side tone",          [](EditorState& s) { s.values.dtmfValues.sideTone = 1; }, 0x0115, "01"},
+        {"group call",              [](EditorState& s) { s.values.dtmfValues.groupCallCode = 0; }, 0x0116, "00"},
+        {"auto reset",              [](EditorState& s) { s.values.dtmfValues.autoResetTimer = 4; }, 0x0117, "04"},
         {"PF1",                     [](EditorState& s) { s.values.keyFunctionPF1 = 2; }, 0x011D, "02"},
         {"PF2",                     [](EditorState& s) { s.values.keyFunctionPF2 = 8; }, 0x011E, "08"},
         {"voice language Combo2",   [](EditorState& s) { s.form1.combo2 = 0; }, 0x012F, "00"},
         {"time-out Combo3",         [](EditorState& s) { s.form1.combo3 = 0; }, 0x0130, "01"},
         {"time-out warning Combo4", [](EditorState& s) { s.form1.combo4 = 3; }, 0x0131, "03"},
-        {"PTT ID",                  [](EditorState& s) { s.values.optionValues[3] = "1"; }, 0x0132, "01"},
+        {"PTT ID",                  [](EditorState& s) { s.values.optionValues.pttId.text = "1"; }, 0x0132, "01"},
         {"squelch Combo9",          [](EditorState& s) { s.form1.combo9 = 2; }, 0x0134, "02"},
         {"battery save Combo6",     [](EditorState& s) { s.form1.combo6 = 1; }, 0x0135, "01"},
         {"beep Combo7",             [](EditorState& s) { s.form1.combo7 = 1; }, 0x0136, "01"},
@@ -409,15 +409,15 @@ TEST(GoldenImage, EachSettingHasItsOwnBytes) {
         {"VOX function Combo11",    [](EditorState& s) { s.form1.combo11 = 0; }, 0x0139, "00"},
         {"VOX gain Combo13",        [](EditorState& s) { s.form1.combo13 = 4; }, 0x013A, "04"},
         {"VOX delay Combo12",       [](EditorState& s) { s.form1.combo12 = 2; }, 0x013B, "02"},
-        {"VOX volume",              [](EditorState& s) { s.values.optionValues[8] = "1"; }, 0x013C, "01"},
-        {"duplicate",               [](EditorState& s) { s.values.optionValues[9] = "1"; }, 0x013E, "FF"},
-        {"priority",                [](EditorState& s) { s.values.optionValues[10] = "1"; }, 0x0160, "01"},
-        {"preferred channel",       [](EditorState& s) { s.values.optionValues[11] = "4"; }, 0x0161, "04"},
-        {"retrace A",               [](EditorState& s) { s.values.optionValues[12] = "0"; }, 0x0162, "FF"},
-        {"retrace B",               [](EditorState& s) { s.values.optionValues[13] = "1"; }, 0x0163, "01"},
-        {"return channel",          [](EditorState& s) { s.values.optionValues[14] = "0"; }, 0x0164, "00"},
-        {"scan receive delay",      [](EditorState& s) { s.values.optionValues[18] = "1"; }, 0x0165, "0100"},
-        {"scan launch delay",       [](EditorState& s) { s.values.optionValues[19] = "0"; }, 0x0167, "0000"},
+        {"VOX volume",              [](EditorState& s) { s.values.optionValues.voxVolumeControl.text = "1"; }, 0x013C, "01"},
+        {"duplicate",               [](EditorState& s) { s.values.optionValues.duplicate.text = "1"; }, 0x013E, "FF"},
+        {"priority",                [](EditorState& s) { s.values.optionValues.priorityMode.text = "1"; }, 0x0160, "01"},
+        {"preferred channel",       [](EditorState& s) { s.values.optionValues.preferredChannel.text = "4"; }, 0x0161, "04"},
+        {"retrace A",               [](EditorState& s) { s.values.optionValues.retraceTimeA.text = "0"; }, 0x0162, "FF"},
+        {"retrace B",               [](EditorState& s) { s.values.optionValues.retraceTimeB.text = "1"; }, 0x0163, "01"},
+        {"return channel",          [](EditorState& s) { s.values.optionValues.returnChannel.text = "0"; }, 0x0164, "00"},
+        {"scan receive delay",      [](EditorState& s) { s.values.optionValues.scanReceiveDelay.text = "1"; }, 0x0165, "0100"},
+        {"scan launch delay",       [](EditorState& s) { s.values.optionValues.scanLaunchDelay.text = "0"; }, 0x0167, "0000"},
         {"scan of row 3",           [](EditorState& s) { s.form1.grid.cell(3, 8) = "Have"; }, 0x017E, "0F"},
         {"scan of row 16",          [](EditorState& s) { s.form1.grid.cell(16, 8) = "No"; }, 0x017F, "61"},
         {"high power",              [](EditorState& s) { s.values.highPowerLevel = 1; }, 0x0183, "01"},
@@ -454,21 +454,21 @@ TEST(GoldenImage, LoadRangeLimits) {
     using S = EditorState;
     // clang-format off
     const Case cases[] = {
-        {"DTMF rate < 4",        0x0110, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues[0]; }, nullptr},
-        {"first-digit time < 4", 0x0111, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues[1]; }, nullptr},
-        {"delay <= 100",         0x0112, "64", "18", "65", [](S& s) -> int& { return s.values.dtmfValues[2]; }, nullptr},
-        {"delay >= 10",          0x0112, "0A", "0",  "09", [](S& s) -> int& { return s.values.dtmfValues[2]; }, nullptr},
-        {"* and # tone < 4",     0x0113, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues[3]; }, nullptr},
-        {"D key < 17",           0x0114, "10", "16", "11", [](S& s) -> int& { return s.values.dtmfValues[4]; }, nullptr},
-        {"side tone < 2",        0x0115, "01", "1",  "02", [](S& s) -> int& { return s.values.dtmfValues[5]; }, nullptr},
-        {"group call 0..6",      0x0116, "36", "6",  "37", [](S& s) -> int& { return s.values.dtmfValues[6]; }, nullptr},
-        {"auto reset < 16",      0x0117, "0F", "15", "10", [](S& s) -> int& { return s.values.dtmfValues[7]; }, nullptr},
+        {"DTMF rate < 4",        0x0110, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues.rate; }, nullptr},
+        {"first-digit time < 4", 0x0111, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues.firstDigitTime; }, nullptr},
+        {"delay <= 100",         0x0112, "64", "18", "65", [](S& s) -> int& { return s.values.dtmfValues.firstDigitDelay; }, nullptr},
+        {"delay >= 10",          0x0112, "0A", "0",  "09", [](S& s) -> int& { return s.values.dtmfValues.firstDigitDelay; }, nullptr},
+        {"* and # tone < 4",     0x0113, "03", "3",  "04", [](S& s) -> int& { return s.values.dtmfValues.starHashTone; }, nullptr},
+        {"D key < 17",           0x0114, "10", "16", "11", [](S& s) -> int& { return s.values.dtmfValues.dKey; }, nullptr},
+        {"side tone < 2",        0x0115, "01", "1",  "02", [](S& s) -> int& { return s.values.dtmfValues.sideTone; }, nullptr},
+        {"group call 0..6",      0x0116, "36", "6",  "37", [](S& s) -> int& { return s.values.dtmfValues.groupCallCode; }, nullptr},
+        {"auto reset < 16",      0x0117, "0F", "15", "10", [](S& s) -> int& { return s.values.dtmfValues.autoResetTimer; }, nullptr},
         {"PF1 < 12",             0x011D, "0B", "11", "0C", [](S& s) -> int& { return s.values.keyFunctionPF1; }, nullptr},
         {"PF2 < 12",             0x011E, "0B", "11", "0C", [](S& s) -> int& { return s.values.keyFunctionPF2; }, nullptr},
         {"Combo2 < 3",           0x012F, "02", "2",  "03", [](S& s) -> int& { return s.form1.combo2; }, nullptr},
         {"Combo3 < 41",          0x0130, "28", "39", "29", [](S& s) -> int& { return s.form1.combo3; }, nullptr},
         {"Combo4 < 11",          0x0131, "0A", "10", "0B", [](S& s) -> int& { return s.form1.combo4; }, nullptr},
-        {"PTT ID < 3",           0x0132, "02", "2",  "03", nullptr, [](S& s) -> QString& { return s.values.optionValues[3]; }},
+        {"PTT ID < 3",           0x0132, "02", "2",  "03", nullptr, [](S& s) -> QString& { return s.values.optionValues.pttId.text; }},
         {"Combo9 < 10",          0x0134, "09", "9",  "0A", [](S& s) -> int& { return s.form1.combo9; }, nullptr},
         {"Combo6 < 2",           0x0135, "01", "1",  "02", [](S& s) -> int& { return s.form1.combo6; }, nullptr},
         {"Combo7 < 2",           0x0136, "01", "1",  "02", [](S& s) -> int& { return s.form1.combo7; }, nullptr},
@@ -477,15 +477,15 @@ TEST(GoldenImage, LoadRangeLimits) {
         {"Combo11 < 2",          0x0139, "01", "1",  "02", [](S& s) -> int& { return s.form1.combo11; }, nullptr},
         {"Combo13 < 11",         0x013A, "0A", "10", "0B", [](S& s) -> int& { return s.form1.combo13; }, nullptr},
         {"Combo12 < 6",          0x013B, "05", "5",  "06", [](S& s) -> int& { return s.form1.combo12; }, nullptr},
-        {"VOX volume < 2",       0x013C, "01", "1",  "02", nullptr, [](S& s) -> QString& { return s.values.optionValues[8]; }},
-        {"priority < 3",         0x0160, "02", "2",  "03", nullptr, [](S& s) -> QString& { return s.values.optionValues[10]; }},
-        {"preferred <= 16",      0x0161, "10", "16", "11", nullptr, [](S& s) -> QString& { return s.values.optionValues[11]; }},
-        {"preferred >= 1",       0x0161, "01", "1",  "00", nullptr, [](S& s) -> QString& { return s.values.optionValues[11]; }},
-        {"retrace A < 92",       0x0162, "5B", "91", "5C", nullptr, [](S& s) -> QString& { return s.values.optionValues[12]; }},
-        {"retrace B < 92",       0x0163, "5B", "91", "5C", nullptr, [](S& s) -> QString& { return s.values.optionValues[13]; }},
-        {"return channel < 4",   0x0164, "03", "3",  "04", nullptr, [](S& s) -> QString& { return s.values.optionValues[14]; }},
-        {"receive delay <= 300", 0x0165, "2C01", "300", "2D01", nullptr, [](S& s) -> QString& { return s.values.optionValues[18]; }},
-        {"launch delay <= 300",  0x0167, "2C01", "300", "2D01", nullptr, [](S& s) -> QString& { return s.values.optionValues[19]; }},
+        {"VOX volume < 2",       0x013C, "01", "1",  "02", nullptr, [](S& s) -> QString& { return s.values.optionValues.voxVolumeControl.text; }},
+        {"priority < 3",         0x0160, "02", "2",  "03", nullptr, [](S& s) -> QString& { return s.values.optionValues.priorityMode.text; }},
+        {"preferred <= 16",      0x0161, "10", "16", "11", nullptr, [](S& s) -> QString& { return s.values.optionValues.preferredChannel.text; }},
+        {"preferred >= 1",       0x0161, "01", "1",  "00", nullptr, [](S& s) -> QString& { return s.values.optionValues.preferredChannel.text; }},
+        {"retrace A < 92",       0x0162, "5B", "91", "5C", nullptr, [](S& s) -> QString& { return s.values.optionValues.retraceTimeA.text; }},
+        {"retrace B < 92",       0x0163, "5B", "91", "5C", nullptr, [](S& s) -> QString& { return s.values.optionValues.retraceTimeB.text; }},
+        {"return channel < 4",   0x0164, "03", "3",  "04", nullptr, [](S& s) -> QString& { return s.values.optionValues.returnChannel.text; }},
+        {"receive delay <= 300", 0x0165, "2C01", "300", "2D01", nullptr, [](S& s) -> QString& { return s.values.optionValues.scanReceiveDelay.text; }},
+        {"launch delay <= 300",  0x0167, "2C01", "300", "2D01", nullptr, [](S& s) -> QString& { return s.values.optionValues.scanLaunchDelay.text; }},
     };
     // clang-format on
     const QString golden = goldenImage();

@@ -83,39 +83,40 @@ TEST(LoadImage, SettingsOutsideTheirRangeKeepTheirValue) {
     EditorState s = ImageText().set(0x012F, "05").set(0x0130, "00").set(0x0112, "05").load();
     EXPECT_EQ(s.form1.combo2, 1);
     EXPECT_EQ(s.form1.combo3, NoSelection);
-    EXPECT_EQ(s.values.dtmfValues[2], 0);
+    EXPECT_EQ(s.values.dtmfValues.firstDigitDelay, 0);
     EXPECT_EQ(BuildImage(s).mid(2 * offsetOf(0x0130), 2), "00");
 
     s = ImageText().set(0x012F, "02").set(0x0130, "28").set(0x0112, "32").load();
     EXPECT_EQ(s.form1.combo2, 2);
     EXPECT_EQ(s.form1.combo3, 39);
-    EXPECT_EQ(s.values.dtmfValues[2], 8);
+    EXPECT_EQ(s.values.dtmfValues.firstDigitDelay, 8);
     EXPECT_EQ(s.form5.combo18, 8);
 }
 
 TEST(LoadImage, GroupCallCode) {
-    EXPECT_EQ(ImageText().set(0x0116, "FF").load().values.dtmfValues[6], 0);
-    EXPECT_EQ(ImageText().set(0x0116, "00").load().values.dtmfValues[6], 0);
-    EXPECT_EQ(ImageText().set(0x0116, "34").load().values.dtmfValues[6], 4);
+    EXPECT_EQ(ImageText().set(0x0116, "FF").load().values.dtmfValues.groupCallCode, 0);
+    EXPECT_EQ(ImageText().set(0x0116, "00").load().values.dtmfValues.groupCallCode, 0);
+    EXPECT_EQ(ImageText().set(0x0116, "34").load().values.dtmfValues.groupCallCode, 4);
     EXPECT_EQ(ImageText().set(0x0116, "34").load().form5.combo22, 4);
     EditorState s = freshEditorState();
-    s.values.dtmfValues[6] = 3;
+    s.values.dtmfValues.groupCallCode = 3;
     LoadImage(s, ImageText().set(0x0116, "39").hex(), {});
-    EXPECT_EQ(s.values.dtmfValues[6], 3); // "9" has no entry in the list
+    EXPECT_EQ(s.values.dtmfValues.groupCallCode, 3); // "9" has no entry in the list
 }
 
 TEST(LoadImage, RetraceTimesAndScanDelays) {
     EditorState s = ImageText().set(0x0162, "FFFFFF").load();
-    EXPECT_EQ(s.values.optionValues[12], "0");
-    EXPECT_EQ(s.values.optionValues[13], "0");
-    EXPECT_EQ(s.values.optionValues[14], "1");
+    EXPECT_EQ(s.values.optionValues.retraceTimeA.text, "0");
+    EXPECT_EQ(s.values.optionValues.retraceTimeB.text, "0");
+    EXPECT_EQ(s.values.optionValues.returnChannel.text, "1");
     EXPECT_EQ(s.form5.combo13, 0);
     s = ImageText().set(0x0165, "2C01FFFF").load();
-    EXPECT_EQ(s.values.optionValues[18], "300");
+    EXPECT_EQ(s.values.optionValues.scanReceiveDelay.text, "300");
     EXPECT_EQ(s.form5.text5, "300");
-    EXPECT_EQ(s.values.optionValues[19], ""); // FF FF is rejected: the start value stays
+    EXPECT_EQ(s.values.optionValues.scanLaunchDelay.text,
+              ""); // FF FF is rejected: the start value stays
     s = ImageText().set(0x0165, "2D01").load();
-    EXPECT_EQ(s.values.optionValues[18], "");
+    EXPECT_EQ(s.values.optionValues.scanReceiveDelay.text, "");
 }
 
 TEST(LoadImage, CharacterFieldsKeepOrDropErasedBytes) {
@@ -125,9 +126,9 @@ TEST(LoadImage, CharacterFieldsKeepOrDropErasedBytes) {
                               .set(0x0200, "3A31FF32")
                               .set(0x01C0, "61FF62")
                               .load();
-    EXPECT_EQ(s.values.optionValues[15].size(), 10);
-    EXPECT_EQ(s.values.optionValues[15].at(1), QChar(0xFF));
-    EXPECT_EQ(s.values.optionValues[16].left(2), "AB");
+    EXPECT_EQ(s.values.optionValues.field0120.size(), 10);
+    EXPECT_EQ(s.values.optionValues.field0120.at(1), QChar(0xFF));
+    EXPECT_EQ(s.values.optionValues.field0140.left(2), "AB");
     EXPECT_EQ(s.values.dtmfMemories[0], "012");
     EXPECT_EQ(s.form5.mfgrid1[0], "012");
     EXPECT_EQ(s.values.commPassword, "ab");
@@ -185,7 +186,7 @@ TEST(LoadImage, FixedPriorityNeedsAChannelInUse) {
     LoadImage(s, ImageText().set(0x0160, "0103").hex(), count);
     EXPECT_EQ(messages, 1);
     EXPECT_EQ(s.form5.combo11, 0);
-    EXPECT_EQ(s.values.optionValues[10], "1");
+    EXPECT_EQ(s.values.optionValues.priorityMode.text, "1");
 
     messages = 0;
     s = freshEditorState();

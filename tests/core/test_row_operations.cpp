@@ -1,5 +1,6 @@
 // Row operations on the channel table: each at channel 1, at channel 16 and
 // on a full table, and the priority-channel reference that follows them.
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelTable.h"
 #include "channels/RowOperations.h"
 #include "image/BuildImage.h"
@@ -41,8 +42,8 @@ std::vector<int> channelsShown(const EditorState& s) {
 }
 
 void setPriority(EditorState& s, int mode, int channel) {
-    s.values.optionValues[10] = QString::number(mode);
-    s.values.optionValues[11] = QString::number(channel);
+    s.values.optionValues.priorityMode.set(mode);
+    s.values.optionValues.preferredChannel.set(channel);
     s.form5.combo11 = mode;
     s.form5.combo12 = channel - 1;
     s.form5.priorityChannelMemo = channel;
@@ -54,8 +55,8 @@ struct PriorityShown {
 };
 
 PriorityShown priorityOf(const EditorState& s) {
-    return {s.values.optionValues[10].toInt(), s.values.optionValues[11].toInt(), s.form5.combo11,
-            s.form5.combo12 + 1};
+    return {s.values.optionValues.priorityMode.number(),
+            s.values.optionValues.preferredChannel.number(), s.form5.combo11, s.form5.combo12 + 1};
 }
 
 } // namespace
@@ -258,7 +259,7 @@ TEST(RowOperations, DeletingThePriorityChannelFallsBack) {
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->text, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
     EXPECT_EQ(r.message->title, QStringLiteral("提示"));
-    EXPECT_EQ(s.values.optionValues[10], QStringLiteral("0"));
+    EXPECT_EQ(s.values.optionValues.priorityMode.text, QStringLiteral("0"));
     EXPECT_EQ(s.form5.combo11, 0);
 
     // Other modes allow any channel: no message, the number stays.
@@ -273,4 +274,30 @@ TEST(RowOperations, DeletingThePriorityChannelFallsBack) {
     setPriority(s, 1, 3);
     moveChannels(s, {3}, -1);
     EXPECT_EQ(quint8(buildImageBytes(s).at(0x0161 - 0x0010)), 2);
+}
+
+// Clear and Paste empty the priority channel where it is: the rule of
+// Delete, the first channel in use, or with none left "Fixed" becomes "No"
+// with the priority rules' message.
+TEST(RowOperations, EmptyingThePriorityChannelFallsBackLikeDelete) {
+    const std::pair<const char*, std::function<RowOperationResult(EditorState&)>> ops[] = {
+        {"delete", [](EditorState& s) { return deleteChannels(s, {5}); }},
+        {"clear", [](EditorState& s) { return clearChannels(s, {5}); }},
+        {"paste an empty channel",
+         [](EditorState& s) { return pasteChannels(s, 5, {CopiedChannel{}}, 0); }},
+    };
+    for (const auto& [name, op] : ops) {
+        EditorState s = tableWith({2, 5, 7});
+        setPriority(s, 1, 5);
+        EXPECT_FALSE(op(s).message) << name;
+        EXPECT_EQ(priorityOf(s), (PriorityShown{1, 2, 1, 2})) << name;
+
+        s = tableWith({5});
+        setPriority(s, 1, 5);
+        const RowOperationResult r = op(s);
+        ASSERT_TRUE(r.message) << name;
+        EXPECT_EQ(r.message->text, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
+        EXPECT_EQ(s.values.optionValues.priorityMode.text, QStringLiteral("0")) << name;
+        EXPECT_EQ(s.form5.combo11, 0) << name;
+    }
 }

@@ -1,7 +1,9 @@
 // q716-cli import-csv and export-csv as a user runs them: every exit status
 // (0 all rows imported, 2 rows skipped but the file written, 1 a refused
-// file and nothing written), the band it chooses and prints, the report on
-// stderr, --base and --band, and export then import giving the same file.
+// file or one that sets no channel and nothing written; export 2 when a
+// channel is left out or changed), the band it chooses and prints, the
+// report on stderr, --base and --band, and export then import giving the
+// same file.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,15 +76,33 @@ class TestCliCsv : public QObject {
         QCOMPARE(readFileBytes(path("mixed.DAT")).size(), 853);
     }
 
-    void aBandGivenThatMissesRowsExitsTwoAndNamesTheBandThatFits() {
+    // No row fits: nothing is set, so nothing is written.
+    void aBandGivenThatMissesEveryRowExitsOneAndNamesTheBandThatFits() {
         writeFileBytes(path("vhf2.csv"), VhfList);
         const CliBytes r =
             runCliBytes({"import-csv", path("vhf2.csv"), path("uhf.DAT"), "--band", "0"});
-        QCOMPARE(r.status, 2);
+        QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QByteArray("band 0: 400-480MHz\n"));
         QVERIFY2(r.err.contains("Rows outside the band 400-480MHz: 2."), r.err);
         QVERIFY(r.err.contains("--band 5 (136-174MHz) holds them all."));
-        QVERIFY(QFile::exists(path("uhf.DAT")));
+        QVERIFY(r.err.contains("No row can be imported, so the channel table stays as it is."));
+        QVERIFY(!QFile::exists(path("uhf.DAT")));
+    }
+
+    void aChannelTheListCannotHoldIsReportedAndExitsTwo() {
+        QCOMPARE(runCliBytes({"new", path("odd.DAT")}).status, 0);
+        QByteArray odd = readFileBytes(path("odd.DAT"));
+        odd.replace(5, 8, QByteArray::fromHex("000050430A008543")); // 435.00000 / 438.5000A
+        odd.replace(5 + 16, 4, QByteArray::fromHex("0A008543"));
+        writeFileBytes(path("odd.DAT"), odd);
+        const CliBytes r = runCliBytes({"export-csv", path("odd.DAT"), path("odd.csv")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("odd.DAT: Channel 1 TX frequency \"438.5000A\" is no frequency, "
+                                "so the channel is written receive-only (Duplex off)."),
+                 r.err);
+        QVERIFY(r.err.contains("odd.DAT: Channel 2 RX frequency \"438.5000A\" is no frequency, "
+                               "so the channel is left out."));
+        QVERIFY(readFileBytes(path("odd.csv")).contains("\r\n1,,435.000000,off,"));
     }
 
     void theBaseKeepsItsSettingsAndLosesItsChannels() {
@@ -109,6 +129,7 @@ class TestCliCsv : public QObject {
     void refusedFilesExitOneAndWriteNothing() {
         writeFileBytes(path("names.csv"), "Location,Name\r\n1,Home\r\n");
         writeFileBytes(path("empty.csv"), "");
+        writeFileBytes(path("header.csv"), Header);
         writeFileBytes(path("existing.DAT"), "keep me");
         struct Case {
             QStringList args;
@@ -120,6 +141,8 @@ class TestCliCsv : public QObject {
             {{"import-csv", path("empty.csv"), path("existing.DAT")},
              "empty.csv: The file is empty"},
             {{"import-csv", path("missing.csv"), path("existing.DAT")}, "missing.csv: "},
+            {{"import-csv", path("header.csv"), path("existing.DAT")},
+             "header.csv: The file holds a header line but no channel rows"},
             {{"import-csv", path("names.csv"), path("existing.DAT"), "--band", "7"},
              "--band: a band position 0..6, not '7'"},
             {{"import-csv", path("names.csv"), path("existing.DAT"), "--base", path("names.csv")},

@@ -36,6 +36,7 @@ class TestLinkCli : public QObject {
     void hungUpLineEndsTheSessionAtOnce_data();
     void hungUpLineEndsTheSessionAtOnce();
     void portHeldByAnotherProgramSaysItIsInUse();
+    void portsListsTheSlotsAndPortTakesTheirOtherNames();
 };
 
 void TestLinkCli::readBringsTheRadioImageIntoAFile() {
@@ -231,3 +232,35 @@ void TestLinkCli::portHeldByAnotherProgramSaysItIsInUse() {
 
 QTEST_GUILESS_MAIN(TestLinkCli)
 #include "tst_link_cli.moc"
+
+// `ports` lists what the port dialog would; --port takes a link or USB ids,
+// and a port given under two names is refused before any radio is touched.
+void TestLinkCli::portsListsTheSlotsAndPortTakesTheirOtherNames() {
+    const QString link = path("usb-cable-by-id");
+    SimRadio sim(path("ports.mem"), path("ports.log"), {QStringLiteral("--link"), link});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    qputenv("Q716_PORTS", (link + ':' + path("unplugged")).toLocal8Bit());
+    const CliResult listed = runCli({"ports"});
+    QCOMPARE(listed.exitCode, 0);
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[1].simplified(),
+             QStringLiteral("COM1 %1 %2 - - yes").arg(sim.devicePath(), link));
+    QCOMPARE(lines[2].simplified(),
+             QStringLiteral("COM2 %1 - - - no: not there").arg(path("unplugged")));
+
+    QVERIFY(saveChannelFile(samplePlan(), path("twice.dat")).ok());
+    const CliResult twice =
+        runCli({"write", "--port", link, "--port", sim.devicePath(), path("twice.dat")});
+    QCOMPARE(twice.exitCode, 1);
+    QVERIFY2(
+        twice.err.contains(
+            QStringLiteral("a port is given twice: %1 (as %2 and %1)").arg(sim.devicePath(), link)),
+        qPrintable(twice.err));
+    const CliResult usb = runCli({"read", "--port", "usb:0403:6001", path("usb.dat")});
+    QCOMPARE(usb.exitCode, 1);
+    QVERIFY2(usb.err.contains(QStringLiteral("no USB serial adapter 0403:6001 is connected")),
+             qPrintable(usb.err));
+    qunsetenv("Q716_PORTS");
+    QVERIFY(sim.logged('>').isEmpty());
+}

@@ -49,16 +49,6 @@ using q716test::AppFixture;
 
 namespace {
 
-// A plan that touches the table, the settings and every dialog's values.
-EditorState windowPlan() {
-    EditorState s = samplePlan();
-    s.form1.combo9 = 7;
-    s.values.keyFunctionPF2 = 3;
-    s.values.testFrequencies[0] = QStringLiteral("436.12500");
-    s.values.testFrequencies[16] = QStringLiteral("437.25000");
-    return s;
-}
-
 QList<int> planAddresses(bool debugUnlocked) {
     QList<int> a;
     for (int address = 0x0010; address < 0x0180; address += 0x10)
@@ -151,6 +141,7 @@ class TestLinkWindow : public QObject, private SimWindow {
     void hungUpLineMidSessionThenAFreshRadioWorks();
     void portHeldByAnotherProgramSaysItIsInUse();
     void closingDuringASessionAsksAndEndsIt();
+    void aReplugMovesTheCableAndTheNextReadFollowsIt();
 };
 
 void TestLinkWindow::readFillsTheTableAndTheDialogs() {
@@ -286,14 +277,17 @@ void TestLinkWindow::passwordChangeWithAWrongOldPassword() {
                                  !w->link->Timer2->isActive(),
                              Timeout);
     QVERIFY(!w->Label->isVisible());
+    // The end byte is on its way; the radio logs it when it arrives.
+    QTRY_COMPARE_WITH_TIMEOUT(lastReceived(*sim), QByteArray("E"), Timeout);
     QVERIFY(sim->stop());
     QCOMPARE(sim->memory().mid(0x01C0, 16), buildImageBytes(windowPlan()).mid(0x01B0, 16));
     QCOMPARE(writeSessions(sim->logged('>')), QList<QList<int>>{});
-    QCOMPARE(lastReceived(*sim), QByteArray("E"));
 }
 
 void TestLinkWindow::closedPortChangesNothing() {
-    qputenv("Q716_PORTS", "");
+    // A device that is there but is no serial port.
+    QVERIFY(writeMemoryFile(path("not-a-port"), {}));
+    qputenv("Q716_PORTS", path("not-a-port").toLocal8Bit());
     app->writeParameter(QByteArray("\x00\x01\x01", 3));
     w = app->start();
     QVERIFY(!w->link->comm().isOpen());
@@ -360,9 +354,9 @@ void TestLinkWindow::questionOfTheLoadLetsNoWatchdogFireBehindIt() {
             // The user takes more than three seconds to answer: the watchdog
             // and the blinker keep ticking behind the box.
             for (int i = 0; i < 7; ++i)
-                w->link->Timer1_Timer();
+                w->link->timer1Tick();
             for (int i = 0; i < 3; ++i)
-                w->link->Timer2_Timer();
+                w->link->timer2Tick();
             QCoreApplication::processEvents();
         }
         return int(ResultOk);
@@ -408,7 +402,7 @@ void TestLinkWindow::hungUpLineEndsTheSessionAtOnce() {
 
     clickToolbar("read");
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.last(), PortNotOpen);
+    QVERIFY(shown.last().startsWith(CableGone));
 }
 
 void TestLinkWindow::hungUpLineAfterTheEndClosesThePortQuietly() {
@@ -424,7 +418,7 @@ void TestLinkWindow::hungUpLineAfterTheEndClosesThePortQuietly() {
 
     QTest::keyClick(w.get(), Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(app->messages.size(), 1);
-    QCOMPARE(app->messages[0].text, PortNotOpen);
+    QVERIFY(app->messages[0].text.startsWith(CableGone));
 }
 
 void TestLinkWindow::hungUpLineMidSessionThenAFreshRadioWorks_data() {
@@ -499,11 +493,14 @@ void TestLinkWindow::hungUpLineMidSessionThenAFreshRadioWorks() {
     QVERIFY(writeMemoryFile(path(name + ".fresh.mem"), buildImageBytes(otherPlan)));
     SimRadio fresh(path(name + ".fresh.mem"), path(name + ".fresh.log"));
     QVERIFY2(fresh.start(), qPrintable(fresh.errorText()));
-    w->link->comm().setSlots({{QStringLiteral("fresh"), fresh.devicePath()}});
+    qputenv("Q716_PORTS", fresh.devicePath().toLocal8Bit());
     w->mnucom->trigger();
-    QRadioButton* com1 = w->formCOM->OptionCOM[0];
-    QVERIFY(com1->isEnabled());
-    QTest::mouseClick(com1, Qt::LeftButton);
+    // The gone port keeps its slot, marked, unless the fresh one took its name.
+    QList<QRadioButton*> enabled = w->formCOM->OptionCOM;
+    enabled.removeIf([](QRadioButton* b) { return !b->isEnabled(); });
+    QCOMPARE(enabled.size(), 1);
+    QVERIFY(enabled.first()->text().contains(fresh.devicePath()));
+    QTest::mouseClick(enabled.first(), Qt::LeftButton);
     QVERIFY(w->link->comm().isOpen());
     w->formCOM->hide();
 
@@ -556,16 +553,52 @@ void TestLinkWindow::closingDuringASessionAsksAndEndsIt() {
     start(QStringLiteral("closing"), {QStringLiteral("--fault"), QStringLiteral("silent-after=3")});
     clickToolbar("read");
     QTRY_VERIFY_WITH_TIMEOUT(sim->logged('>').size() >= 4, Timeout);
-    QVERIFY(w->link->sessionRunning());
+    QVERIFY(w->link->running());
     app->answerMessages({ResultCancel, ResultOk});
     QVERIFY(!w->close());
-    QVERIFY(w->link->sessionRunning());
+    QVERIFY(w->link->running());
     QVERIFY(w->close());
     QCOMPARE(app->messages.size(), 2);
     QVERIFY(app->messages[0].text.contains("A session with the radio is running"));
     // The port goes with the window, as at the program's end.
     w.reset();
     QTRY_COMPARE_WITH_TIMEOUT(endBytes(*sim), 1, Timeout);
+}
+
+// A replugged cable comes back on another device under the same by-id link;
+// the next read goes there without the port dialog.
+void TestLinkWindow::aReplugMovesTheCableAndTheNextReadFollowsIt() {
+    // The stable name of the cable, made as udev makes /dev/serial/by-id links.
+    const QString link = path("usb-cable-by-id");
+    sim = std::make_unique<SimRadio>(path("first.mem"), path("first.log"));
+    QVERIFY2(sim->start(), qPrintable(sim->errorText()));
+    QVERIFY(QFile::link(sim->devicePath(), link));
+    qputenv("Q716_PORTS", link.toLocal8Bit());
+    app->writeParameter(QByteArray("\x00\x01\x01", 3));
+    w = app->start();
+    QCOMPARE(w->link->comm().openLocation(), sim->devicePath());
+
+    EditorState plan = windowPlan();
+    plan.values.embeddedInfo[0] = QStringLiteral("REPLUGGED");
+    QVERIFY(writeMemoryFile(path("second.mem"), buildImageBytes(plan)));
+    // Started while the first still holds its device, so it gets another name.
+    SimRadio second(path("second.mem"), path("second.log"));
+    QVERIFY2(second.start(), qPrintable(second.errorText()));
+    QVERIFY(second.devicePath() != sim->devicePath());
+    QVERIFY(sim->stop());
+    QTRY_VERIFY_WITH_TIMEOUT(!w->link->comm().isOpen(), Timeout);
+    QVERIFY(QFile::remove(link) && QFile::link(second.devicePath(), link));
+
+    clickToolbar("read");
+    QTRY_COMPARE_WITH_TIMEOUT(w->Label->text(), QStringLiteral("Read frequency success!"), Timeout);
+    SimWindow::waitUntilIdle();
+    QCOMPARE(app->messages.size(), 0);
+    QCOMPARE(buildImageBytes(w->state), buildImageBytes(plan));
+    QCOMPARE(w->link->comm().openLocation(), second.devicePath());
+    QVERIFY(w->Label->isVisible());
+    QCOMPARE(w->Label->text(), QStringLiteral("Programming cable found again, now using COM1 (%1)")
+                                   .arg(second.devicePath()));
+    QVERIFY(second.stop());
 }
 
 QTEST_MAIN(TestLinkWindow)

@@ -77,6 +77,7 @@ class TestSafeCli : public QObject {
     void diffListsExactlyTheEditedFields();
     void diffAgainstTheRadio();
     void diffErrors();
+    void valuesTheImageCannotHoldAreNotWrittenUnlessForced();
     void logIsTheSimulatorsTrafficWithThePasswordMasked();
     void fleetWithASilentRadio();
     void fleetVerifiesEachRadio();
@@ -282,6 +283,59 @@ void TestSafeCli::diffAgainstTheRadio() {
     QCOMPARE(diffKeys(r.out), expected);
     // A comparison reads the radio: its image is kept like any read.
     QCOMPARE(backupNames().filter("_read").size(), 2);
+
+    // A byte no value stands for: the values read alike, a write changes it.
+    QByteArray odd = buildImageBytes(radio);
+    odd[0x0134 - 0x10] = 77;
+    auto oddSim = startSim("odd", odd);
+    const CliResult byte =
+        runCli({"diff", "--english", "--port", oddSim->devicePath(), path("same.dat")});
+    QCOMPARE(byte.exitCode, 4);
+    QCOMPARE(lines(byte.out), QStringList("0x0134  Squelch Grade = 4 Group (the radio holds 4D, a "
+                                          "write sends 04)"));
+}
+
+// A file whose channel 1 receives at "438.5000A": a write would send it as
+// an empty channel. A read of a radio holding it lists it; write (to each
+// port of a fleet) and resave refuse with the list; --force goes on and still
+// lists it.
+void TestSafeCli::valuesTheImageCannotHoldAreNotWrittenUnlessForced() {
+    QByteArray image = buildImageBytes(samplePlan());
+    image.replace(0, 4, QByteArray::fromHex("0A008543"));
+    writeFileBytes(path("odd.dat"), ChannelFileSignature + image);
+    auto sim = startSim("radio", buildImageBytes(samplePlan()));
+    auto odd = startSim("odd", image);
+    const QString listed = "channel 1 RX frequency: 438.5000A → (empty)";
+
+    const CliResult read = runCli({"read", "--port", odd->devicePath(), path("read.dat")});
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY2(read.err.contains(listed), qPrintable(read.err));
+    const qsizetype readTraffic = odd->logged('>').size();
+
+    const QStringList ports{"--port", sim->devicePath(), "--port", odd->devicePath()};
+    const CliResult refused = runCli(QStringList{"write"} + ports + QStringList{path("odd.dat")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(listed), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains("nothing was written"), qPrintable(refused.err));
+    QVERIFY(sim->logged('>').isEmpty());
+    QCOMPARE(odd->logged('>').size(), readTraffic);
+    QCOMPARE(backupNames().filter("_write").size(), 0);
+
+    const CliResult forced =
+        runCli(QStringList{"write", "--force"} + ports + QStringList{path("odd.dat")});
+    QCOMPARE(forced.exitCode, 0);
+    QVERIFY2(forced.err.contains(listed), qPrintable(forced.err));
+    for (SimRadio* radio : {sim.get(), odd.get()}) {
+        QVERIFY(radio->stop());
+        QCOMPARE(radio->memory().mid(0x10, 4), QByteArray(4, '\xFF'));
+    }
+
+    const CliResult resave = runCli({"resave", path("odd.dat"), path("out.dat")});
+    QCOMPARE(resave.exitCode, 1);
+    QVERIFY2(resave.err.contains(listed), qPrintable(resave.err));
+    QVERIFY(!QFile::exists(path("out.dat")));
+    QCOMPARE(runCli({"resave", path("odd.dat"), path("out.dat"), "--force"}).exitCode, 0);
+    QCOMPARE(readFileBytes(path("out.dat")).mid(5, 4), QByteArray(4, '\xFF'));
 }
 
 void TestSafeCli::diffErrors() {

@@ -1,6 +1,7 @@
 // CSV channel lists: arbitrary bytes through the reader, planned for every
 // band and applied to every starting editor.
-//  - a refused file gives a reason in both languages and changes nothing;
+//  - a refused file, or one that sets no channel, gives a reason in both
+//    languages and changes nothing;
 //  - every row is either set on a channel or skipped, each channel at most
 //    once, and every issue reads in both languages;
 //  - the import changes only the channel table (and the band it belongs
@@ -40,6 +41,13 @@ void checkPlan(const CsvChannelList& list, const CsvImportPlan& plan) {
     Q716_FUZZ_CHECK(plan.channelsSet() + plan.rowsSkipped == plan.rows,
                     "every row is set on a channel or skipped");
     Q716_FUZZ_CHECK(plan.rows == int(list.rows.size()), "the plan counts the file's rows");
+    Q716_FUZZ_CHECK(plan.channelOfRow.size() == list.rows.size(), "every row is placed");
+    std::set<int> taken;
+    for (int channel : plan.channelOfRow) {
+        Q716_FUZZ_CHECK(channel >= 0 && channel <= ChannelCount, "rows go to channels 1..16");
+        Q716_FUZZ_CHECK(channel == 0 || (taken.insert(channel).second && plan.channels[channel]),
+                        "no channel takes two rows, and each placed row sets its channel");
+    }
     Q716_FUZZ_CHECK(plan.rowsOutsideBand <= plan.rowsSkipped, "rows outside the band are skipped");
     for (const ImportIssue& issue : plan.issues)
         Q716_FUZZ_CHECK(!importIssueText(issue, 0).isEmpty() &&
@@ -77,6 +85,10 @@ void importOn(const EditorState& start, const CsvChannelList& list, int band) {
         return;
     }
     checkPlan(list, plan);
+    if (plan.setsNothing()) {
+        Q716_FUZZ_CHECK(editor == before, "a list that sets no channel changes nothing");
+        return;
+    }
     checkApplied(before, editor, band);
 
     const QByteArray exported = exportChannelCsv(editor.form1.grid);
@@ -97,14 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Q716_FUZZ_CHECK(!importIssueText(*list.refusal, 0).isEmpty() &&
                             !importIssueText(*list.refusal, 1).isEmpty(),
                         "a refusal gives a reason in both languages");
-    } else {
-        Q716_FUZZ_CHECK(list.channelOfRow.size() == list.rows.size(), "every row is placed");
-        std::set<int> taken;
-        for (int channel : list.channelOfRow) {
-            Q716_FUZZ_CHECK(channel >= 0 && channel <= ChannelCount, "rows go to channels 1..16");
-            Q716_FUZZ_CHECK(channel == 0 || taken.insert(channel).second,
-                            "no channel takes two rows");
-        }
     }
     for (const EditorState& start : fuzz::startingEditors())
         for (int band = 0; band < BandCount; ++band)

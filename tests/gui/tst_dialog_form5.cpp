@@ -116,48 +116,52 @@ class TestForm5 : public QObject {
         QCOMPARE(messages[0].text, QStringLiteral("不可选择空信道，请重新选择！"));
         QCOMPARE(child<QComboBox>("Combo12")->currentText(), QStringLiteral("03"));
         child<QPushButton>("Command1")->click();
-        QCOMPARE(state.values.optionValues[10], QStringLiteral("1"));
-        QCOMPARE(state.values.optionValues[11], QStringLiteral("3"));
+        QCOMPARE(state.values.optionValues.priorityMode.text, QStringLiteral("1"));
+        QCOMPARE(state.values.optionValues.preferredChannel.text, QStringLiteral("3"));
         QVERIFY(form()->isHidden());
     }
 
     void emptyChannelBeforeAnyFixedChoiceClearsTheSelection() {
         start({1});
         // "Fixed" arrived with a load, so no channel was ever chosen for it.
-        state.form5.combo11 = 1;
-        dialogs->refreshFromState();
+        state.values.optionValues.priorityMode.text = QStringLiteral("1");
         showForm();
         chooseNext("Combo12");
         QCOMPARE(messages.size(), 1);
         QCOMPARE(child<QComboBox>("Combo12")->currentIndex(), -1);
         child<QPushButton>("Command1")->click();
-        QCOMPARE(state.values.optionValues[11], QStringLiteral("0"));
+        QCOMPARE(state.values.optionValues.preferredChannel.text, QStringLiteral("0"));
     }
 
-    void cancelKeepsTheControlsButNotTheValues() {
+    // Cancel and the close box store nothing, and the dialog opens again
+    // with the stored values, so its next OK cannot store what was cancelled.
+    void cancelStoresNothingAndReopensWithTheStoredValues() {
         start();
         showForm();
-        const QString before = state.values.optionValues[3];
+        const QString before = state.values.optionValues.pttId.text;
         chooseNext("Combo4");
-        const int chosen = child<QComboBox>("Combo4")->currentIndex();
-        QVERIFY(QString::number(chosen) != before);
+        QVERIFY(QString::number(child<QComboBox>("Combo4")->currentIndex()) != before);
         child<QLineEdit>("Text5")->setFocus();
         QTest::keyClicks(child<QLineEdit>("Text5"), QStringLiteral("45"));
         child<QPushButton>("Command2")->click();
         QVERIFY(form()->isHidden());
-        QCOMPARE(state.values.optionValues[3], before);
-        QVERIFY(state.values.optionValues[18].isEmpty());
+        QCOMPARE(state.values.optionValues.pttId.text, before);
+        QVERIFY(state.values.optionValues.scanReceiveDelay.text.isEmpty());
         showForm();
-        QCOMPARE(child<QComboBox>("Combo4")->currentIndex(), chosen);
-        QCOMPARE(child<QLineEdit>("Text5")->text(), QStringLiteral("45"));
-        // The close box hides as well and keeps the dialog alive.
+        QCOMPARE(QString::number(child<QComboBox>("Combo4")->currentIndex()), before);
+        QVERIFY(child<QLineEdit>("Text5")->text().isEmpty());
+        chooseNext("Combo4");
+        const int chosen = child<QComboBox>("Combo4")->currentIndex();
         form()->close();
         QVERIFY(form()->isHidden());
-        QCOMPARE(state.values.optionValues[3], before);
+        QCOMPARE(state.values.optionValues.pttId.text, before);
         showForm();
         child<QPushButton>("Command1")->click();
-        QCOMPARE(state.values.optionValues[3], QString::number(chosen));
-        QCOMPARE(state.values.optionValues[18], QStringLiteral("45"));
+        QCOMPARE(state.values.optionValues.pttId.text, before);
+        showForm();
+        chooseNext("Combo4");
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(state.values.optionValues.pttId.text, QString::number(chosen));
     }
 
     void scrollBarsStepTheDelaysFromZeroToThreeHundred() {
@@ -174,7 +178,7 @@ class TestForm5 : public QObject {
         QCOMPARE(child<QLineEdit>("Text6")->text(), QString());
         QCOMPARE(child<QLineEdit>("Text5")->text(), QStringLiteral("0"));
         child<QPushButton>("Command1")->click();
-        QCOMPARE(state.values.optionValues[18], QStringLiteral("0"));
+        QCOMPARE(state.values.optionValues.scanReceiveDelay.text, QStringLiteral("0"));
     }
 
     void retraceListsFollowTheLanguageAndKeepTheirSelection() {
@@ -287,7 +291,7 @@ class TestForm5 : public QObject {
     // the file then dropped.
     void scanDelaysOutsideZeroToThreeHundredAreRefusedAtOk() {
         state = freshEditorState();
-        state.values.optionValues[18] = QStringLiteral("5");
+        state.values.optionValues.scanReceiveDelay.text = QStringLiteral("5");
         mainWindow = std::make_unique<QWidget>();
         dialogs = new DialogSet(state, mainWindow.get(), [this] { return now; });
         showForm();
@@ -309,8 +313,8 @@ class TestForm5 : public QObject {
             QCOMPARE(text5->text(), QStringLiteral("5"));
             QCOMPARE(bar1->value(), 5);
             QCOMPARE(QApplication::focusWidget(), text5);
-            QCOMPARE(state.values.optionValues[18], QStringLiteral("5"));
-            QCOMPARE(state.values.optionValues[3], QStringLiteral("1"));
+            QCOMPARE(state.values.optionValues.scanReceiveDelay.text, QStringLiteral("5"));
+            QCOMPARE(state.values.optionValues.pttId.text, QStringLiteral("1"));
         }
         text6->setFocus();
         QTest::keyClicks(text6, QStringLiteral("301"));
@@ -323,9 +327,9 @@ class TestForm5 : public QObject {
         child<QPushButton>("Command1")->click();
         QCOMPARE(messages.size(), 2);
         QVERIFY(form()->isHidden());
-        QCOMPARE(state.values.optionValues[19], QStringLiteral("300"));
-        QCOMPARE(state.values.optionValues[18], QStringLiteral("5"));
-        QCOMPARE(state.values.optionValues[3], QStringLiteral("2"));
+        QCOMPARE(state.values.optionValues.scanLaunchDelay.text, QStringLiteral("300"));
+        QCOMPARE(state.values.optionValues.scanReceiveDelay.text, QStringLiteral("5"));
+        QCOMPARE(state.values.optionValues.pttId.text, QStringLiteral("2"));
     }
 
     void threeLabelsWithinFiveSecondsUnlockTheCalibration() {

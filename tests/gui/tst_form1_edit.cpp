@@ -54,7 +54,7 @@ class InProcessPort : public q716::SessionPort {
         : radio_(q716sim::RadioMemory(memory)), cable_(clock, radio_,
                                                        {[this, &link](const QByteArray& b) {
                                                             buffer_ += b;
-                                                            link.MSComm1_OnComm();
+                                                            link.received();
                                                         },
                                                         {},
                                                         [] {}}) {}
@@ -148,14 +148,14 @@ class TestEdit : public QObject {
         chooseListItem(w->Combo1, 5);
         QCOMPARE(fx->messages.size(), 1);
         QCOMPARE(cell(*w, 1, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Band change"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Band change"));
         w->Grid1->setFocus();
         ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w)[15], QString("416.00000"));
         QCOMPARE(cell(*w, 2, 1), QString("402.00000"));
         QCOMPARE(w->Combo1->currentIndex(), 0);
         QCOMPARE(q716::buildImageBytes(w->state), before);
-        QCOMPARE(w->mnuRedo->text(), QString("Redo Band change"));
+        QCOMPARE(w->mnuRedo->text(), QString("&Redo Band change"));
         ctrl(Qt::Key_Z, Qt::ShiftModifier);
         QCOMPARE(cell(*w, 2, 1), QString());
         QCOMPARE(w->Combo1->currentIndex(), 5);
@@ -172,8 +172,8 @@ class TestEdit : public QObject {
         q716::applyNewChannelDefaults(radioState.form1.grid, 7, 1);
         radioState.form1.grid.cells[3][1].clear();
         q716sim::VirtualClock clock;
-        q716sim::VirtualTimer timer1(clock, 500, [this] { w->link->Timer1_Timer(); });
-        q716sim::VirtualTimer timer2(clock, 200, [this] { w->link->Timer2_Timer(); });
+        q716sim::VirtualTimer timer1(clock, 500, [this] { w->link->timer1Tick(); });
+        q716sim::VirtualTimer timer2(clock, 200, [this] { w->link->timer2Tick(); });
         w->link->setTimerSwitch([&](QTimer* timer, bool on) {
             q716sim::VirtualTimer& t = timer == w->link->Timer1 ? timer1 : timer2;
             on ? t.start() : t.stop();
@@ -195,7 +195,7 @@ class TestEdit : public QObject {
         QVERIFY(finished);
         QCOMPARE(cell(*w, 7, 1), QString("446.00625"));
         QCOMPARE(cell(*w, 3, 1), QString());
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Read from radio"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Read from radio"));
 
         ctrl(Qt::Key_Z);
         QCOMPARE(cell(*w, 3, 1), QString("403.00000"));
@@ -234,7 +234,7 @@ class TestEdit : public QObject {
         // A language switch is no change.
         w->mnuChinese->trigger();
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->mnuUndo->text(), QString("撤销 信道 1 功率"));
+        QCOMPARE(w->mnuUndo->text(), QString("撤销(&U) 信道 1 功率"));
     }
 
     // Quit, New, Open and Read with unsaved changes first ask Save, Discard
@@ -320,26 +320,29 @@ class TestEdit : public QObject {
     void rowOperationsFromTheKeyboard() {
         startIn(1);
         fillChannels({1, 2, 3});
-        w->state.values.optionValues[10] = "1";
-        w->state.values.optionValues[11] = "1";
+        w->state.values.optionValues.priorityMode.text = "1";
+        w->state.values.optionValues.preferredChannel.text = "1";
         clickHeading(1);
         ctrl(Qt::Key_Down);
         ctrl(Qt::Key_Down);
         QCOMPARE(receiveColumn(*w).mid(0, 3), (QStringList{"402.00000", "403.00000", "401.00000"}));
         QCOMPARE(w->rowSelection->rows(), (q716::ChannelRows{3}));
-        QCOMPARE(w->state.values.optionValues[11], QString("3")); // the priority channel follows
-        QTest::keyClick(w->Grid1, Qt::Key_Delete);                // clear
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text,
+                 QString("3"));                    // the priority channel follows
+        QTest::keyClick(w->Grid1, Qt::Key_Delete); // clear
         QCOMPARE(cell(*w, 3, 1), QString());
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text, QString("1")); // as for Delete: the first in use
+        clickHeading(2);
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Insert empty channel"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Insert empty channel"));
         clickHeading(1);
         QTest::keyClick(w->Grid1, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"403.00000", ""}));
+        QCOMPARE(receiveColumn(*w).mid(0, 2), (QStringList{"", "403.00000"}));
         for (int i = 0; i < 4; ++i)
             ctrl(Qt::Key_Z);
         QCOMPARE(receiveColumn(*w).mid(0, 3), (QStringList{"402.00000", "401.00000", "403.00000"}));
-        QCOMPARE(w->state.values.optionValues[11], QString("2"));
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text, QString("2"));
         // Moving channel 1 up is not offered.
         clickHeading(1);
         QVERIFY(!w->mnuMoveUp->isEnabled());
@@ -371,7 +374,7 @@ class TestEdit : public QObject {
             QCOMPARE(cell(*w, row, 5), QString("Low"));
         QCOMPARE(cell(*w, 3, 5), QString());
         QCOMPARE(w->history->stack()->count(), steps + 1);
-        QCOMPARE(w->mnuUndo->text(), QString("Undo Set power"));
+        QCOMPARE(w->mnuUndo->text(), QString("&Undo Set power"));
         ctrl(Qt::Key_Z);
         for (int row : {1, 2, 4})
             QCOMPARE(cell(*w, row, 5), QString("Hight"));
@@ -420,6 +423,18 @@ class TestEdit : public QObject {
         ctrl(Qt::Key_V);
         QCOMPARE(cell(*w, 16, 1), QString("401.00000"));
         QCOMPARE(cell(*w, 16, 5), QString("Hight"));
+
+        // Rows without the header line, or the header line alone: Paste is
+        // there and says what it needs.
+        const std::pair<const char*, const char*> texts[] = {
+            {"435.125\t88.5\n", "has no header line"},
+            {"Location\tFrequency\n", "but no channel rows"}};
+        for (const auto& [text, says] : texts) {
+            QApplication::clipboard()->setText(QString::fromLatin1(text));
+            QVERIFY(w->mnuPaste->isEnabled());
+            ctrl(Qt::Key_V);
+            QVERIFY(fx->messages.last().text.contains(QLatin1String(says)));
+        }
     }
 
     // A dialog's OK is one step. Undone, the dialog shows the stored value
@@ -457,7 +472,7 @@ class TestEdit : public QObject {
             QVERIFY(shown() != stored);
             ok();
             QVERIFY(q716::buildImageBytes(w->state) != image);
-            QCOMPARE(w->mnuUndo->text(), "Undo " + c.step);
+            QCOMPARE(w->mnuUndo->text(), "&Undo " + c.step);
             w->activateWindow();
             w->Grid1->setFocus();
             ctrl(Qt::Key_Z);

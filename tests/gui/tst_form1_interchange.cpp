@@ -1,19 +1,23 @@
 // CSV channel lists in and out of the window, files dropped on it, and the
 // printable channel sheet: Import CSV with its report (Cancel changes
-// nothing, OK replaces the table, the report follows a language switch),
-// Export CSV, drops of *.DAT and *.csv with real drag events, Print and
+// nothing, OK replaces the table, the report follows a language switch, a
+// list that sets no channel has no OK), Export CSV and the suffix its save
+// dialog adds, drops of *.DAT and *.csv with real drag events, Print and
 // Export PDF checked with pdftotext.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
 #include "files/ChannelFile.h"
+#include "files/FileDialogs.h"
 #include "interchange/ChannelSheetPrinting.h"
 #include "interchange/ImportReportDialog.h"
 #include "state/InitDefaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -134,13 +138,13 @@ class TestInterchange : public QObject {
         QCOMPARE(names, (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuInterchangeLine",
                                      "mnuImportCsv", "mnuExportCsv", "mnuPrint", "mnuExportPdf",
                                      "mnuCompareFile", "mnuline", "mnuQuit"}));
-        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("导入 CSV…"));
-        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("导出 PDF…"));
+        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("导入 CSV(&I)…"));
+        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("导出 PDF(&D)…"));
         w->mnuEnglish->trigger();
-        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("Import CSV…"));
-        QCOMPARE(w->mnuExportCsv->text(), QStringLiteral("Export CSV…"));
-        QCOMPARE(w->mnuPrint->text(), QStringLiteral("Print…"));
-        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("Export PDF…"));
+        QCOMPARE(w->mnuImportCsv->text(), QStringLiteral("&Import CSV…"));
+        QCOMPARE(w->mnuExportCsv->text(), QStringLiteral("&Export CSV…"));
+        QCOMPARE(w->mnuPrint->text(), QStringLiteral("&Print…"));
+        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("Export P&DF…"));
     }
 
     void importAnsweredCancelChangesNothing() {
@@ -153,15 +157,19 @@ class TestInterchange : public QObject {
         writeFile(path, uhfList());
         fx.answerFileDialogs({path});
         int shownRows = -1;
+        bool sixteenFit = false;
         QStringList issues;
         ReportAnswerer answer(false, [&](ImportReportDialog& report) {
             shownRows = report.Grid1->rowCount();
+            // Rows as high as their text: 16 channels fit as it opens.
+            sixteenFit = report.Grid1->rowHeight(0) * 16 <= report.Grid1->viewport()->height();
             for (int i = 0; i < report.List1->count(); ++i)
                 issues << report.List1->item(i)->text();
         });
         w->mnuImportCsv->trigger();
         QVERIFY(answer.answered);
         QCOMPARE(shownRows, 2);
+        QVERIFY(sixteenFit);
         QCOMPARE(issues, (QStringList{QStringLiteral(
                              "第 3 行（Location 1）：本机不支持模式“AM”（只支持 FM 和 NFM），"
                              "此行未导入。")}));
@@ -185,12 +193,13 @@ class TestInterchange : public QObject {
         QCOMPARE(cell(*w, 1, 3), QStringLiteral("430.90000"));
         QCOMPARE(cell(*w, 1, 4), QStringLiteral("88.5"));
         QCOMPARE(cell(*w, 1, 5), QStringLiteral("高"));
-        QCOMPARE(cell(*w, 3, 2), QStringLiteral("D754N"));
-        QCOMPARE(cell(*w, 3, 4), QStringLiteral("D754I"));
-        QCOMPARE(cell(*w, 3, 5), QStringLiteral("低"));
-        QCOMPARE(cell(*w, 3, 7), QStringLiteral("窄带"));
-        QCOMPARE(cell(*w, 3, 8), QStringLiteral("无"));
-        QVERIFY(cell(*w, 2, 1).isEmpty()); // the AM row
+        // Numbered from 0: the rows fill channels in order, the AM row none.
+        QCOMPARE(cell(*w, 2, 2), QStringLiteral("D754N"));
+        QCOMPARE(cell(*w, 2, 4), QStringLiteral("D754I"));
+        QCOMPARE(cell(*w, 2, 5), QStringLiteral("低"));
+        QCOMPARE(cell(*w, 2, 7), QStringLiteral("窄带"));
+        QCOMPARE(cell(*w, 2, 8), QStringLiteral("无"));
+        QVERIFY(cell(*w, 3, 1).isEmpty());
         QVERIFY(cell(*w, 5, 1).isEmpty()); // replaced by the import
         QCOMPARE(w->state.form1.combo9, 7);
         QCOMPARE(w->Combo9->currentIndex(), 7);
@@ -234,7 +243,7 @@ class TestInterchange : public QObject {
                                      "Channels set: 2. Rows in the file: 3. Rows skipped: 1."}));
         // OK after the switch fills the table in the language shown.
         QCOMPARE(cell(*w, 1, 5), QStringLiteral("Hight"));
-        QCOMPARE(cell(*w, 3, 7), QStringLiteral("Narrow"));
+        QCOMPARE(cell(*w, 2, 7), QStringLiteral("Narrow"));
     }
 
     void rowsOutsideTheBandNameABandThatHoldsThemAll() {
@@ -246,11 +255,17 @@ class TestInterchange : public QObject {
                             "High,,,,,\r\n");
         fx.answerFileDialogs({path});
         QString summary;
-        ReportAnswerer answer(false, [&](ImportReportDialog& r) { summary = r.Label3->text(); });
+        bool okOffered = true;
+        ReportAnswerer answer(false, [&](ImportReportDialog& r) {
+            summary = r.Label3->text();
+            okOffered = r.Command1->isEnabled() || !r.Command2->isDefault();
+        });
         w->mnuImportCsv->trigger();
         QVERIFY(answer.answered);
         QVERIFY2(summary.contains(QStringLiteral("频段 136-174MHz 能容纳全部的行")),
                  qPrintable(summary));
+        // No row fits the band: no channel would be set, so there is no OK.
+        QVERIFY(!okOffered);
     }
 
     void aRefusedFileShowsWhyAndChangesNothing() {
@@ -280,9 +295,8 @@ class TestInterchange : public QObject {
         typeIntoCell(*w, 2, 4, "100");
         typeIntoCell(*w, 9, 1, "446.00625");
         const QStringList before = gridTexts(*w);
-        // A name typed without a suffix gets ".csv".
         const QString path = fx.tempPath("out.csv");
-        fx.answerFileDialogs({fx.tempPath("out")});
+        fx.answerFileDialogs({path});
         w->mnuExportCsv->trigger();
         const QByteArray csv = readFile(path);
         QVERIFY(csv.startsWith(Header));
@@ -290,7 +304,7 @@ class TestInterchange : public QObject {
                              "Tone->DTCS,FM,5.00,,High,,,,,\r\n"));
         QCOMPARE(csv.count("\r\n"), 3);
 
-        fx.answerMessages({q716::ResultOk});
+        fx.answerMessages({q716::ResultNo});
         w->mnuNew->trigger();
         QVERIFY(cell(*w, 2, 1).isEmpty());
         fx.answerFileDialogs({path});
@@ -298,6 +312,26 @@ class TestInterchange : public QObject {
         w->mnuImportCsv->trigger();
         QVERIFY(answer.answered);
         QCOMPARE(gridTexts(*w), before);
+    }
+
+    // Export CSV… and Export PDF… let the save dialog add the suffix, so its
+    // overwrite question is about the name that is written.
+    void exportDialogsAddTheirSuffixThemselves() {
+        AppFixture fx;
+        auto w = fx.start();
+        q716::setFileDialogAnswerer({});
+        QStringList suffixes;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                suffixes << d->defaultSuffix();
+                QTest::keyClick(d, Qt::Key_Escape);
+            }
+        });
+        poll.start(5);
+        w->mnuExportCsv->trigger();
+        w->mnuExportPdf->trigger();
+        QCOMPARE(suffixes, (QStringList{"csv", "pdf"}));
     }
 
     void aDroppedChannelFileOpensAsOpenDoes() {
@@ -352,7 +386,10 @@ class TestInterchange : public QObject {
         auto w = fx.start();
         typeIntoCell(*w, 1, 1, "435.125");
         typeIntoCell(*w, 1, 4, "d754i");
-        const QString dat = fx.tempPath("club.DAT");
+        // A path too long for the page loses its middle, not its name.
+        const QString folder = fx.tempPath(QString(150, QLatin1Char('d')));
+        QVERIFY(QDir().mkpath(folder));
+        const QString dat = folder + QStringLiteral("/club.DAT");
         fx.answerFileDialogs({dat});
         w->mnuAssave->trigger();
         const QString zh = fx.tempPath("sheet-zh.pdf");
@@ -360,9 +397,11 @@ class TestInterchange : public QObject {
         w->mnuExportPdf->trigger();
         QVERIFY(readFile(zh).startsWith("%PDF"));
         const QString text = pdfText(zh);
+        // Characters that share a glyph with a Kangxi radical (高, 文, 音)
+        // read as themselves.
         for (const char* expected :
              {"Q716S对讲机编程软件 V1.00", "接收频率", "扫描添加", "435.12500", "D754I", "关闭",
-              "功能设置", "发射超时", "180 秒", "club.DAT"})
+              "功能设置", "发射超时", "180 秒", "高", "文件：", "亚音频", "…", "d/club.DAT"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)),
                      qPrintable(QStringLiteral("%1 not in:\n%2").arg(expected, text)));
 
@@ -375,6 +414,16 @@ class TestInterchange : public QObject {
                                      "Function Set", "Time-out", "180 S", "400-480MHz"})
             QVERIFY2(english.contains(QString::fromUtf8(expected)),
                      qPrintable(QStringLiteral("%1 not in:\n%2").arg(expected, english)));
+
+        // After New the table belongs to no file.
+        fx.answerMessages({q716::ResultOk});
+        w->mnuNew->trigger();
+        const QString fresh = fx.tempPath("sheet-new.pdf");
+        fx.answerFileDialogs({fresh});
+        w->mnuExportPdf->trigger();
+        const QString afterNew = pdfText(fresh);
+        QVERIFY2(afterNew.contains(QStringLiteral("(not saved)")), qPrintable(afterNew));
+        QVERIFY(!afterNew.contains(QStringLiteral("club.DAT")));
     }
 
     void printGoesThroughThePrintDialog() {
@@ -383,8 +432,10 @@ class TestInterchange : public QObject {
         typeIntoCell(*w, 3, 1, "446.00625");
         const QString path = fx.tempPath("printed.pdf");
         int asked = 0;
+        QMarginsF margins;
         q716::setPrintDialogAnswerer([&](QPrinter& printer) {
             ++asked;
+            margins = printer.pageLayout().margins(QPageLayout::Millimeter);
             if (asked == 1)
                 return false; // Cancel prints nothing
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -396,6 +447,8 @@ class TestInterchange : public QObject {
         w->mnuPrint->trigger();
         q716::setPrintDialogAnswerer({});
         QCOMPARE(asked, 2);
+        // The margins of Export PDF.
+        QCOMPARE(margins, QMarginsF(15, 15, 15, 15));
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("446.00625")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("（未保存）")));

@@ -10,12 +10,15 @@
 #include "support/AppFixture.h"
 
 #include "SoakPlan.h"
+#include "SoakSteps.h"
 #include "SoakTally.h"
 
 #include "Radio.h"
 #include "VirtualCable.h"
 #include "VirtualClock.h"
 
+#include "compare/StoredValues.h"
+#include "edit/EditHistory.h"
 #include "image/BuildImage.h"
 #include "image/LoadImage.h"
 #include "link/FormUsePass.h"
@@ -50,9 +53,6 @@ using q716test::AppFixture;
 
 namespace {
 
-constexpr int WatchdogMs = 3000;
-constexpr int CountdownMs = 10 * 200;
-
 // The offscreen platform says on every showing of the password dialog that
 // it cannot raise it; hundreds of those lines hide what matters.
 QtMessageHandler testHandler = nullptr;
@@ -60,12 +60,6 @@ QtMessageHandler testHandler = nullptr;
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (!text.startsWith(QLatin1String("This plugin does not support")))
         testHandler(type, context, text);
-}
-
-int envNumber(const char* name, int fallback) {
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? n : fallback;
 }
 
 // The radio's end of a cable plugged into the window in MSComm1's place: it
@@ -82,12 +76,12 @@ class InProcessPort : public SessionPort {
             std::make_unique<VirtualCable>(clock_, *radio_,
                                            VirtualCable::ProgramEnd{[this](const QByteArray& b) {
                                                                         buffer_ += b;
-                                                                        link_.MSComm1_OnComm();
+                                                                        link_.received();
                                                                     },
                                                                     {},
                                                                     [this] {
                                                                         open_ = false;
-                                                                        link_.MSComm1_HungUp();
+                                                                        link_.portLost();
                                                                     }},
                                            plan.latencyMs);
         open_ = true;
@@ -175,13 +169,6 @@ class TestForm1Soak : public QObject {
         return !w->link->Timer1->isActive() && !w->link->Timer2->isActive();
     }
 
-    QString successCaption() const {
-        const int lang = plan.languageCode;
-        return plan.kind == SessionKind::Read    ? linktext::readSuccess(lang)
-               : plan.kind == SessionKind::Write ? linktext::writeSuccess(lang)
-                                                 : linktext::passwordChanged(lang);
-    }
-
     // What the window shows the moment the engine has ended the session.
     void atVerdict(bool ok) {
         ++(ok ? succeeded : failed);
@@ -195,7 +182,7 @@ class TestForm1Soak : public QObject {
         if (timer1->isActive())
             problem(QStringLiteral("Timer1 runs after the end"));
         if (ok) {
-            if (w->Label->text() != successCaption())
+            if (w->Label->text() != successCaption(plan))
                 problem(QStringLiteral("Label reads \"%1\"").arg(w->Label->text()));
             // The countdown runs from the end byte on, ten ticks of 200 ms; a
             // question of the load that stayed open that long has seen it end.
@@ -220,6 +207,9 @@ class TestForm1Soak : public QObject {
         case SessionKind::Read:
         case SessionKind::Write: {
             const bool read = plan.kind == SessionKind::Read;
+            // The soak keeps no channel file: what a read replaces counts as saved,
+            // so no question about unsaved changes stands before the session.
+            w->history->markSaved();
             if (way == 0) {
                 QWidget* button = w->Toolbar1->widgetForAction(
                     w->toolbarButton(read ? QStringLiteral("read") : QStringLiteral("write")));
@@ -290,6 +280,14 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
 
     const qint64 startedAt = clock.now();
     startSession();
+    // A write of values the image cannot hold asks first ("Write anyway").
+    QStringList asked;
+    if (const QList<FieldDifference> lost = valuesNotStored(editorBefore);
+        plan.kind == SessionKind::Write && !lost.isEmpty())
+        asked << notStoredQuestion(WayOut::Write, lost, plan.languageCode).text;
+    if (shown.mid(0, asked.size()) != asked)
+        problem(QStringLiteral("the start showed %1").arg(shown.join(QLatin1String(" | "))));
+    shown = shown.mid(asked.size());
     if (port->sent != QList<QByteArray>{"TQ-PROG"} || !timer1->isActive() || !timer2->isActive())
         problem(QStringLiteral("the session did not start"));
     if (w->Label->text() != linktext::busy(plan.languageCode))
@@ -299,23 +297,15 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     if (buildImageBytes(w->state) != imageBefore)
         problem(QStringLiteral("the start changed the editor"));
 
-    const int messages = messagesOf(plan.kind, plan.debugUnlocked);
-    const qint64 limit = startedAt + qint64(messages) * WatchdogMs + 6000 + 2 * 5000 + CountdownMs;
-    leftInCountdown = false;
-    while (clock.pending()) {
-        if (plan.passwordChangeDuringCountdownMs >= 0 && succeeded == 1 &&
-            w->link->session().SessionEnded &&
-            clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs &&
-            port->deliveredToRadio()) {
-            leftInCountdown = true;
-            break;
-        }
-        if (clock.nextDue() > limit) {
-            problem(QStringLiteral("still running %1 ms after the start").arg(limit - startedAt));
-            break;
-        }
-        clock.runNext();
-    }
+    const ClockEnd end = runSessionClock(clock, plan, startedAt, [&] {
+        return plan.passwordChangeDuringCountdownMs >= 0 && succeeded == 1 &&
+               w->link->session().SessionEnded &&
+               clock.nextDue() > succeededAt + plan.passwordChangeDuringCountdownMs &&
+               port->deliveredToRadio();
+    });
+    leftInCountdown = end == ClockEnd::LeftInCountdown;
+    if (end == ClockEnd::TimedOut)
+        problem(QStringLiteral("still running %1 ms after the start").arg(sessionTimeLimit(plan)));
     virtualMs = clock.now() - startedAt;
 
     if (!leftInCountdown && (!controlsEnabled() || timer1->isActive() || timer2->isActive() ||
@@ -332,23 +322,14 @@ Outcome TestForm1Soak::runSession(QByteArray& memory, bool inCountdown, bool& le
     if (succeeded == 1 && failed == 0) {
         if (ends != 1 || port->sent.last() != "E")
             problem(QStringLiteral("%1 end bytes after a success").arg(ends));
-        QByteArray intended = memoryBefore;
         QStringList questions;
         EditorState expected = editorBefore;
-        if (plan.kind == SessionKind::Read) {
-            LoadImage(expected,
-                      QString::fromLatin1(memoryBefore.mid(0x10, 0x400).toHex().toUpper()),
-                      [&](const Message& m) {
-                          questions << m.text;
-                          return int(ResultOk);
-                      });
-        } else if (plan.kind == SessionKind::Write) {
-            const QByteArray image = buildImageBytes(editorBefore);
-            for (int address : writeAddresses(plan.debugUnlocked))
-                intended.replace(address, 16, image.mid(address - 0x10, 16));
-        } else {
-            intended.replace(0x01C0, 16, passwordBlock(plan.newPassword));
-        }
+        const QByteArray intended = afterSuccess(plan, memoryBefore, expected, questions);
+        // The window then tells once what the read brought that a save or a
+        // write cannot keep.
+        if (plan.kind == SessionKind::Read)
+            if (const QList<FieldDifference> lost = valuesNotStored(expected); !lost.isEmpty())
+                questions << notStoredNotice(lost, plan.languageCode).text;
         questionsAnswered = int(questions.size());
         if (shown != questions)
             problem(QStringLiteral("a success showed %1").arg(shown.join(QLatin1String(" | "))));
@@ -386,8 +367,8 @@ void TestForm1Soak::windowUnderTheSoak() {
     app = std::make_unique<AppFixture>();
     app->writeParameter(QByteArray("\x00\x00\x01", 3));
     w = app->start();
-    timer1 = std::make_unique<VirtualTimer>(clock, 500, [this] { w->link->Timer1_Timer(); });
-    timer2 = std::make_unique<VirtualTimer>(clock, 200, [this] { w->link->Timer2_Timer(); });
+    timer1 = std::make_unique<VirtualTimer>(clock, 500, [this] { w->link->timer1Tick(); });
+    timer2 = std::make_unique<VirtualTimer>(clock, 200, [this] { w->link->timer2Tick(); });
     w->link->setTimerSwitch([this](QTimer* timer, bool on) {
         VirtualTimer& t = timer == w->link->Timer1 ? *timer1 : *timer2;
         on ? t.start() : t.stop();

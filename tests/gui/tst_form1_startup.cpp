@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -362,25 +363,34 @@ class TestStartup : public QObject {
         QVERIFY(firstContextMenuItem(&edit).startsWith("&Undo"));
     }
 
-    // Without Qt's translation files the program runs as before, in English
-    // where Qt draws its own texts.
-    // What the window does not show (the dialogs, the port scan, the safety
-    // windows) is built once it has been drawn, or first when a command
-    // reaches the program before that.
+    // What the window does not show (the dialogs, the port scan, pruning old
+    // backups) waits until it has been drawn, or until a command reaches the
+    // program before that.
     void restOfStartupWaitsForTheWindow() {
         AppFixture fx;
+        const QDir backups(fx.backupDir());
+        QVERIFY(backups.mkpath("."));
+        for (int second = 0; second <= 20; ++second) { // one more than the newest kept
+            QFile old(backups.filePath(
+                QString("2000-01-01_0000%1_read.DAT").arg(second, 2, 10, QChar('0'))));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+        }
         {
             const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
-            QVERIFY(!w->dialogs && !w->frmAbout && !w->safety);
+            QVERIFY(!w->dialogs && !w->frmAbout);
+            QCOMPARE(backups.entryList(QDir::Files).size(), 21);
             w->show();
             QVERIFY(QTest::qWaitFor([&] { return w->startupFinished(); }));
-            QVERIFY(w->dialogs && w->frmAbout && w->safety);
+            QVERIFY(w->dialogs && w->frmAbout);
+            QCOMPARE(backups.entryList(QDir::Files).size(), 20);
         }
         const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
         QTest::keyClick(w->Grid1, Qt::Key_Down);
-        QVERIFY(w->dialogs && w->frmAbout && w->safety);
+        QVERIFY(w->dialogs && w->frmAbout);
     }
 
+    // Without Qt's translation files the program runs as before, in English
+    // where Qt draws its own texts.
     void missingQtTranslationsChangeNothingElse() {
         AppFixture fx;
         QTemporaryDir empty;

@@ -4,14 +4,19 @@
 #include "support/AppFixture.h"
 #include "support/Pty.h"
 
+#include "channels/ChannelTable.h"
+#include "files/ChannelFile.h"
+#include "image/BuildImage.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
+#include "state/InitDefaults.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +25,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 using namespace q716;
@@ -115,6 +121,80 @@ class TestLinkForms : public QObject {
         QCOMPARE(app->parameterBytes().at(1), char(2));
     }
 
+    // A device the system does not list is typed under "Other device…",
+    // opened, and remembered beside the 3-byte parameter file.
+    void otherDeviceIsTypedOpenedAndRemembered() {
+        Pty listed, typed;
+        start(listed.path().toLocal8Bit(), 1);
+        FormCOM* f = w->formCOM;
+        QCOMPARE(f->OptionOther->text(), QStringLiteral("Other device…"));
+        const QString missing = QDir::temp().filePath(QStringLiteral("q716-no-such-port"));
+        QStringList answers{QString(), missing, typed.path()};
+        f->setDeviceAsker([&](const QString&) { return answers.takeFirst(); });
+        w->mnucom->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        for (int refused = 0; refused < 2; ++refused) {
+            // Cancel, then a path that does not open: the port stays as it was.
+            QTest::mouseClick(f->OptionOther, Qt::LeftButton);
+            QVERIFY(f->OptionCOM[0]->isChecked() && !f->OptionOther->isChecked());
+            QCOMPARE(w->link->comm().openLocation(), listed.path());
+        }
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(missing +
+                                                 QStringLiteral(" cannot be used as the port: ")));
+        QTest::mouseClick(f->OptionOther, Qt::LeftButton);
+        QVERIFY(f->OptionOther->isChecked() && !f->OptionCOM[0]->isChecked());
+        QCOMPARE(f->OptionOther->text(), QStringLiteral("Other device… (%1)").arg(typed.path()));
+        w->link->comm().output("TQ");
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += typed.readAvailable()) == "TQ", Timeout);
+        w->close();
+        QCOMPARE(app->parameterBytes(), QByteArray("\x00\x01\x01", 3));
+        w.reset();
+        w = app->start();
+        QVERIFY(w->formCOM->OptionOther->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), typed.path());
+        // Choosing a slot forgets it.
+        w->mnucom->trigger();
+        QTest::mouseClick(w->formCOM->OptionCOM[0], Qt::LeftButton);
+        w->close();
+        w.reset();
+        w = app->start();
+        QVERIFY(!w->formCOM->OptionOther->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), listed.path());
+    }
+
+    // Communication port scans again each time it opens: a cable plugged in
+    // after start-up is taken, one that went away is marked, and a read then
+    // says the cable is not connected.
+    void portDialogScansAgainEachTimeItOpens() {
+        start(QByteArray(), 1);
+        QVERIFY(!w->link->comm().isOpen());
+        auto cable = std::make_unique<Pty>();
+        const QString device = cable->path();
+        qputenv("Q716_PORTS", device.toLocal8Bit());
+        FormCOM* f = w->formCOM;
+        w->mnucom->trigger();
+        QCOMPARE(f->OptionCOM[0]->text(), QStringLiteral("COM1 (%1)").arg(device));
+        QVERIFY(f->OptionCOM[0]->isEnabled() && f->OptionCOM[0]->isChecked());
+        QCOMPARE(w->link->comm().openLocation(), device);
+        f->hide();
+
+        cable.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->link->comm().isOpen(), Timeout);
+        qputenv("Q716_PORTS", QByteArray());
+        w->mnucom->trigger();
+        QCOMPARE(f->OptionCOM[0]->text(), QStringLiteral("COM1 (%1): not connected").arg(device));
+        QVERIFY(!f->OptionCOM[0]->isEnabled() && f->OptionCOM[0]->isChecked());
+        w->mnureadFre->trigger();
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(
+            QStringLiteral("The programming cable is not connected: COM1 (%1) is gone.")
+                .arg(device)));
+        QVERIFY(w->Toolbar1->isEnabled() && !w->link->Timer1->isActive());
+    }
+
     void passwordDialogFiltersKeysAndChecksEntries() {
         start(QByteArray(), 0);
         w->mnuPass->trigger();
@@ -155,11 +235,12 @@ class TestLinkForms : public QObject {
         QVERIFY(f->isVisible());
         QCOMPARE(w->state.values.commPassword, QString());
 
-        // Accepted entries with no port: the boxes are taken, the port message shown.
+        // Accepted entries with no port: the boxes are taken, the cable message shown.
         QTest::keyClicks(f->Text3, QStringLiteral("new1"));
         QTest::mouseClick(f->Command3, Qt::LeftButton);
         QCOMPARE(app->messages.size(), 3);
-        QVERIFY(app->messages[2].text.startsWith(QStringLiteral("Communication port not open")));
+        QVERIFY(app->messages[2].text.startsWith(
+            QStringLiteral("The programming cable is not connected: the computer has no serial")));
         QCOMPARE(w->Text2->text(), QStringLiteral("old"));
         QCOMPARE(w->state.values.commPassword, QStringLiteral("new1"));
         QVERIFY(f->isVisible());
@@ -229,6 +310,61 @@ class TestLinkForms : public QObject {
         QCOMPARE(running.SendBuffer, QByteArray("TQ-PROG"));
         if (scratch)
             QVERIFY(w->link->session().SendBuffer.isEmpty());
+    }
+
+    // A file whose channel 1 receives at "438.5000A": its open says what a
+    // save or a write would drop; Write and Save ask first, Cancel the default.
+    void writeAndSaveAskBeforeStoringOtherwiseThanShown() {
+        Pty radio;
+        start(radio.path().toLocal8Bit(), 1);
+        QVERIFY(w->link->comm().isOpen());
+        w->link->setTimerSwitch([](QTimer*, bool) {});
+        EditorState plan = freshEditorState();
+        plan.form1.grid.cells[1][1] = QStringLiteral("435.12500");
+        applyNewChannelDefaults(plan.form1.grid, 1, 1);
+        QByteArray image = buildImageBytes(plan);
+        image.replace(0, 4, QByteArray::fromHex("0A008543"));
+        QFile file(app->tempPath(QStringLiteral("odd.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ChannelFileSignature + image);
+        file.close();
+        app->answerFileDialogs({file.fileName()});
+        w->mnuOpen->trigger();
+        const QString listed = QStringLiteral("channel 1 RX frequency: 438.5000A → (empty)");
+        QCOMPARE(app->messages.size(), 1);
+        QVERIFY(app->messages[0].text.startsWith(QStringLiteral("What was loaded holds values")));
+        QVERIFY(app->messages[0].details.startsWith(listed));
+
+        const auto click = [this](const char* key) {
+            QTest::mouseClick(w->Toolbar1->widgetForAction(w->toolbarButton(key)), Qt::LeftButton);
+        };
+        app->answerMessages({ResultCancel, ResultCancel});
+        click("write");
+        click("save");
+        QCOMPARE(app->messages.size(), 3);
+        for (int i : {1, 2}) {
+            const bool save = i == 2;
+            QCOMPARE(app->messages[i].text,
+                     QStringLiteral("These values cannot be stored and would be %1 as shown on "
+                                    "the right:")
+                         .arg(QLatin1String(save ? "saved" : "written")));
+            QVERIFY(app->messages[i].buttons.contains(
+                QLatin1String(save ? "Save anyway" : "Write anyway")));
+            QCOMPARE(app->messages[i].defaultButton, QStringLiteral("Cancel"));
+            QVERIFY(app->messages[i].details.startsWith(listed));
+        }
+        QVERIFY(!w->link->session().running());
+        QCOMPARE(app->fileDialogsShown, 1);
+
+        const QString saved = app->tempPath(QStringLiteral("saved.dat"));
+        app->answerMessages({ResultOk, ResultOk});
+        app->answerFileDialogs({saved});
+        click("save");
+        QCOMPARE(readChannelFile(saved).imageHex.left(8), QStringLiteral("FFFFFFFF"));
+        click("write");
+        QByteArray sent;
+        QTRY_VERIFY_WITH_TIMEOUT((sent += radio.readAvailable()) == "TQ-PROG", Timeout);
+        QCOMPARE(app->messages.size(), 5);
     }
 
     // An earlier version took 20 characters and started the change with

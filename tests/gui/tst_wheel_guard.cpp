@@ -81,6 +81,7 @@ class TestWheelGuard : public QObject {
         fx->writeParameter(QByteArray("\0\0\1", 3));
         w = fx->start();
         // The calibration sliders take part only while unlocked.
+        w->state.values.debugUnlocked = true;
         w->state.form2.slidersEnabled = true;
         w->refreshFromState();
     }

@@ -5,6 +5,7 @@
 // (./test --soak N [SEED]); a failure names the seed and the session.
 
 #include "SoakPlan.h"
+#include "SoakSteps.h"
 #include "SoakTally.h"
 
 #include "Radio.h"
@@ -16,6 +17,7 @@
 #include "link/EditorSessionHost.h"
 #include "link/LinkTexts.h"
 #include "link/Session.h"
+#include "link/SessionRunner.h"
 #include "state/InitDefaults.h"
 
 #include <QElapsedTimer>
@@ -23,6 +25,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 using namespace q716;
 using namespace q716::soak;
@@ -34,17 +37,8 @@ using q716sim::VirtualTimer;
 
 namespace {
 
-constexpr int WatchdogMs = 3000; // the sixth 500 ms tick after a send, at the latest
-constexpr int CountdownMs = 10 * 200;
-
 QString hexOf(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex().toUpper());
-}
-
-int envNumber(const char* name, int fallback) {
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? n : fallback;
 }
 
 // What one session did, as the engine's actions and the line show it.
@@ -67,10 +61,10 @@ struct Record {
     int ends() const { return int(sent.count(QByteArray("E"))); }
 };
 
-// The program's side: the engine with the real editor, the timers on the
-// virtual clock, and the cable to the radio; it carries the engine's actions
-// out as the window does, and a message box stays open for a while.
-class EngineRig {
+// The program's side: the session runner with the real editor, the timers
+// on the virtual clock, and the cable to the radio as its line; a message
+// box stays open for a while.
+class EngineRig : private SessionPort, private SessionDisplay {
   public:
     EngineRig()
         : host_(
@@ -82,7 +76,15 @@ class EngineRig {
                       return int(ResultOk);
                   });
               }),
-          session_(host_) {}
+          runner_(host_) {
+        runner_.setPort(this);
+        runner_.setDisplay(this);
+        runner_.setTimerSwitch([this](QTimer* timer, bool on) {
+            timer == runner_.Timer1 ? switchTimer1(on) : switchTimer2(on);
+        });
+        QObject::connect(&runner_, &SessionRunner::sessionFinished,
+                         [this](bool succeeded) { verdict(succeeded); });
+    }
 
     // Runs one session to its end and the end of everything it set off.
     // `memory` is the radio's, and becomes what the radio holds afterwards.
@@ -94,8 +96,19 @@ class EngineRig {
 
   private:
     void plugIn(const QByteArray& memory, const SessionPlan& plan);
-    void apply(const SessionActions& actions);
-    SessionActions start(const SessionPlan& plan);
+    // The line.
+    bool isOpen() const override { return portOpen_; }
+    void output(const QByteArray& bytes) override;
+    QByteArray input() override { return std::exchange(arrived_, {}); }
+    // What the window would show.
+    void setProgressValue(int value) override;
+    void setSessionControlsEnabled(bool on) override;
+    void showMessage(const Message& m) override;
+    void loadIntoEditor(SessionHost& host, const QString& readHex) override;
+    void switchTimer1(bool on);
+    void switchTimer2(bool on);
+    void verdict(bool succeeded);
+    void start(const SessionPlan& plan);
     void checkIdle(const char* when);
     void checkSuccess(const SessionPlan& plan, const QByteArray& before, const EditorState& editor,
                       Outcome& outcome);
@@ -106,12 +119,14 @@ class EngineRig {
     VirtualClock clock_;
     EditorState state_ = freshEditorState();
     EditorSessionHost host_;
-    Session session_;
-    VirtualTimer timer1_{clock_, 500, [this] { apply(session_.timer1Tick()); }};
-    VirtualTimer timer2_{clock_, 200, [this] { apply(session_.timer2Tick()); }};
+    SessionRunner runner_;
+    const Session& session_ = runner_.session();
+    VirtualTimer timer1_{clock_, 500, [this] { runner_.timer1Tick(); }};
+    VirtualTimer timer2_{clock_, 200, [this] { runner_.timer2Tick(); }};
     std::unique_ptr<Radio> radio_;
     std::unique_ptr<VirtualCable> cable_;
     bool portOpen_ = false;
+    QByteArray arrived_; // bytes the cable brought, for the runner to take
     int answerDelayMs_ = 0;
     // The last session was left in its countdown for a password change to start.
     bool inCountdown_ = false;
@@ -122,90 +137,91 @@ class EngineRig {
 void EngineRig::plugIn(const QByteArray& memory, const SessionPlan& plan) {
     cable_.reset();
     radio_ = std::make_unique<Radio>(RadioMemory(memory), plan.faults);
-    cable_ = std::make_unique<VirtualCable>(
-        clock_, *radio_,
-        VirtualCable::ProgramEnd{[this](const QByteArray& b) { apply(session_.bytesReceived(b)); },
-                                 [this] { apply(session_.breakReceived()); },
-                                 [this] {
-                                     portOpen_ = false;
-                                     apply(session_.portLost());
-                                 }},
-        plan.latencyMs);
+    cable_ =
+        std::make_unique<VirtualCable>(clock_, *radio_,
+                                       VirtualCable::ProgramEnd{[this](const QByteArray& b) {
+                                                                    arrived_ += b;
+                                                                    runner_.received();
+                                                                },
+                                                                [this] { runner_.lineBreak(); },
+                                                                [this] {
+                                                                    portOpen_ = false;
+                                                                    runner_.portLost();
+                                                                }},
+                                       plan.latencyMs);
     portOpen_ = true;
 }
 
-void EngineRig::apply(const SessionActions& actions) {
-    for (const SessionAction& a : actions) {
-        switch (a.kind) {
-        case SessionAction::Send: {
-            static const QList<qsizetype> Sizes = {1, 4, 7, 20};
-            if (!Sizes.contains(a.bytes.size()))
-                problem(QStringLiteral("sent a message of %1 bytes").arg(a.bytes.size()));
-            if (session_.view().timer1 || record_.stoppedAt < 0)
-                record_.longestWait = qMax(record_.longestWait, clock_.now() - record_.lastSendAt);
-            record_.lastSendAt = clock_.now();
-            record_.sent.append(a.bytes);
-            if (portOpen_)
-                cable_->write(a.bytes);
-            else
-                ++record_.sentWhileClosed;
-            break;
-        }
-        case SessionAction::ProgressValue:
-            if (a.value < 0 || a.value > Session::ProgressMaximum)
-                problem(QStringLiteral("progress %1").arg(a.value));
-            break;
-        case SessionAction::ControlsEnabled:
-            if (a.on)
-                record_.controlsBackAt = clock_.now();
-            break;
-        case SessionAction::Timer1Enabled:
-            if (a.on) {
-                timer1_.start();
-            } else {
-                if (record_.stoppedAt < 0) {
-                    record_.stoppedAt = clock_.now();
-                    record_.longestWait =
-                        qMax(record_.longestWait, clock_.now() - record_.lastSendAt);
-                }
-                timer1_.stop();
-            }
-            break;
-        case SessionAction::Timer2Enabled:
-            a.on ? timer2_.start() : timer2_.stop();
-            break;
-        case SessionAction::ShowMessage:
-            record_.messages.append(a.message);
-            // The box is modal, but the clock goes on while it is open.
-            clock_.advance(answerDelayMs_);
-            break;
-        case SessionAction::LoadImage:
-            record_.loads.append(a.text);
-            session_.host().loadImage(a.text);
-            break;
-        case SessionAction::SessionSucceeded:
-        case SessionAction::SessionFailed:
-            ++(a.kind == SessionAction::SessionSucceeded ? record_.succeeded : record_.failed);
-            if (a.kind == SessionAction::SessionSucceeded)
-                record_.succeededAt = clock_.now();
-            record_.portOpenAtVerdict = portOpen_;
-            break;
-        default:
-            break;
-        }
-    }
+void EngineRig::output(const QByteArray& bytes) {
+    static const QList<qsizetype> Sizes = {1, 4, 7, 20};
+    if (!Sizes.contains(bytes.size()))
+        problem(QStringLiteral("sent a message of %1 bytes").arg(bytes.size()));
+    if (session_.view().timer1 || record_.stoppedAt < 0)
+        record_.longestWait = qMax(record_.longestWait, clock_.now() - record_.lastSendAt);
+    record_.lastSendAt = clock_.now();
+    record_.sent.append(bytes);
+    if (portOpen_)
+        cable_->write(bytes);
+    else
+        ++record_.sentWhileClosed;
 }
 
-SessionActions EngineRig::start(const SessionPlan& plan) {
+void EngineRig::setProgressValue(int value) {
+    if (value < 0 || value > Session::ProgressMaximum)
+        problem(QStringLiteral("progress %1").arg(value));
+}
+
+void EngineRig::setSessionControlsEnabled(bool on) {
+    if (on)
+        record_.controlsBackAt = clock_.now();
+}
+
+void EngineRig::showMessage(const Message& m) {
+    record_.messages.append(m);
+    // The box is modal, but the clock goes on while it is open.
+    clock_.advance(answerDelayMs_);
+}
+
+void EngineRig::loadIntoEditor(SessionHost& host, const QString& readHex) {
+    record_.loads.append(readHex);
+    host.loadImage(readHex);
+}
+
+void EngineRig::switchTimer1(bool on) {
+    if (on) {
+        timer1_.start();
+        return;
+    }
+    if (record_.stoppedAt < 0) {
+        record_.stoppedAt = clock_.now();
+        record_.longestWait = qMax(record_.longestWait, clock_.now() - record_.lastSendAt);
+    }
+    timer1_.stop();
+}
+
+void EngineRig::switchTimer2(bool on) {
+    on ? timer2_.start() : timer2_.stop();
+}
+
+void EngineRig::verdict(bool succeeded) {
+    ++(succeeded ? record_.succeeded : record_.failed);
+    if (succeeded)
+        record_.succeededAt = clock_.now();
+    record_.portOpenAtVerdict = portOpen_;
+}
+
+void EngineRig::start(const SessionPlan& plan) {
     switch (plan.kind) {
     case SessionKind::Read:
-        return session_.startRead(portOpen_);
+        runner_.start(SessionRunner::Kind::Read);
+        break;
     case SessionKind::Write:
-        return session_.startWrite(portOpen_);
+        runner_.start(SessionRunner::Kind::Write);
+        break;
     case SessionKind::Password:
-        return session_.startPasswordChange(portOpen_);
+        runner_.start(SessionRunner::Kind::Password);
+        break;
     }
-    return {};
 }
 
 void EngineRig::checkIdle(const char* when) {
@@ -251,32 +267,23 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
 
     const qint64 startedAt = clock_.now();
     record_.lastSendAt = startedAt;
-    apply(start(plan));
+    start(plan);
     if (record_.sent != QList<QByteArray>{"TQ-PROG"} || !timer1_.isActive() ||
         !timer2_.isActive() || session_.SessionEnded || session_.Link.BlinkCount != 0 ||
         session_.SessionDone)
         problem(QStringLiteral("the session did not start cleanly"));
 
     const int messages = messagesOf(plan.kind, plan.debugUnlocked);
-    // Every message waits at most for the watchdog; late replies, the boxes
-    // and the countdown come after that.
-    const qint64 limit = startedAt + qint64(messages) * WatchdogMs + 6000 + 2 * 5000 + CountdownMs;
     // Left in its countdown when a password change is to start during it.
     const qint64 leaveAfter = plan.passwordChangeDuringCountdownMs;
-    inCountdown_ = false;
-    while (clock_.pending()) {
+    const ClockEnd end = runSessionClock(clock_, plan, startedAt, [&] {
         // What the program sent before the next start is on the wire ahead of it.
-        if (leaveAfter >= 0 && record_.succeeded == 1 && session_.SessionEnded &&
-            clock_.nextDue() > record_.succeededAt + leaveAfter && cable_->deliveredToRadio()) {
-            inCountdown_ = true;
-            break;
-        }
-        if (clock_.nextDue() > limit) {
-            problem(QStringLiteral("still running %1 ms after the start").arg(limit - startedAt));
-            break;
-        }
-        clock_.runNext();
-    }
+        return leaveAfter >= 0 && record_.succeeded == 1 && session_.SessionEnded &&
+               clock_.nextDue() > record_.succeededAt + leaveAfter && cable_->deliveredToRadio();
+    });
+    inCountdown_ = end == ClockEnd::LeftInCountdown;
+    if (end == ClockEnd::TimedOut)
+        problem(QStringLiteral("still running %1 ms after the start").arg(sessionTimeLimit(plan)));
     virtualMs = clock_.now() - startedAt;
 
     if (record_.longestWait > WatchdogMs)
@@ -309,11 +316,7 @@ QStringList EngineRig::run(const SessionPlan& plan, QByteArray& memory, Outcome&
 
 void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
                              const EditorState& editor, Outcome& outcome) {
-    const int lang = plan.languageCode;
-    const QString caption = plan.kind == SessionKind::Read    ? linktext::readSuccess(lang)
-                            : plan.kind == SessionKind::Write ? linktext::writeSuccess(lang)
-                                                              : linktext::passwordChanged(lang);
-    if (session_.view().caption != caption)
+    if (session_.view().caption != successCaption(plan))
         problem(QStringLiteral("caption \"%1\"").arg(session_.view().caption));
     if (!record_.messages.isEmpty())
         problem(QStringLiteral("a success showed \"%1\"").arg(record_.messages.first().text));
@@ -327,19 +330,14 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
         problem(QStringLiteral("the controls never came back"));
 
     const QByteArray after = radio_->memory().bytes();
-    QByteArray intended = before;
+    EditorState expected = editor;
+    QStringList questions;
+    const QByteArray intended = afterSuccess(plan, before, expected, questions);
     switch (plan.kind) {
     case SessionKind::Read: {
         // The editor holds exactly what the radio holds, loaded by the codec.
-        const QString read = hexOf(before.mid(0x0010, 0x0400));
-        if (record_.loads != QStringList{read})
+        if (record_.loads != QStringList{hexOf(before.mid(0x0010, 0x0400))})
             problem(QStringLiteral("the image loaded is not the radio's memory"));
-        EditorState expected = editor;
-        QStringList questions;
-        LoadImage(expected, read, [&](const Message& m) {
-            questions.append(m.text);
-            return int(ResultOk);
-        });
         if (BuildImage(state_) != BuildImage(expected))
             problem(QStringLiteral("the editor differs from the radio's memory"));
         if (record_.questions != questions)
@@ -358,7 +356,6 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
             block.append(char(0x10));
             block += image.mid(address - 0x10, 16);
             blocks.append(block);
-            intended.replace(address, 16, image.mid(address - 0x10, 16));
         }
         QList<QByteArray> sentBlocks;
         for (const QByteArray& m : record_.sent)
@@ -369,7 +366,6 @@ void EngineRig::checkSuccess(const SessionPlan& plan, const QByteArray& before,
         break;
     }
     case SessionKind::Password:
-        intended.replace(0x01C0, 16, passwordBlock(plan.newPassword));
         break;
     }
     if (plan.kind != SessionKind::Read && BuildImage(state_) != BuildImage(editor))

@@ -117,15 +117,15 @@ void setRandomValue(EditorState& s, FieldRef f, std::mt19937& rng) {
             {12, {0, 91}}, {13, {0, 91}}, {14, {0, 3}}, {18, {0, 300}}, {19, {0, 300}}};
         if (ranges.contains(f.index)) {
             const auto [low, high] = ranges.value(f.index);
-            v.optionValues[f.index] = QString::number(pick(rng, low, high));
+            v.optionValues.slot(f.index) = QString::number(pick(rng, low, high));
         } else {
-            v.optionValues[f.index] = randomText(rng, printable(), f.index == 15 ? 10 : 16);
+            v.optionValues.slot(f.index) = randomText(rng, printable(), f.index == 15 ? 10 : 16);
         }
         break;
     }
     case K::DtmfValue: {
         const int highs[8] = {3, 3, 18, 3, 16, 1, 6, 15};
-        v.dtmfValues[f.index] = pick(rng, 0, highs[f.index]);
+        v.dtmfValues.at(f.index) = pick(rng, 0, highs[f.index]);
         break;
     }
     case K::DtmfMemory:

@@ -10,7 +10,8 @@ if [ "${1:-}" != "--inside" ]; then
   done
   # -a looks for a free display from the given number up; a start number of
   # our own keeps parallel test runs on the machine apart.
-  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  # Q716_X_SCREEN gives another screen, for the tests of small screens.
+  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 ${Q716_X_SCREEN:-1280x1024x24} -nolisten tcp" \
     "$here/run-with-x.sh" --inside "$@"
 fi
 shift

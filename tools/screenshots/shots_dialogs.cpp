@@ -30,9 +30,9 @@ void fillSample(Form1& w) {
     EditorState& s = w.state;
     s.form1.grid.cell(1, 1) = QStringLiteral("435.12500");
     s.form1.grid.cell(2, 1) = QStringLiteral("438.50000");
-    s.values.optionValues[10] = QStringLiteral("1");
-    s.values.optionValues[18] = QStringLiteral("5");
-    s.values.optionValues[19] = QStringLiteral("3");
+    s.values.optionValues.priorityMode.text = QStringLiteral("1");
+    s.values.optionValues.scanReceiveDelay.text = QStringLiteral("5");
+    s.values.optionValues.scanLaunchDelay.text = QStringLiteral("3");
     const char* const pairs[][2] = {
         {"435.12500", "435.12500"}, {"446.00625", "446.00625"}, {"409.75000", "409.75000"}};
     for (int r = 0; r < 3; ++r) {

@@ -1,6 +1,7 @@
 // Screenshots of the safe writes against the simulated radio, in English and
 // Chinese: the Programming menu, the comparison with the radio, the list of
-// a read-back that differs and the communication log.
+// a read-back that differs, the communication log and the question before a
+// write of values that cannot be stored.
 // shots_safe <output folder>
 #include "support/AppFixture.h"
 #include "support/SamplePlan.h"
@@ -13,13 +14,16 @@
 #include "safety/LinkSafety.h"
 #include "safety/LogWindow.h"
 #include "safety/VerifyWindow.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -128,6 +132,31 @@ int main(int argc, char** argv) {
         log->LogText->verticalScrollBar()->setValue(0);
         ok = save(log, out, qPrintable(name("safe-log", lang))) && ok;
         log->hide();
+    }
+
+    // A file whose channel 1 receives at "438.5000A" and channel 2 with the
+    // tone "3075.4": the question before a write, answered Cancel.
+    QByteArray odd = q716::buildImageBytes(editedPlan());
+    odd.replace(0x00, 4, QByteArray::fromHex("0A008543"));
+    odd.replace(0x18, 2, QByteArray::fromHex("2278"));
+    const QString oddFile = dir.filePath(QStringLiteral("odd.dat"));
+    QFile file(oddFile);
+    ok = file.open(QIODevice::WriteOnly) && file.write(q716::ChannelFileSignature + odd) > 0 && ok;
+    file.close();
+    // Each box is shown and taken as a picture; the question is answered Cancel.
+    QString shot;
+    q716::setMessageBoxAnswerer([&](QMessageBox& box) {
+        box.show();
+        ok = save(&box, out, qPrintable(shot)) && ok;
+        box.hide();
+        return int(q716::ResultCancel);
+    });
+    for (const char* lang : {"en", "zh"}) {
+        language(lang);
+        shot = dir.filePath(QStringLiteral("notice.png"));
+        w->openChannelFileNamed(oddFile);
+        shot = name("safe-notstored", lang);
+        w->mnuwriteFre->trigger();
     }
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/GridCellDelegate.h"
 #include "dialogs/TestFrequencyDialog.h"
+#include "shell/AccessibleNames.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QHeaderView>
@@ -45,7 +46,7 @@ Form4::Form4(EditorState& state, QWidget* mainWindow) : HidingDialog(Window, sta
     mfgrid1->verticalHeader()->setDefaultSectionSize(RowTwips / TwipsPerPixel);
     for (int r = 0; r < TestFrequencyRows; ++r) {
         for (int c = 0; c < 3; ++c) {
-            auto* item = new QTableWidgetItem;
+            auto* item = new AccessibleCellItem;
             item->setTextAlignment(Qt::AlignCenter);
             if (c == 0)
                 item->setFlags(Qt::ItemIsEnabled);
@@ -93,8 +94,12 @@ void Form4::mfgrid1_AfterEdit(int row, int column) {
     const QString typed = mfgrid1->item(row, column)->text();
     const TestCellEdit result = commitTestCell(state_, row + 1, column, typed);
     refreshFromState();
-    if (result == TestCellEdit::Refused)
+    if (result == TestCellEdit::Refused) {
         LocalMsgBox(testFrequencyRefusedMessage(typed, state_.values.languageCode));
+        // Back on the refused cell, to type it again.
+        mfgrid1->setCurrentCell(row, column);
+        mfgrid1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Form4::Command1_Click() {

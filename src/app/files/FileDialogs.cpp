@@ -8,8 +8,21 @@
 namespace q716 {
 
 namespace {
+
 FileDialogAnswerer g_answerer;
+
+// The first suffix a filter names: "csv" of "CSV (*.csv *.CSV)".
+QString filterSuffix(const QString& filter) {
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    if (star < 0)
+        return QString();
+    qsizetype end = star + 2;
+    while (end < filter.size() && filter[end].isLetterOrNumber())
+        ++end;
+    return filter.mid(star + 2, end - star - 2);
 }
+
+} // namespace
 
 void setFileDialogAnswerer(FileDialogAnswerer answerer) {
     g_answerer = std::move(answerer);
@@ -50,7 +63,14 @@ QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter) 
         return g_answerer(kind, filter);
     if (kind == FileDialogKind::Open)
         return QFileDialog::getOpenFileName(parent, ApplicationTitle, QString(), filter);
-    return QFileDialog::getSaveFileName(parent, ApplicationTitle, QString(), filter);
+    // The dialog adds the suffix itself, so its overwrite question sees the
+    // name that is written.
+    QFileDialog dialog(parent, ApplicationTitle, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(filterSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QString chooseFileToSave(QWidget* parent, const QString& filter) {

@@ -27,7 +27,8 @@ QString chooseChannelFileToSave(QWidget* parent, const QString& start = {});
 QString chooseFileToSave(QWidget* parent, const QString& filter);
 
 // The CSV channel lists and the printable sheet: the same seam, told apart by
-// their filters. Save dialogs ask Qt's own overwrite question.
+// their filters. Save dialogs add the filter's suffix to a name typed without
+// one and ask Qt's own overwrite question about the name with it.
 QString csvFileFilter();
 QString pdfFileFilter();
 QString chooseFile(QWidget* parent, FileDialogKind kind, const QString& filter);

@@ -1,6 +1,9 @@
 #include "interchange/ChannelSheetPrinting.h"
 
 #include <QBuffer>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +16,18 @@ namespace {
 
 PrintDialogAnswerer g_answerer;
 
+// The Chinese text is drawn with a font that maps each character to one
+// glyph of its own: fonts that share a glyph between an ideograph and its
+// Kangxi radical (高 and ⾼) give the radical's code point to the PDF's text
+// layer, so searching and copying the sheet would fail. The program's own
+// font (as installed, not its alias "Sans Serif") comes first for the Latin
+// text; the last family is the fallback where the first CJK font is not
+// installed.
+QStringList sheetFamilies() {
+    return {QFontInfo(QFont()).family(), QStringLiteral("Droid Sans Fallback"),
+            QStringLiteral("Noto Sans CJK SC")};
+}
+
 // Relative column widths of the channel table, as on screen.
 constexpr int ColumnTwips[9] = {700, 1530, 1200, 1530, 1200, 900, 950, 1200, 1200};
 
@@ -22,7 +37,8 @@ class SheetPainter {
 
     void paint(const ChannelSheet& sheet) {
         text(sheet.title, 16, true);
-        text(sheet.fileLine, 10, false);
+        // A long path loses its middle, so the file's name still shows.
+        text(sheet.fileLine, 10, false, Qt::ElideMiddle);
         y_ += lineHeight(10) * 0.5;
         table(sheet);
         y_ += lineHeight(10);
@@ -33,6 +49,7 @@ class SheetPainter {
   private:
     void setFont(double points, bool bold) {
         QFont f = p_.font();
+        f.setFamilies(sheetFamilies());
         f.setPointSizeF(points);
         f.setBold(bold);
         // No ligatures, so that "Off" copied or searched in the PDF reads
@@ -45,11 +62,12 @@ class SheetPainter {
         return p_.fontMetrics().height() * 1.4;
     }
 
-    void text(const QString& line, double points, bool bold) {
+    void text(const QString& line, double points, bool bold,
+              Qt::TextElideMode elide = Qt::ElideNone) {
         setFont(points, bold);
         const double h = p_.fontMetrics().height() * 1.4;
         p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignVCenter,
-                    line);
+                    p_.fontMetrics().elidedText(line, elide, int(page_.width())));
         y_ += h;
     }
 
@@ -100,6 +118,11 @@ class SheetPainter {
 
 } // namespace
 
+QPageLayout channelSheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 void paintChannelSheet(QPagedPaintDevice& device, const ChannelSheet& sheet) {
     QPainter painter(&device);
     // The painter's origin is the printable area's corner; the device's
@@ -113,8 +136,7 @@ QByteArray channelSheetPdf(const ChannelSheet& sheet) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        pdf.setPageLayout(channelSheetPageLayout());
         pdf.setResolution(300);
         pdf.setTitle(sheet.title);
         pdf.setCreator(QStringLiteral("q716"));

@@ -6,6 +6,7 @@
 #include "interchange/ChannelSheet.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <functional>
 
 class QPagedPaintDevice;
@@ -13,6 +14,9 @@ class QPrinter;
 class QWidget;
 
 namespace q716 {
+
+// A4 portrait with 15 mm margins, on paper as in the PDF.
+QPageLayout channelSheetPageLayout();
 
 // Draws the sheet on the device's first page.
 void paintChannelSheet(QPagedPaintDevice& device, const ChannelSheet& sheet);

@@ -43,6 +43,8 @@ ImportReportDialog::ImportReportDialog(const int& languageCode, QWidget* mainWin
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as high as their text, so that the 16 channels fit in the size it opens with.
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int c = 0; c < ReportColumns; ++c)
         Grid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
     Label2 = named(new QLabel(this), "Label2");
@@ -63,14 +65,18 @@ ImportReportDialog::ImportReportDialog(const int& languageCode, QWidget* mainWin
     layout->addWidget(Label1);
     layout->addWidget(Grid1, 3);
     layout->addWidget(Label2);
-    layout->addWidget(List1, 2);
+    layout->addWidget(List1, 1);
     layout->addLayout(buttons);
     // The size it keeps when a language switch fits it to its captions.
-    setDesignSize(this, QSize(860, 560));
+    setDesignSize(this, QSize(860, 640));
 }
 
 void ImportReportDialog::showPlan(const CsvImportPlan& plan) {
     plan_ = plan;
+    // A plan that sets no channel has nothing to apply: only Cancel.
+    Command1->setEnabled(!plan.setsNothing());
+    Command1->setDefault(!plan.setsNothing());
+    Command2->setDefault(plan.setsNothing());
     retranslate();
 }
 

@@ -2,7 +2,8 @@
 // The report a CSV import shows before it changes anything: the summary, the
 // channels it will set and the rows it skips or changes, in the language
 // shown, also after a language switch while it is open. OK applies the
-// import, Cancel and the close box change nothing.
+// import, Cancel and the close box change nothing; a plan that sets no
+// channel has no OK.
 
 #include "interchange/CsvImport.h"
 

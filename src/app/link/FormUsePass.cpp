@@ -89,7 +89,7 @@ void FormUsePass::reject() {
 void FormUsePass::Command3_Click() {
     // The running session reads both passwords when it needs them: a change
     // that cannot start must not reach it.
-    if (controller_.sessionRunning()) {
+    if (controller_.running()) {
         LocalMsgBox(linktext::sessionRunning(state_.values.languageCode));
         return;
     }

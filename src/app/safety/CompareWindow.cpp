@@ -1,4 +1,6 @@
 #include "safety/CompareWindow.h"
+#include "compare/AddressMeaning.h"
+#include "compare/StoredValues.h"
 #include "dialogs/DesignSize.h"
 
 #include <QDir>
@@ -40,9 +42,10 @@ CompareWindow::CompareWindow(const EditorState& editorState, QWidget* owner)
 }
 
 void CompareWindow::showDifferences(const EditorState& editor, const EditorState& other, Other kind,
-                                    const QString& source) {
+                                    const QString& source, const QList<ByteMismatch>& bytes) {
     left_ = editor;
     right_ = other;
+    bytes_ = bytes;
     kind_ = kind;
     Source->setText(QDir::toNativeSeparators(source));
     Source->setVisible(!source.isEmpty());
@@ -58,7 +61,7 @@ void CompareWindow::render() {
     const int lang = editorState_.values.languageCode;
     const QList<FieldDifference> diffs = compareStates(left_, right_, lang);
     const int otherColumn = kind_ == Other::Radio ? RadioColumn : FileColumn;
-    CompareList->setRowCount(int(diffs.size()));
+    CompareList->setRowCount(int(diffs.size() + bytes_.size()));
     for (int r = 0; r < diffs.size(); ++r) {
         const FieldDifference& d = diffs[r];
         const int channel = fieldChannel(d.field);
@@ -70,8 +73,27 @@ void CompareWindow::render() {
             CompareList->setItem(r, c, new QTableWidgetItem(text));
         }
     }
+    // A byte row: where it is and what it belongs to, the byte a write sends
+    // and the byte the radio holds.
+    const auto hex = [](int value, int digits) {
+        return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+    };
+    for (int i = 0; i < bytes_.size(); ++i) {
+        const ByteMismatch& m = bytes_[i];
+        const QList<FieldRef> fields = fieldsAt(m.address, m.written ^ qMax(m.read, 0));
+        const int channel = fields.isEmpty() ? 0 : fieldChannel(fields.first());
+        const QString cells[5] = {
+            channel > 0 ? QStringLiteral("%1").arg(channel, 2, 10, QLatin1Char('0')) : QString(),
+            QStringLiteral("0x") + hex(m.address, 4) + QStringLiteral("  ") +
+                shownMeaning(m, left_, lang),
+            hex(m.written, 2), QString(), QString()};
+        for (int c = 0; c < 5; ++c) {
+            const QString text = c == otherColumn ? hex(qMax(m.read, 0), 2) : cells[c];
+            CompareList->setItem(int(diffs.size()) + i, c, new QTableWidgetItem(text));
+        }
+    }
     CompareList->resizeColumnsToContents();
-    NoDifferences->setVisible(diffs.isEmpty());
+    NoDifferences->setVisible(diffs.isEmpty() && bytes_.isEmpty());
 }
 
 // The caption tables retitle the window when the language switches: the rows

@@ -4,6 +4,7 @@
 // shows them in the program's language and follows a switch while open.
 
 #include "compare/EditorDiff.h"
+#include "compare/WriteVerify.h"
 
 #include <QDialog>
 
@@ -23,9 +24,10 @@ class CompareWindow : public QDialog {
     CompareWindow(const EditorState& editorState, QWidget* owner);
 
     // Both states as stateAsImage / stateOfImage make them; `source` names
-    // the file compared with (empty for the radio).
+    // the file compared with (empty for the radio). `bytes`: what the radio
+    // holds that no value stands for, listed after the values.
     void showDifferences(const EditorState& editor, const EditorState& other, Other kind,
-                         const QString& source);
+                         const QString& source, const QList<ByteMismatch>& bytes = {});
 
     QTableWidget* CompareList = nullptr;
     QLabel* NoDifferences = nullptr;
@@ -41,6 +43,7 @@ class CompareWindow : public QDialog {
     const EditorState& editorState_; // for the language shown
     EditorState left_;
     EditorState right_;
+    QList<ByteMismatch> bytes_;
     Other kind_ = Other::Radio;
 };
 

@@ -1,5 +1,7 @@
 #include "shell/ApplyCaptions.h"
 
+#include "shell/AccessibleNames.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -15,36 +17,33 @@ namespace q716 {
 
 namespace {
 
-// The controls of one window by objectName, each list in the order
-// findChildren() meets them. A control belongs to the window when no other
-// window lies between them: dialogs owned by the main window have their own
-// controls of the same names. Built once per window and table, not once per
-// entry: a search per entry walks every control of the window again.
-using ControlIndex = QHash<QString, QList<QObject*>>;
-
-void addControls(ControlIndex& index, const QObject* parent) {
+// A control belongs to a window when no other window lies between them:
+// dialogs owned by the main window have their own controls of the same names.
+void addControls(QHash<QString, QList<QObject*>>& byName, const QObject* parent) {
     for (QObject* o : parent->children()) {
-        index[o->objectName()].append(o);
+        byName[o->objectName()].append(o);
         const auto* w = qobject_cast<const QWidget*>(o);
         if (!w || !w->isWindow() || qobject_cast<const QMenu*>(w))
-            addControls(index, o);
+            addControls(byName, o);
     }
 }
 
-ControlIndex controlsOf(const QWidget* window) {
-    ControlIndex index;
-    addControls(index, window);
-    return index;
+} // namespace
+
+WindowControls::WindowControls(const QWidget* window) {
+    addControls(byName_, window);
 }
 
-QObject* findControl(const ControlIndex& index, const CaptionEntry& e) {
-    for (QObject* o : index.value(e.control)) {
-        if (e.arrayIndex >= 0 && o->property("index").toInt() != e.arrayIndex)
+QObject* WindowControls::find(const QString& name, int arrayIndex) const {
+    for (QObject* o : byName_.value(name)) {
+        if (arrayIndex >= 0 && o->property("index").toInt() != arrayIndex)
             continue;
         return o;
     }
     return nullptr;
 }
+
+namespace {
 
 void setCaption(QObject* o, const QString& text) {
     if (auto* menu = qobject_cast<QMenu*>(o))
@@ -73,13 +72,13 @@ void setHeading(QObject* o, int column, const QString& text) {
     }
 }
 
-void applyEntry(QWidget* window, const ControlIndex& controls, const CaptionEntry& e,
+void applyEntry(QWidget* window, const WindowControls& controls, const CaptionEntry& e,
                 const QString& text) {
     if (e.property == CaptionProperty::WindowCaption) {
         window->setWindowTitle(text);
         return;
     }
-    QObject* o = findControl(controls, e);
+    QObject* o = controls.find(e.control, e.arrayIndex);
     if (!o)
         return;
     switch (e.property) {
@@ -109,14 +108,14 @@ void applyEntry(QWidget* window, const ControlIndex& controls, const CaptionEntr
 } // namespace
 
 void applyWindowCaptions(QWidget* window, const WindowCaptions& table, int languageCode) {
-    const ControlIndex controls = controlsOf(window);
+    const WindowControls controls(window);
     for (const CaptionEntry& e : table.entries)
         if (const QString* text = captionFor(e, languageCode))
             applyEntry(window, controls, e, *text);
 }
 
 void applyDesignCaptions(QWidget* window, const WindowCaptions& table) {
-    const ControlIndex controls = controlsOf(window);
+    const WindowControls controls(window);
     for (const CaptionEntry& e : table.entries)
         applyEntry(window, controls, e, designCaption(table.window, e));
 }
@@ -126,6 +125,9 @@ void applyAllCaptions(const QList<QWidget*>& windows, int languageCode) {
         for (QWidget* w : windows)
             if (w && w->objectName() == table.window)
                 applyWindowCaptions(w, table, languageCode);
+    for (QWidget* w : windows)
+        if (w)
+            applyAccessibleTexts(w, languageCode);
 }
 
 } // namespace q716

@@ -10,11 +10,15 @@
 #include "dialogs/KeyFilterValidator.h"
 #include "edit/EditHistory.h"
 #include "interchange/FileDrops.h"
+#include "shell/AccessibleInterfaces.h"
+#include "shell/AccessibleNames.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
+#include "shell/ContextMenuKeys.h"
 #include "shell/FrmAbout.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/MainWindowLists.h"
+#include "shell/PageScrollArea.h"
 #include "shell/Resources.h"
 
 #include <QAction>
@@ -74,9 +78,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
     buildMenus();
     buildToolbar();
 
-    auto* central = new QWidget(this);
+    auto* central = new QWidget;
     central->setObjectName(QStringLiteral("central"));
-    setCentralWidget(central);
+    page_ = central;
+    pageScroll = new PageScrollArea(central, this);
+    setCentralWidget(pageScroll);
     buildFrame1();
     buildFrame2();
     buildGrid();
@@ -84,7 +90,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setVisible(false);
-    Label = label(central, "Label");
+    Label = named(new StatusLine(central), "Label");
     Label->setVisible(false);
     // The status line blinks during a session; the window keeps its size.
     for (QWidget* w : {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(Label)}) {
@@ -112,6 +118,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay(
     if (const WindowCaptions* table = captionsOf(objectName()))
         applyDesignCaptions(this, *table);
     setMessageBoxOwner(this);
+    new ContextMenuKeys(Grid1);
+    announceCurrentCellOnFocus(Grid1);
+    pageScroll->followCurrentCell(Grid1);
     connectHandlers();
     connectEditMenu();
     updateEditActions();
@@ -144,6 +153,10 @@ void Form1::buildMenus() {
     mnuNew = action(mnuFile, "mnuNew");
     mnuOpen = action(mnuFile, "mnuOpen");
     mnuAssave = action(mnuFile, "mnuAssave");
+    // The toolbar's commands have keys of their own too.
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuAssave->setShortcut(QKeySequence::Save);
     separator(mnuFile, "mnuInterchangeLine");
     mnuImportCsv = action(mnuFile, "mnuImportCsv");
     mnuExportCsv = action(mnuFile, "mnuExportCsv");
@@ -220,7 +233,7 @@ QAction* Form1::toolbarButton(const QString& key) const {
 }
 
 void Form1::buildFrame1() {
-    Frame1 = named(new QGroupBox(centralWidget()), "Frame1");
+    Frame1 = named(new QGroupBox(page()), "Frame1");
     Label10 = label(Frame1, "Label10");
     Combo10 = list(Frame1, "Combo10", {modelItem(0)});
     Label3 = label(Frame1, "Label3");
@@ -250,7 +263,7 @@ void Form1::buildFrame1() {
 }
 
 void Form1::buildFrame2() {
-    Frame2 = named(new QGroupBox(centralWidget()), "Frame2");
+    Frame2 = named(new QGroupBox(page()), "Frame2");
     const auto designList = [this](const char* name) {
         return list(Frame2, name, mainWindowListItems(QLatin1String(name), DesignLanguage));
     };
@@ -294,7 +307,7 @@ void Form1::buildFrame2() {
 }
 
 void Form1::buildGrid() {
-    Grid1 = named(new QTableWidget(ChannelCount, GridColumns, centralWidget()), "Grid1");
+    Grid1 = named(new QTableWidget(ChannelCount, GridColumns, page()), "Grid1");
     Grid1->verticalHeader()->setVisible(false);
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -303,8 +316,12 @@ void Form1::buildGrid() {
     Grid1->setTabKeyNavigation(false);
 
     // Sizes follow the twips of the radio's original layout at the screen's DPI.
+    // A larger desktop font than the design's widens the rows and the
+    // frequency columns with it.
     const int dpiX = Grid1->logicalDpiX();
-    const int rowHeight = twipsToPixels(RowTwips, Grid1->logicalDpiY());
+    const QFontMetrics metrics = Grid1->fontMetrics();
+    const int rowHeight = qMax(twipsToPixels(RowTwips, Grid1->logicalDpiY()), metrics.height() + 4);
+    const int frequencyWidth = metrics.horizontalAdvance(QStringLiteral("000.000000"));
     QHeaderView* header = Grid1->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setMinimumSectionSize(1);
@@ -315,7 +332,8 @@ void Form1::buildGrid() {
     Grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
     int width = 0;
     for (int c = 0; c < GridColumns; ++c) {
-        const int w = twipsToPixels(ColumnTwips[c], dpiX);
+        const int w = qMax(twipsToPixels(ColumnTwips[c], dpiX),
+                           c == 1 || c == 3 ? frequencyWidth : 0);
         Grid1->setColumnWidth(c, w);
         Grid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
         width += w;
@@ -330,15 +348,17 @@ void Form1::buildGrid() {
     const QColor shade(192, 192, 255);
     for (int r = 0; r < ChannelCount; ++r) {
         for (int c = 0; c < GridColumns; ++c) {
-            auto* item = new QTableWidgetItem;
+            auto* item = new AccessibleCellItem;
             item->setTextAlignment(Qt::AlignCenter);
             if (c == 0) {
                 item->setFlags(Qt::NoItemFlags);
             } else {
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                // Rows 2, 4, .., 16 are shaded.
-                if ((r + 1) % 2 == 0)
+                // Rows 2, 4, .., 16 are shaded, their text dark on any palette.
+                if ((r + 1) % 2 == 0) {
                     item->setBackground(shade);
+                    item->setForeground(QColor(Qt::black));
+                }
             }
             Grid1->setItem(r, c, item);
         }
@@ -346,11 +366,11 @@ void Form1::buildGrid() {
 }
 
 void Form1::buildEditors() {
-    QWidget* central = centralWidget();
+    QWidget* central = page();
     Text1 = named(new QLineEdit(central), "Text1");
     Text1->setMaxLength(9);
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192);"));
+    Text1->setStyleSheet(QStringLiteral("background-color: rgb(255,255,192); color: black;"));
     // Frequencies are digits and a point; an input method would bypass the
     // key filter.
     Text1->setAttribute(Qt::WA_InputMethodEnabled, false);

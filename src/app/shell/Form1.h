@@ -6,7 +6,8 @@
 #include "channels/EditSteps.h"
 #include "channels/RowOperations.h"
 #include "channels/ToneEditor.h"
-#include "link/SessionWindow.h"
+#include "link/SessionRunner.h"
+#include "shell/AccessibleInterfaces.h"
 #include "shell/FileQuestions.h"
 #include "shell/TAnMaTiming.h"
 #include "state/EditorState.h"
@@ -31,6 +32,7 @@ class QToolBar;
 namespace q716 {
 
 class ClickLabel;
+class PageScrollArea;
 class DialogSet;
 class EditHistory;
 class RowSelection;
@@ -42,7 +44,7 @@ class ImportReportDialog;
 class LinkSafety;
 class SessionController;
 
-class Form1 : public QMainWindow, public SessionWindow {
+class Form1 : public QMainWindow, public SessionDisplay {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
@@ -78,8 +80,12 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Toolbar, progress and status.
     QToolBar* Toolbar1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label = nullptr;
+    StatusLine* Label = nullptr;
     ClickLabel* Label2 = nullptr;
+    // The page that holds the frames, the table and the status line; it
+    // scrolls when the screen is too small for the whole window.
+    QWidget* page() const { return page_; }
+    PageScrollArea* pageScroll = nullptr;
 
     // Menus.
     QMenu *mnuFile = nullptr, *mnupro = nullptr, *mnuset = nullptr, *mnuLanguage = nullptr,
@@ -126,8 +132,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     SessionController* link = nullptr;
     FormCOM* formCOM = nullptr;
     FormUsePass* formUsePass = nullptr;
-    // Backups, the check after a write, comparisons and the session log;
-    // created by finishStartup().
+    // Backups, the check after a write, comparisons and the session log.
     LinkSafety* safety = nullptr;
 
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
@@ -136,9 +141,10 @@ class Form1 : public QMainWindow, public SessionWindow {
     // Start-up: parameter file, defaults, language, captions. What this
     // window does not show waits for finishStartup().
     void Form_Load();
-    // The rest of the start-up: the dialogs, the port scan, the sizes of the
-    // other windows. Runs once the window has been drawn, or before the first
-    // command that reaches the program; only the first call does anything.
+    // The rest of the start-up: the dialogs, the port scan, pruning old
+    // backups, the sizes of the other windows. Runs once the window has been
+    // drawn, or before the first command that reaches the program; only the
+    // first call does anything.
     void finishStartup();
     bool startupFinished() const { return startupFinished_; }
 
@@ -156,7 +162,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     // The controls of this window and of the dialogs show the state again;
     // call after anything outside the handlers changed it (a load).
-    void refreshFromState() override;
+    void refreshFromState();
 
     // Restarts the session watchdog, clears the received bytes and writes
     // the session's send buffer to the port.
@@ -170,6 +176,8 @@ class Form1 : public QMainWindow, public SessionWindow {
     void setProgressValue(int value) override;
     void setSessionControlsEnabled(bool enabled) override;
     void enableFrame1AndFocusCombo1() override;
+    void showMessage(const Message& message) override;
+    void loadIntoEditor(SessionHost& host, const QString& readHex) override;
 
     // Opens a channel file by name as the Open command does, its question
     // about unsaved changes included.
@@ -256,6 +264,9 @@ class Form1 : public QMainWindow, public SessionWindow {
 
   private:
     void createLink();
+    // The status line names the device the cable was found again on, while
+    // no session needs it.
+    void showPortNotice();
     void createSafety();
     void buildMenus();
     void buildSafetyMenus();
@@ -309,6 +320,7 @@ class Form1 : public QMainWindow, public SessionWindow {
 
     ImportReportDialog* importReport();
 
+    QWidget* page_ = nullptr;
     QList<QWidget*> extraCaptionWindows_;
     QString heldFile_;
     // Set column: the channels a list choice goes to while the column's list
@@ -316,6 +328,7 @@ class Form1 : public QMainWindow, public SessionWindow {
     ChannelRows setColumnRows_;
     int contextColumn_ = 0; // the column the context menu was opened on
     ImportReportDialog* importReport_ = nullptr;
+    bool portNoticeShown_ = false;
     QSpacerItem* widthKeeper_ = nullptr;    // the width both languages fit in
     QObject* finishStartupGuard_ = nullptr; // watches for input until the start-up finishes
     bool startupQueued_ = false;

@@ -6,6 +6,8 @@
 #include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
 #include "edit/EditHistory.h"
+#include "safety/StoredValuesCheck.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/CaptionTables.h"
 #include "shell/LocalMsgBox.h"
 
@@ -25,16 +27,13 @@ namespace q716 {
 
 namespace {
 
+// Channels, or text that may hold them: a paste of text without what it
+// needs says what is missing instead of doing nothing.
 bool clipboardHasChannels() {
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     if (!mime)
         return false;
-    if (mime->hasFormat(ChannelsMimeType))
-        return true;
-    // Text with the CSV header's two columns a paste needs.
-    const QString firstLine = mime->text().section(QLatin1Char('\n'), 0, 0);
-    return firstLine.contains(QLatin1String("Location")) &&
-           firstLine.contains(QLatin1String("Frequency"));
+    return mime->hasFormat(ChannelsMimeType) || !mime->text().trimmed().isEmpty();
 }
 
 } // namespace
@@ -142,11 +141,14 @@ void Form1::updateUndoTexts() {
     const auto withStep = [](const QString& command, const QString& step) {
         return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
     };
-    const QString form1 = QStringLiteral("Form1");
-    mnuUndo->setText(withStep(tableCaption(form1, QStringLiteral("mnuUndo"), language),
-                              history->stack()->undoText()));
-    mnuRedo->setText(withStep(tableCaption(form1, QStringLiteral("mnuRedo"), language),
-                              history->stack()->redoText()));
+    const auto command = [language](const char* name) {
+        const QString form1 = QStringLiteral("Form1");
+        const QString action = QLatin1String(name);
+        return withMnemonic(tableCaption(form1, action, language),
+                            menuMnemonic(form1, action, language));
+    };
+    mnuUndo->setText(withStep(command("mnuUndo"), history->stack()->undoText()));
+    mnuRedo->setText(withStep(command("mnuRedo"), history->stack()->redoText()));
 }
 
 void Form1::updateEditActions() {
@@ -235,19 +237,23 @@ void Form1::mnuPaste_Click() {
     const int first = rows.front();
     const int language = state.values.languageCode;
     const QMimeData* mime = QApplication::clipboard()->mimeData();
-    std::optional<std::vector<CopiedChannel>> channels;
-    if (mime->hasFormat(ChannelsMimeType))
-        channels = channelsFromOwnForm(mime->data(ChannelsMimeType));
-    if (!channels) {
-        PastedText pasted = channelsFromText(mime->text(), first, state.form1.combo1, language);
-        if (pasted.refusal) {
-            LocalMsgBox(*pasted.refusal);
-            return;
-        }
-        channels = std::move(pasted.channels);
+    const int band = state.form1.combo1;
+    PastedText pasted;
+    if (const auto own = mime->hasFormat(ChannelsMimeType)
+                             ? channelsFromOwnForm(mime->data(ChannelsMimeType))
+                             : std::nullopt)
+        pasted = checkOwnFormChannels(*own, first, band, language);
+    else
+        pasted = channelsFromText(mime->text(), first, band, language);
+    if (pasted.refusal) {
+        LocalMsgBox(*pasted.refusal);
+        return;
     }
-    runRowOperation({EditStep::Paste},
-                    [&](EditorState& s) { return pasteChannels(s, first, *channels, language); });
+    const QList<FieldDifference> before = valuesNotStored(state);
+    runRowOperation({EditStep::Paste}, [&](EditorState& s) {
+        return pasteChannels(s, first, pasted.channels, language);
+    });
+    tellValuesNotStored(state, before);
 }
 
 void Form1::mnuInsertChannel_Click() {

@@ -6,6 +6,7 @@
 #include "edit/EditHistory.h"
 #include "files/ChannelFile.h"
 #include "files/FileDialogs.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/WindowTitle.h"
 
@@ -26,8 +27,11 @@ void Form1::mnuNew_Click() {
         const StepScope step(history, {EditStep::NewTable});
         answerNewTable(state.form1.grid, answer);
     }
-    if (answer != ResultCancel)
+    // The new table belongs to no file: the channel sheet names none either.
+    if (answer != ResultCancel) {
         setHeldFile({});
+        lastFileName.clear();
+    }
     refreshGrid();
 }
 
@@ -60,10 +64,13 @@ void Form1::loadChannelFile(const QString& path) {
         setHeldFile(path);
         history->markSaved();
         refreshFromState();
+        tellValuesNotStored(state);
     }
 }
 
 void Form1::mnuAssave_Click() {
+    if (!confirmStoredValues(state, WayOut::Save))
+        return;
     QString path;
     for (;;) {
         path = chooseChannelFileToSave(this, heldFile_);

@@ -8,6 +8,7 @@
 #include "channels/RowSelection.h"
 #include "channels/ToneEditor.h"
 #include "edit/EditHistory.h"
+#include "shell/AccessibleNames.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractItemView>
@@ -92,11 +93,12 @@ void Form1::ClearNO(int row) {
 
 void Form1::placeEditor(QWidget* editor, int row, int col, bool fullHeight) {
     QRect cell = Grid1->visualItemRect(Grid1->item(row - 1, col));
-    cell.moveTopLeft(Grid1->viewport()->mapTo(centralWidget(), cell.topLeft()));
+    cell.moveTopLeft(Grid1->viewport()->mapTo(page(), cell.topLeft()));
     if (fullHeight)
         editor->setGeometry(cell);
     else
         editor->setGeometry(cell.x(), cell.y(), cell.width(), editor->sizeHint().height());
+    nameCellEditor(editor, row, col, state.values.languageCode);
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);

@@ -8,24 +8,14 @@
 #include "interchange/CsvExport.h"
 #include "interchange/ImportReportDialog.h"
 #include "interchange/InterchangeTexts.h"
+#include "safety/StoredValuesCheck.h"
 #include "shell/FileQuestions.h"
 #include "shell/LocalMsgBox.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 
 namespace q716 {
-
-namespace {
-
-// A name typed without a suffix gets the one its filter names.
-QString withSuffix(const QString& path, const char* suffix) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(suffix)
-                                              : path;
-}
-
-} // namespace
 
 ImportReportDialog* Form1::importReport() {
     if (!importReport_) {
@@ -56,30 +46,35 @@ void Form1::importCsvFileNamed(const QString& path) {
     }
     ImportReportDialog* report = importReport();
     report->showPlan(plan);
-    if (report->exec() != QDialog::Accepted)
+    if (report->exec() != QDialog::Accepted || plan.setsNothing())
         return;
     // The language may have changed while the report was open.
+    const QList<FieldDifference> before = valuesNotStored(state);
     {
         const StepScope step(history, {EditStep::ImportCsv});
         applyCsvImport(state.form1, plan, state.values.languageCode);
     }
     lastFileName = path;
     refreshGrid();
+    tellValuesNotStored(state, before);
 }
 
 void Form1::mnuExportCsv_Click() {
-    const QString chosen = chooseFile(this, FileDialogKind::Save, csvFileFilter());
-    if (chosen.isEmpty())
+    const QString path = chooseFile(this, FileDialogKind::Save, csvFileFilter());
+    if (path.isEmpty())
         return;
-    const QString path = withSuffix(chosen, "csv");
+    std::vector<ExportIssue> issues;
+    const QByteArray csv = exportChannelCsv(state.form1.grid, &issues);
     QString reason;
-    if (!saveWholeFile(path, exportChannelCsv(state.form1.grid), reason))
+    if (!saveWholeFile(path, csv, reason))
         LocalMsgBox(saveFailedMessage(state.values.languageCode));
+    else if (!issues.empty())
+        LocalMsgBox(exportChangesMessage(issues, state.values.languageCode));
 }
 
 void Form1::mnuPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(channelSheetPageLayout());
     printer.setDocName(ApplicationTitle);
     if (!askToPrint(printer, this))
         return;
@@ -87,10 +82,9 @@ void Form1::mnuPrint_Click() {
 }
 
 void Form1::mnuExportPdf_Click() {
-    const QString chosen = chooseFile(this, FileDialogKind::Save, pdfFileFilter());
-    if (chosen.isEmpty())
+    const QString path = chooseFile(this, FileDialogKind::Save, pdfFileFilter());
+    if (path.isEmpty())
         return;
-    const QString path = withSuffix(chosen, "pdf");
     const QByteArray pdf =
         channelSheetPdf(channelSheet(state, lastFileName, state.values.languageCode));
     QString reason;

@@ -3,10 +3,14 @@
 
 #include "channels/DropDownCombo.h"
 #include "edit/EditHistory.h"
+#include "edit/StepRecorder.h"
 #include "link/FormCOM.h"
 #include "link/FormUsePass.h"
 #include "link/SessionController.h"
 #include "safety/LinkSafety.h"
+#include "safety/StoredValuesCheck.h"
+#include "shell/AccessibleInterfaces.h"
+#include "shell/LocalMsgBox.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -19,7 +23,6 @@ namespace q716 {
 
 void Form1::createLink() {
     link = new SessionController(this, state, *this);
-    link->setStepRecorder(history);
     formCOM = new FormCOM(link->comm(), state, this);
     formUsePass = new FormUsePass(
         *link, state, [this] { refreshControls(); }, this);
@@ -27,10 +30,37 @@ void Form1::createLink() {
     connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
+    createSafety();
+    // The load comes after the end byte with the watchdog stopped, as its
+    // own questions do: a box then holds nothing up.
+    connect(link, &SessionController::editorLoaded, this, [this] { tellValuesNotStored(state); });
+    // The port dialog follows the cable of MSComm1, not a line a test put in.
+    link->setPortCheck([this]() -> std::optional<Message> {
+        if (link->port() != &link->comm())
+            return std::nullopt;
+        return formCOM->reconnect();
+    });
+    connect(formCOM, &FormCOM::noticeChanged, this, &Form1::showPortNotice);
+    connect(this, &Form1::captionsApplied, formCOM, &FormCOM::retranslate);
+    // After the safety's own handlers, which may start the read-back.
+    connect(link, &SessionController::countdownFinished, this, &Form1::showPortNotice);
+    connect(link, &SessionController::sessionFinished, this, &Form1::showPortNotice);
+}
+
+void Form1::showPortNotice() {
+    // A session owns the status line until its countdown is over.
+    if (link->running() || link->Timer2->isActive())
+        return;
+    const QString notice = formCOM->notice();
+    if (notice.isEmpty() && !portNoticeShown_)
+        return;
+    Label->setText(notice);
+    Label->setVisible(!notice.isEmpty());
+    portNoticeShown_ = !notice.isEmpty();
 }
 
 void Form1::Send() {
-    link->Send();
+    link->resend();
 }
 
 void Form1::mnureadFre_Click() {
@@ -42,6 +72,9 @@ void Form1::mnureadFre_Click() {
 }
 
 void Form1::mnuwriteFre_Click() {
+    // Asked only when the write would start; otherwise the session says why not.
+    if (link->canStart() && !confirmStoredValues(state, WayOut::Write))
+        return;
     safety->startWrite();
 }
 
@@ -58,7 +91,8 @@ void Form1::mnuPass_Click() {
 }
 
 void Form1::setStatusCaption(const QString& text) {
-    Label->setText(text);
+    Label->showStatus(text);
+    portNoticeShown_ = false;
 }
 
 void Form1::setStatusVisible(bool visible) {
@@ -87,6 +121,19 @@ void Form1::setSessionControlsEnabled(bool enabled) {
 void Form1::enableFrame1AndFocusCombo1() {
     Frame1->setEnabled(true);
     Combo1->setFocus();
+}
+
+void Form1::showMessage(const Message& message) {
+    LocalMsgBox(message);
+}
+
+void Form1::loadIntoEditor(SessionHost& host, const QString& readHex) {
+    // A read that reaches the editor is one undoable step there.
+    {
+        const StepScope step(history, {EditStep::ReadRadio});
+        host.loadImage(readHex);
+    }
+    refreshFromState();
 }
 
 } // namespace q716

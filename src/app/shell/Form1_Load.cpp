@@ -6,14 +6,17 @@
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
+#include "files/Backups.h"
 #include "link/FormCOM.h"
 #include "link/SessionController.h"
+#include "shell/AccessibleNames.h"
 #include "shell/ApplyCaptions.h"
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/LanguageSetting.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/MainWindowLists.h"
+#include "shell/PageScrollArea.h"
 #include "shell/ParameterFile.h"
 #include "state/InitDefaults.h"
 
@@ -23,6 +26,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -120,7 +124,7 @@ void Form1::finishStartup() {
     }
     // Loading the port dialog scans the ports and opens the remembered one.
     formCOM->Form_Load();
-    createSafety();
+    pruneBackups(backupFolder(), QDateTime::currentDateTime());
     dialogs = new DialogSet(state, this, {}, DialogSet::Loading::ValuesLoaded);
     dialogs->setStepRecorder(history);
     connect(dialogs, &DialogSet::debugUnlockRepeated, this,
@@ -136,7 +140,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // Added to the radio's original program, which quit without a word: a
     // running session and changes no channel file holds are not lost
     // without a question, and the radio is not left in programming mode.
-    const bool sessionRunning = link && link->sessionRunning();
+    const bool sessionRunning = link && link->running();
     if ((sessionRunning &&
          LocalMsgBox(closeDuringSessionQuestion(state.values.languageCode)) != ResultOk) ||
         !askToSaveChanges(ReplacingCommand::Quit)) {
@@ -144,7 +148,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     if (sessionRunning)
-        link->endSessionForQuit();
+        link->endForQuit();
     // A failed write only loses the remembered lock, port and language.
     writeParameterFile(parameterFilePath(), {state.form1.lockState ? 1 : 0,
                                              state.values.selectedPort, state.values.languageCode});
@@ -170,6 +174,7 @@ void Form1::registerCaptionWindow(QWidget* window) {
     extraCaptionWindows_.append(window);
     if (const WindowCaptions* table = captionsOf(window->objectName()))
         applyWindowCaptions(window, *table, state.values.languageCode);
+    applyAccessibleTexts(window, state.values.languageCode);
 }
 
 QList<QWidget*> Form1::captionWindows() {
@@ -189,8 +194,8 @@ void Form1::ApplyCaptions() {
     showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
-    centralWidget()->layout()->activate();
-    adjustSize();
+    page()->layout()->activate();
+    fitWindowToScreen(this);
     // During the start-up the other windows are fitted once they all exist.
     if (startupFinished_)
         fitOtherWindows();
@@ -207,7 +212,7 @@ void Form1::fitOtherWindows() {
 // language switch neither clips a text nor makes the window jump.
 void Form1::keepOneWidth() {
     const WindowCaptions* table = captionsOf(objectName());
-    auto* layout = static_cast<QBoxLayout*>(centralWidget()->layout());
+    auto* layout = static_cast<QBoxLayout*>(page()->layout());
     // The language shown comes last, so its texts stay; codes other than 0
     // and 1 keep the design texts.
     const int shown = state.values.languageCode;
@@ -215,7 +220,7 @@ void Form1::keepOneWidth() {
     for (int languageCode : shown == 0 ? std::array{1, 0} : std::array{0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
-        widest = qMax(widest, sizeHint().width());
+        widest = qMax(widest, page()->sizeHint().width());
     }
     if (shown != 0 && shown != 1)
         applyDesignCaptions(this, *table);

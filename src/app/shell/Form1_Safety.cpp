@@ -9,7 +9,6 @@
 #include "safety/LinkSafety.h"
 #include "safety/LogWindow.h"
 #include "safety/VerifyWindow.h"
-#include "shell/ApplyCaptions.h"
 #include "shell/LocalMsgBox.h"
 #include "shell/UrlOpener.h"
 
@@ -55,15 +54,10 @@ void Form1::buildSafetyMenus() {
 }
 
 void Form1::createSafety() {
-    safety = new LinkSafety(*link, state, *this, this);
-    for (QWidget* w : std::initializer_list<QWidget*>{safety->compareWindow(), safety->logWindow(),
-                                                      safety->verifyWindow()}) {
-        // Created once the language is known, the windows start from their
-        // design texts, which codes other than 0 and 1 keep.
-        if (const WindowCaptions* table = captionsOf(w->objectName()))
-            applyDesignCaptions(w, *table);
-        registerCaptionWindow(w);
-    }
+    safety = new LinkSafety(*link, state, this);
+    registerCaptionWindow(safety->compareWindow());
+    registerCaptionWindow(safety->logWindow());
+    registerCaptionWindow(safety->verifyWindow());
 }
 
 void Form1::mnuVerifyAfterWrite_Click() {

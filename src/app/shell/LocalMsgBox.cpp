@@ -1,8 +1,14 @@
 #include "shell/LocalMsgBox.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace q716 {
 
@@ -100,6 +106,45 @@ void renameButtons(QMessageBox& box) {
     }
 }
 
+// A list beside the message, between the text and the buttons, scrollable
+// when it is long: up to 16 lines show at once.
+void addDetails(QMessageBox& box, const QString& details) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    const int at = grid && buttons ? grid->indexOf(buttons) : -1;
+    if (at < 0) {
+        box.setDetailedText(details);
+        return;
+    }
+    auto* list = new QPlainTextEdit(details, &box);
+    list->setObjectName(QStringLiteral("MessageDetails"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Each line laid out as the list lays it out: Chinese takes the taller
+    // lines of the CJK font.
+    const QFontMetrics fm(list->font());
+    qreal widest = 0;
+    qreal lineHeight = fm.lineSpacing();
+    const QStringList lines = details.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        QTextLayout layout(line, list->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        widest = qMax(widest, layout.boundingRect().width());
+        lineHeight = qMax(lineHeight, layout.boundingRect().height());
+    }
+    const int frame = 2 * list->frameWidth() + 2 * int(list->document()->documentMargin());
+    const int scrollBar = list->verticalScrollBar()->sizeHint().width();
+    list->setMinimumSize(qMin(qCeil(widest), 60 * fm.averageCharWidth()) + frame + scrollBar,
+                         qCeil(qMin<qsizetype>(lines.size(), 16) * lineHeight) + frame);
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(at, &row, &column, &rows, &columns);
+    grid->removeWidget(buttons);
+    grid->addWidget(list, row, column, 1, columns);
+    grid->addWidget(buttons, row + 1, column, 1, columns);
+}
+
 } // namespace
 
 void setMessageBoxOwner(QWidget* owner) {
@@ -122,6 +167,8 @@ int LocalMsgBox(const Message& m) {
         for (const ButtonCode& bc : ButtonCodes)
             if (bc.code == code && box.button(bc.button) && !text.isEmpty())
                 box.button(bc.button)->setText(text);
+    if (!m.details.isEmpty())
+        addDetails(box, m.details);
     if (g_answerer)
         return g_answerer(box);
     box.exec();

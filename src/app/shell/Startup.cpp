@@ -1,5 +1,7 @@
 #include "shell/Startup.h"
 
+#include "shell/AccessibleInterfaces.h"
+#include "shell/FocusReturn.h"
 #include "shell/Form1.h"
 #include "shell/QtTranslations.h"
 #include "shell/WheelGuard.h"
@@ -15,6 +17,8 @@ void configureApplication(QCoreApplication& app) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(Q716_APP_ID));
     WheelGuard::install(app);
+    installAccessibleInterfaces();
+    FocusReturn::install();
 }
 
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {

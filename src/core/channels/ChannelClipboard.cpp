@@ -1,7 +1,9 @@
 #include "channels/ChannelClipboard.h"
 
+#include "channels/CellRules.h"
 #include "channels/ChannelTable.h"
 #include "channels/Vocabulary.h"
+#include "compare/EditorFields.h"
 #include "interchange/ChirpVocabulary.h"
 #include "interchange/CsvExport.h"
 #include "interchange/CsvImport.h"
@@ -42,6 +44,144 @@ Message doesNotFitMessage(int count, int first, int languageCode) {
                 .arg(room),
             MsgCritical, QString()};
 }
+
+Message channelsRefusedMessage(const QStringList& reasons, int languageCode) {
+    return {pickText(languageCode,
+                     QStringLiteral("剪贴板上的信道无法粘贴：\n%1\n没有粘贴任何信道。"),
+                     QStringLiteral("The channels on the clipboard cannot be pasted:\n%1\nNothing "
+                                    "was pasted."))
+                .arg(reasons.join(QLatin1Char('\n'))),
+            MsgCritical, QString()};
+}
+
+Message noHeaderMessage(int languageCode) {
+    return {pickText(languageCode,
+                     QStringLiteral("剪贴板上的文字没有标题行。粘贴需要在本程序中复制的信道，"
+                                    "或上面带有 CSV 信道列表标题行（Location、Frequency……）"
+                                    "的表格行：请把标题行和这些行一起复制。没有粘贴任何信道。"),
+                     QStringLiteral("The text on the clipboard has no header line. Paste takes "
+                                    "channels copied in this program, or spreadsheet rows with "
+                                    "the header line of a CSV channel list (Location, Frequency, "
+                                    "...) above them: copy the header line together with the "
+                                    "rows. Nothing was pasted.")),
+            MsgCritical, QString()};
+}
+
+Message headerOnlyMessage(int languageCode) {
+    return {pickText(languageCode,
+                     QStringLiteral("剪贴板上的文字只有标题行，没有信道行。请把标题行下面的信道行"
+                                    "一起复制。没有粘贴任何信道。"),
+                     QStringLiteral("The text on the clipboard holds the header line but no "
+                                    "channel rows. Copy the rows under the header line together "
+                                    "with it. Nothing was pasted.")),
+            MsgCritical, QString()};
+}
+
+// Why a channel of the own form cannot be pasted, one text per cell.
+class OwnFormCheck {
+  public:
+    OwnFormCheck(int band, int languageCode)
+        : limits_(bandLimits(band)), band_(band), lang_(languageCode) {}
+
+    // The channel as the table takes it; reasons_ says what refused it.
+    CopiedChannel check(const CopiedChannel& in) {
+        reasons_.clear();
+        CopiedChannel out;
+        if (in.cells[1].isEmpty())
+            return out; // an empty channel: pasting it empties the place
+        out.cells[1] = frequency(in.cells[1], 1);
+        out.cells[3] = in.cells[3].isEmpty() ? QString() : frequency(in.cells[3], 3);
+        for (int col : {2, 4}) {
+            const bool noCell = col == 4 && out.cells[3].isEmpty();
+            tone(in, col, noCell, out);
+        }
+        for (int col = 5; col <= 8; ++col)
+            flag(in, col, out);
+        return out;
+    }
+    const QStringList& reasons() const { return reasons_; }
+
+  private:
+    QString name(int col) const {
+        static const FieldKind kinds[] = {
+            FieldKind::RxFrequency, FieldKind::RxFrequency, FieldKind::RxTone,
+            FieldKind::TxFrequency, FieldKind::TxTone,      FieldKind::Power,
+            FieldKind::Forbid,      FieldKind::Bandwidth,   FieldKind::Scan};
+        return fieldName({kinds[col], 1}, lang_);
+    }
+
+    // The typed-frequency rule; a value it would move to the raster is
+    // refused, as nothing pasted may change without a word.
+    QString frequency(const QString& text, int col) {
+        const FrequencyCommit c =
+            commitFrequency(text, col, false, limits_.low, limits_.high, lang_);
+        if (c.kind != FrequencyCommit::Kind::SetText) {
+            reasons_ << (c.message ? pickText(lang_, QStringLiteral("%1 %2 超出频段 %3"),
+                                              QStringLiteral("%1 %2 is outside the band %3"))
+                                         .arg(name(col), text, bandItem(band_))
+                                   : pickText(lang_, QStringLiteral("%1“%2”不是数字"),
+                                              QStringLiteral("%1 \"%2\" is not a number"))
+                                         .arg(name(col), text));
+            return QString();
+        }
+        if (formatFiveDecimals(text) != c.text)
+            reasons_ << pickText(lang_, QStringLiteral("%1 %2 不在 5 kHz / 6.25 kHz 步进上"),
+                                 QStringLiteral("%1 %2 is not on the 5 kHz / 6.25 kHz raster"))
+                            .arg(name(col), text);
+        return c.text;
+    }
+
+    bool indexOutside(const CopiedChannel& in, int col, int count) {
+        if (in.index[col] >= 0 && in.index[col] < count)
+            return false;
+        reasons_ << pickText(lang_, QStringLiteral("%1的列表位置 %2 超出 0..%3"),
+                             QStringLiteral("%1 list position %2 is outside 0..%3"))
+                        .arg(name(col))
+                        .arg(in.index[col])
+                        .arg(count - 1);
+        return true;
+    }
+
+    void tone(const CopiedChannel& in, int col, bool noCell, CopiedChannel& out) {
+        if (indexOutside(in, col, ToneCount))
+            return;
+        const QString& text = in.cells[col];
+        if (text.isEmpty() || isNoToneText(text)) {
+            out.cells[col] = noCell ? QString() : toneItem(0, lang_);
+            out.index[col] = 0;
+            return;
+        }
+        if (commitTone(text) != text) {
+            reasons_ << pickText(lang_, QStringLiteral("%1“%2”不是本机可用的 CTCSS 或 DCS 亚音频"),
+                                 QStringLiteral("%1 \"%2\" is no CTCSS or DCS tone this radio "
+                                                "takes"))
+                            .arg(name(col), text);
+            return;
+        }
+        out.cells[col] = text;
+        out.index[col] = in.index[col];
+    }
+
+    void flag(const CopiedChannel& in, int col, CopiedChannel& out) {
+        if (indexOutside(in, col, 2))
+            return;
+        const std::optional<int> entry = flagEntry(col, in.cells[col]);
+        if (entry != in.index[col]) {
+            reasons_ << pickText(lang_, QStringLiteral("%1“%2”不是列表位置 %3 的选项"),
+                                 QStringLiteral("%1 \"%2\" is not the entry of list position %3"))
+                            .arg(name(col), in.cells[col])
+                            .arg(in.index[col]);
+            return;
+        }
+        out.cells[col] = flagItem(col, *entry, lang_);
+        out.index[col] = *entry;
+    }
+
+    BandLimits limits_;
+    int band_;
+    int lang_;
+    QStringList reasons_;
+};
 
 Message textRefusedMessage(const QString& reason, int languageCode) {
     return {pickText(languageCode, QStringLiteral("剪贴板上的文字无法粘贴：%1\n没有粘贴任何信道。"),
@@ -110,19 +250,40 @@ std::optional<std::vector<CopiedChannel>> channelsFromOwnForm(const QByteArray& 
         for (int col = 1; col < GridColumns; ++col) {
             const QJsonValue cell = cells[col - 1];
             const QJsonValue item = index[col - 1];
-            if (!cell.isString() || !item.isDouble() || item.toInt(-1) < 0 ||
-                item.toInt(-1) >= ToneCount)
+            if (!cell.isString() || !item.isDouble())
                 return std::nullopt;
             ch.cells[col] = cell.toString();
-            ch.index[col] = item.toInt();
+            ch.index[col] = item.toInt(-1); // a fraction or a huge number is no position
         }
         channels.push_back(std::move(ch));
     }
     return channels;
 }
 
+PastedText checkOwnFormChannels(const std::vector<CopiedChannel>& channels, int first, int band,
+                                int languageCode) {
+    OwnFormCheck check(band, languageCode);
+    PastedText pasted;
+    QStringList refused;
+    for (size_t i = 0; i < channels.size(); ++i) {
+        pasted.channels.push_back(check.check(channels[i]));
+        for (const QString& reason : check.reasons())
+            refused << pickText(languageCode, QStringLiteral("信道 %1（剪贴板上第 %2 个）：%3"),
+                                QStringLiteral("channel %1 (number %2 on the clipboard): %3"))
+                           .arg(first + int(i))
+                           .arg(i + 1)
+                           .arg(reason);
+    }
+    if (!refused.isEmpty())
+        return {{}, channelsRefusedMessage(refused, languageCode)};
+    return pasted;
+}
+
 PastedText channelsFromText(const QString& text, int first, int band, int languageCode) {
     const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    if (!firstLine.contains(QLatin1String("Location")) &&
+        !firstLine.contains(QLatin1String("Frequency")))
+        return {{}, noHeaderMessage(languageCode)};
     const QChar separator =
         firstLine.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
     CsvChannelList list = readChannelCsv(text.toUtf8(), separator);
@@ -130,7 +291,7 @@ PastedText channelsFromText(const QString& text, int first, int band, int langua
         return {{}, textRefusedMessage(importIssueText(*list.refusal, languageCode), languageCode)};
     const int count = int(list.rows.size());
     if (count == 0)
-        return {};
+        return {{}, headerOnlyMessage(languageCode)};
     if (first < 1 || first + count - 1 > ChannelCount)
         return {{}, doesNotFitMessage(count, first, languageCode)};
     placeRowsFrom(list, 1);
@@ -159,8 +320,8 @@ RowOperationResult pasteChannels(EditorState& state, int first,
     // List texts of another language (copied in the other one) follow this one.
     ChannelGrid pasted = gridOf(channels);
     SetGrid1Text(pasted, languageCode);
+    const EditorState before = state;
     ChannelGrid& grid = state.form1.grid;
-    const ChannelGrid before = grid;
     ChannelRows selection;
     for (int i = 0; i < count; ++i) {
         const int row = first + i;
@@ -170,7 +331,12 @@ RowOperationResult pasteChannels(EditorState& state, int first,
         }
         selection.push_back(row);
     }
-    return {grid != before, std::nullopt, selection};
+    ChannelRows emptied;
+    for (int row : selection)
+        if (!grid.inUse(row))
+            emptied.push_back(row);
+    const std::optional<Message> message = priorityAfterEmptying(state, emptied);
+    return {state != before, message, selection};
 }
 
 } // namespace q716

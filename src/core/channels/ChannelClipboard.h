@@ -34,6 +34,8 @@ std::vector<CopiedChannel> copyChannels(const ChannelGrid& grid, const ChannelRo
 QString channelsAsText(const std::vector<CopiedChannel>& channels);
 
 // The program's own form, and back; no value when the bytes are not one.
+// The channels read back are as any program put them: checkOwnFormChannels
+// decides whether they may be pasted.
 QByteArray channelsAsOwnForm(const std::vector<CopiedChannel>& channels);
 std::optional<std::vector<CopiedChannel>> channelsFromOwnForm(const QByteArray& bytes);
 
@@ -42,13 +44,24 @@ struct PastedText {
     std::optional<Message> refusal; // nothing is pasted
 };
 
+// Channels of the own form through the rules of typing, for band `band`,
+// meant for channel `first` onwards: frequencies inside the band and on the
+// 5 kHz / 6.25 kHz raster, tones the tone editor takes, list cells that are
+// entries of their lists. A channel without a receive frequency is an empty
+// one. Any channel that fails refuses the whole paste, each one named with
+// its reason; list texts follow `languageCode`.
+PastedText checkOwnFormChannels(const std::vector<CopiedChannel>& channels, int first, int band,
+                                int languageCode);
+
 // Tab- or comma-separated text with the CSV header, each row through the
 // import's rules for band `band`, meant for channel `first` onwards. A row
-// the import would skip refuses the whole paste.
+// the import would skip refuses the whole paste; so does text without the
+// header line or without a row under it, saying what a paste needs.
 PastedText channelsFromText(const QString& text, int first, int band, int languageCode);
 
 // The channels at `first`, first + 1, ...: refused when they do not fit
-// before the end of the table. List texts follow the language shown.
+// before the end of the table. List texts follow the language shown. The
+// priority channel follows an emptied channel as for a deleted one.
 RowOperationResult pasteChannels(EditorState& state, int first,
                                  const std::vector<CopiedChannel>& channels, int languageCode);
 

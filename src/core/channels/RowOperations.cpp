@@ -62,6 +62,9 @@ RowOperationResult refused(Message message, ChannelRows selection) {
     return {false, std::move(message), std::move(selection)};
 }
 
+// The priority-channel reference after the channels moved by `order`.
+std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOrder& order);
+
 } // namespace
 
 ChannelRows normalisedRows(ChannelRows rows) {
@@ -86,11 +89,24 @@ std::optional<Message> reorderChannels(EditorState& state, const ChannelOrder& o
             grid.index[row][col] = before.index[order[row]][col];
         }
     }
+    return followPriorityChannel(state, order);
+}
 
-    ProgramValues& v = state.values;
+std::optional<Message> priorityAfterEmptying(EditorState& state, const ChannelRows& emptied) {
+    ChannelOrder order = identityOrder();
+    for (int row : normalisedRows(emptied))
+        order[row] = 0;
+    return followPriorityChannel(state, order);
+}
+
+namespace {
+
+std::optional<Message> followPriorityChannel(EditorState& state, const ChannelOrder& order) {
+    const ChannelGrid& grid = state.form1.grid;
+    OptionValues& o = state.values.optionValues;
     OptionsDialogState& d = state.form5;
-    const PriorityPlace stored = placeOf(order, v.optionValues[11].toInt(), //
-                                         v.optionValues[10].toInt() == PriorityFixed);
+    const PriorityPlace stored =
+        placeOf(order, o.preferredChannel.number(), o.priorityMode.number() == PriorityFixed);
     const PriorityPlace shown = placeOf(order, d.combo12 + 1, d.combo11 == PriorityFixed);
     const PriorityPlace memo = placeOf(order, d.priorityChannelMemo, false);
     const int fallback = firstInUse(grid);
@@ -110,14 +126,15 @@ std::optional<Message> reorderChannels(EditorState& state, const ChannelOrder& o
         }
     };
     follow(
-        stored, [&](int n) { v.optionValues[11] = QString::number(n); },
-        [&] { v.optionValues[10] = QStringLiteral("0"); });
+        stored, [&](int n) { o.preferredChannel.set(n); }, [&] { o.priorityMode.set(0); });
     follow(
         shown, [&](int n) { d.combo12 = n - 1; }, [&] { d.combo11 = 0; });
     follow(
         memo, [&](int n) { d.priorityChannelMemo = n; }, [] {});
     return message;
 }
+
+} // namespace
 
 bool canInsertChannel(const ChannelGrid& grid, int row) {
     return row >= 1 && row <= ChannelCount && !grid.inUse(ChannelCount);
@@ -188,9 +205,10 @@ RowOperationResult clearChannels(EditorState& state, const ChannelRows& selected
     const ChannelRows rows = normalisedRows(selected);
     if (!canClearChannels(state.form1.grid, rows))
         return {false, std::nullopt, rows};
+    ChannelOrder order = identityOrder();
     for (int row : rows)
-        ClearNO(state.form1.grid, row);
-    return changedTo(rows);
+        order[row] = 0;
+    return changedTo(rows, reorderChannels(state, order));
 }
 
 ChannelOrder receiveFrequencyOrder(const ChannelGrid& grid) {

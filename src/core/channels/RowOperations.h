@@ -37,6 +37,11 @@ using ChannelOrder = std::array<int, ChannelCount + 1>;
 // and with none left a "Fixed" priority becomes "No" with the rules' message.
 std::optional<Message> reorderChannels(EditorState& state, const ChannelOrder& order);
 
+// The same fallback for channels emptied where they are (Clear, Paste): the
+// reference to one of them names the first channel in use, or with none
+// left a "Fixed" priority becomes "No".
+std::optional<Message> priorityAfterEmptying(EditorState& state, const ChannelRows& emptied);
+
 // An empty channel at `row`; the channels below move down one. Refused when
 // channel 16 is in use.
 bool canInsertChannel(const ChannelGrid& grid, int row);
@@ -50,7 +55,8 @@ RowOperationResult deleteChannels(EditorState& state, const ChannelRows& rows);
 bool canMoveChannels(const ChannelRows& rows, int step);
 RowOperationResult moveChannels(EditorState& state, const ChannelRows& rows, int step);
 
-// Each channel cleared as clearing its receive frequency does (ClearNO).
+// Each channel cleared as clearing its receive frequency does (ClearNO); the
+// priority channel follows as for a deleted channel.
 bool canClearChannels(const ChannelGrid& grid, const ChannelRows& rows);
 RowOperationResult clearChannels(EditorState& state, const ChannelRows& rows);
 

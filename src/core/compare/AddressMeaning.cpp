@@ -32,10 +32,15 @@ EditorState baseline() {
     f.combo11 = f.combo12 = f.combo13 = f.check3 = f.check4 = 0;
     ProgramValues& v = s.values;
     v.commPassword.clear();
-    v.optionValues.fill(QStringLiteral("0"));
-    v.optionValues[11] = v.optionValues[12] = v.optionValues[13] = QStringLiteral("1");
-    v.optionValues[15] = v.optionValues[16] = v.optionValues[17] = QString();
-    v.dtmfValues.fill(0);
+    OptionValues& o = v.optionValues;
+    for (int i = 0; i < OptionValues::Count; ++i)
+        o.slot(i) = QStringLiteral("0");
+    o.preferredChannel.set(1);
+    o.retraceTimeA.set(1);
+    o.retraceTimeB.set(1);
+    o.field0120 = o.field0140 = o.field0150 = QString();
+    for (int i = 0; i < DtmfValues::Count; ++i)
+        v.dtmfValues.at(i) = 0;
     v.dtmfMemories.fill(QString());
     v.keyFunctionPF1 = v.keyFunctionPF2 = 0;
     v.embeddedInfo.fill(QString());
@@ -112,7 +117,7 @@ void setOtherValue(EditorState& s, FieldRef f) {
         m.check4 = 1;
         break;
     case K::OptionValue: {
-        QString& o = v.optionValues[f.index];
+        QString& o = v.optionValues.slot(f.index);
         if (f.index == 15)
             o = QString(10, QLatin1Char('A'));
         else if (f.index == 16 || f.index == 17)
@@ -120,11 +125,11 @@ void setOtherValue(EditorState& s, FieldRef f) {
         else if (f.index == 18 || f.index == 19)
             o = QStringLiteral("257"); // both bytes of the word
         else
-            o = QString::number(o.toInt() + 1);
+            o = QString::number(NumberText{o}.number() + 1);
         break;
     }
     case K::DtmfValue:
-        v.dtmfValues[f.index] = 1;
+        v.dtmfValues.at(f.index) = 1;
         break;
     case K::DtmfMemory:
         v.dtmfMemories[f.index] = QString(16, QLatin1Char('1'));

@@ -84,4 +84,56 @@ QString verifyLine(int languageCode, int address, const QString& meaning, int wr
         .arg(hex(address, 4), meaning, hex(written, 2), hex(read, 2));
 }
 
+namespace {
+
+QString hexByte(int value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+QString notStoredLine(int languageCode, const QString& name, const QString& shown,
+                      const QString& stored) {
+    const QString empty =
+        pickText(languageCode, QStringLiteral("（空）"), QStringLiteral("(empty)"));
+    return pickText(languageCode, QStringLiteral("%1：%2 \u2192 %3"),
+                    QStringLiteral("%1: %2 \u2192 %3"))
+        .arg(name, shown.isEmpty() ? empty : shown, stored.isEmpty() ? empty : stored);
+}
+
+Message notStoredQuestion(int languageCode, bool save, const QString& list) {
+    const QString text =
+        save ? pickText(languageCode, QStringLiteral("以下数值无法存储，保存时将按右侧所示保存："),
+                        QStringLiteral("These values cannot be stored and would be saved as "
+                                       "shown on the right:"))
+             : pickText(languageCode, QStringLiteral("以下数值无法存储，写频时将按右侧所示写入："),
+                        QStringLiteral("These values cannot be stored and would be written as "
+                                       "shown on the right:"));
+    const QString anyway =
+        save ? pickText(languageCode, QStringLiteral("仍然保存"), QStringLiteral("Save anyway"))
+             : pickText(languageCode, QStringLiteral("仍然写入"), QStringLiteral("Write anyway"));
+    Message m{text, MsgOkCancelExclamation, {}, {{ResultOk, anyway}}};
+    m.details = list;
+    return m;
+}
+
+Message notStoredNotice(int languageCode, const QString& list) {
+    Message m{
+        pickText(languageCode,
+                 QStringLiteral("载入的内容中有无法存储的数值：保存或写频时将按右侧所示存储。"),
+                 QStringLiteral("What was loaded holds values that cannot be stored: a save "
+                                "or a write would store them as shown on the right.")),
+        MsgWarning,
+        {}};
+    m.details = list;
+    return m;
+}
+
+QString unshownByteLine(int languageCode, int address, const QString& meaning, int held, int sent) {
+    return pickText(languageCode, QStringLiteral("0x%1  %2（对讲机中为 %3，写频时写入 %4）"),
+                    QStringLiteral("0x%1  %2 (the radio holds %3, a write sends %4)"))
+        .arg(QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper(), meaning,
+             hexByte(held), hexByte(sent));
+}
+
 } // namespace q716::comparetext

@@ -43,4 +43,18 @@ Message readBeforeWriteFailed(int languageCode, const QString& reason);
 // One line of it: address, meaning, the byte written and the byte read.
 QString verifyLine(int languageCode, int address, const QString& meaning, int written, int read);
 
+// A value a save or a write cannot keep: its name, the text shown and the
+// text it would be stored as; an empty text reads "(empty)".
+QString notStoredLine(int languageCode, const QString& name, const QString& shown,
+                      const QString& stored);
+// The question before a write (or a save) that would store such values:
+// OK reads "Write anyway" ("Save anyway"), Cancel is the default.
+Message notStoredQuestion(int languageCode, bool save, const QString& list);
+// The warning after a load brought such values.
+Message notStoredNotice(int languageCode, const QString& list);
+
+// A byte the radio holds that no value of the editor stands for, and the
+// byte a write sends there instead.
+QString unshownByteLine(int languageCode, int address, const QString& meaning, int held, int sent);
+
 } // namespace q716::comparetext

@@ -275,9 +275,9 @@ QString fieldValue(const EditorState& s, FieldRef f) {
     case K::Password:
         return v.commPassword;
     case K::OptionValue:
-        return v.optionValues[f.index];
+        return v.optionValues.slot(f.index);
     case K::DtmfValue:
-        return QString::number(v.dtmfValues[f.index]);
+        return QString::number(v.dtmfValues.at(f.index));
     case K::DtmfMemory:
         return v.dtmfMemories[f.index];
     case K::KeyPF1:
@@ -319,7 +319,7 @@ QString fieldText(const EditorState& s, FieldRef f, int lang) {
         return QString(v.commPassword.size(), QLatin1Char('*'));
     case K::OptionValue: {
         const OptionSlot* slot = optionSlot(f.index);
-        const QString& text = v.optionValues[f.index];
+        const QString& text = v.optionValues.slot(f.index);
         if (!slot || !slot->combo)
             return text;
         bool ok = false;
@@ -327,7 +327,8 @@ QString fieldText(const EditorState& s, FieldRef f, int lang) {
         return ok ? dialogItem("Form5", slot->combo, n - slot->listOffset, lang) : text;
     }
     case K::DtmfValue:
-        return dialogItem("Form5", DtmfControls[f.index & 7].second, v.dtmfValues[f.index], lang);
+        return dialogItem("Form5", DtmfControls[f.index & 7].second, v.dtmfValues.at(f.index),
+                          lang);
     case K::KeyPF1:
         return dialogItem("Form6", "Combo1", v.keyFunctionPF1, lang);
     case K::KeyPF2:

@@ -1,6 +1,5 @@
 #include "dialogs/OptionsDialog.h"
 
-#include "dialogs/NumericText.h"
 #include "dialogs/PriorityRules.h"
 
 namespace q716 {
@@ -11,12 +10,8 @@ int listIndex(int value, int size) {
     return value >= 0 && value < size ? value : NoSelection;
 }
 
-int slotIndex(const EditorState& s, int slot, int size) {
-    return listIndex(leadingNumber(s.values.optionValues[slot]), size);
-}
-
-QString indexText(int index) {
-    return QString::number(index);
+int positionOf(const NumberText& option, int size) {
+    return listIndex(option.number(), size);
 }
 
 } // namespace
@@ -36,26 +31,27 @@ QStringList retraceTimeItems() {
 namespace {
 
 int storedPriorityChannel(const EditorState& s) {
-    return listIndex(leadingNumber(s.values.optionValues[11]) - 1, OptionsListSize::Combo12);
+    return listIndex(s.values.optionValues.preferredChannel.number() - 1, OptionsListSize::Combo12);
 }
 
 // Every control but the priority mode and channel, from the stored values.
 void loadUnruledControls(EditorState& s) {
     namespace N = OptionsListSize;
     OptionsDialogState& d = s.form5;
-    d.combo4 = slotIndex(s, 3, N::Combo4);
-    d.combo6 = slotIndex(s, 5, N::Combo6);
-    d.combo7 = slotIndex(s, 6, N::Combo7);
-    d.combo8 = slotIndex(s, 7, N::Combo8);
-    d.combo9 = slotIndex(s, 8, N::Combo9);
-    d.combo10 = slotIndex(s, 9, N::Combo10);
-    d.combo13 = slotIndex(s, 12, N::Combo13);
-    d.combo14 = slotIndex(s, 13, N::Combo14);
-    d.combo15 = slotIndex(s, 14, N::Combo15);
-    d.text5 = s.values.optionValues[18];
-    d.text6 = s.values.optionValues[19];
-    d.check3 = leadingNumber(s.values.optionValues[22]) ? 1 : 0;
-    d.check4 = leadingNumber(s.values.optionValues[23]) ? 1 : 0;
+    const OptionValues& o = s.values.optionValues;
+    d.combo4 = positionOf(o.pttId, N::Combo4);
+    d.combo6 = positionOf(o.voxFunction, N::Combo6);
+    d.combo7 = positionOf(o.voxGain, N::Combo7);
+    d.combo8 = positionOf(o.voxDelay, N::Combo8);
+    d.combo9 = positionOf(o.voxVolumeControl, N::Combo9);
+    d.combo10 = positionOf(o.duplicate, N::Combo10);
+    d.combo13 = positionOf(o.retraceTimeA, N::Combo13);
+    d.combo14 = positionOf(o.retraceTimeB, N::Combo14);
+    d.combo15 = positionOf(o.returnChannel, N::Combo15);
+    d.text5 = o.scanReceiveDelay.text;
+    d.text6 = o.scanLaunchDelay.text;
+    d.check3 = o.cancelOperation.number() ? 1 : 0;
+    d.check4 = o.voxBannedWhileReceiving.number() ? 1 : 0;
     loadDtmfGroup(s);
 }
 
@@ -65,7 +61,7 @@ void loadOptionsDialog(EditorState& s, const MessageFn& show) {
     loadUnruledControls(s);
     OptionsDialogState& d = s.form5;
     // A list fires its click rule only when its position really changes.
-    const int mode = slotIndex(s, 10, OptionsListSize::Combo11);
+    const int mode = positionOf(s.values.optionValues.priorityMode, OptionsListSize::Combo11);
     if (mode != d.combo11)
         choosePriorityMode(s, mode, show);
     const int channel = storedPriorityChannel(s);
@@ -75,23 +71,23 @@ void loadOptionsDialog(EditorState& s, const MessageFn& show) {
 
 void showStoredOptions(EditorState& s) {
     loadUnruledControls(s);
-    s.form5.combo11 = slotIndex(s, 10, OptionsListSize::Combo11);
+    s.form5.combo11 = positionOf(s.values.optionValues.priorityMode, OptionsListSize::Combo11);
     s.form5.combo12 = storedPriorityChannel(s);
 }
 
 void loadDtmfGroup(EditorState& s) {
     namespace N = OptionsListSize;
     OptionsDialogState& d = s.form5;
-    const auto& v = s.values.dtmfValues;
+    const DtmfValues& v = s.values.dtmfValues;
     d.mfgrid1 = s.values.dtmfMemories;
-    d.combo0 = listIndex(v[0], N::Combo0);
-    d.combo16 = listIndex(v[1], N::Combo16);
-    d.combo18 = listIndex(v[2], N::Combo18);
-    d.combo17 = listIndex(v[3], N::Combo17);
-    d.combo19 = listIndex(v[4], N::Combo19);
-    d.combo20 = listIndex(v[5], N::Combo20);
-    d.combo22 = listIndex(v[6], N::Combo22);
-    d.combo21 = listIndex(v[7], N::Combo21);
+    d.combo0 = listIndex(v.rate, N::Combo0);
+    d.combo16 = listIndex(v.firstDigitTime, N::Combo16);
+    d.combo18 = listIndex(v.firstDigitDelay, N::Combo18);
+    d.combo17 = listIndex(v.starHashTone, N::Combo17);
+    d.combo19 = listIndex(v.dKey, N::Combo19);
+    d.combo20 = listIndex(v.sideTone, N::Combo20);
+    d.combo22 = listIndex(v.groupCallCode, N::Combo22);
+    d.combo21 = listIndex(v.autoResetTimer, N::Combo21);
 }
 
 bool isScanDelayText(const QString& text) {
@@ -108,14 +104,14 @@ bool isScanDelayText(const QString& text) {
 
 std::optional<Message> acceptOptionsDialog(EditorState& s) {
     OptionsDialogState& d = s.form5;
-    auto& o = s.values.optionValues;
+    OptionValues& o = s.values.optionValues;
     const bool receiveDelayOk = isScanDelayText(d.text5);
     const bool transmitDelayOk = isScanDelayText(d.text6);
     if (!receiveDelayOk || !transmitDelayOk) {
         if (!receiveDelayOk)
-            d.text5 = o[18];
+            d.text5 = o.scanReceiveDelay.text;
         if (!transmitDelayOk)
-            d.text6 = o[19];
+            d.text6 = o.scanLaunchDelay.text;
         return Message{pickText(s.values.languageCode,
                                 QStringLiteral("扫描恢复延时时间只能是0到300之间的整数秒，"
                                                "已恢复原值。"),
@@ -123,24 +119,31 @@ std::optional<Message> acceptOptionsDialog(EditorState& s) {
                                                "from 0 to 300; the previous value is back.")),
                        MsgOk, QString()};
     }
-    o[3] = indexText(d.combo4);
-    o[5] = indexText(d.combo6);
-    o[6] = indexText(d.combo7);
-    o[7] = indexText(d.combo8);
-    o[8] = indexText(d.combo9);
-    o[9] = indexText(d.combo10);
-    o[10] = indexText(d.combo11);
-    o[11] = indexText(d.combo12 + 1);
-    o[12] = indexText(d.combo13);
-    o[13] = indexText(d.combo14);
-    o[14] = indexText(d.combo15);
-    o[18] = d.text5;
-    o[19] = d.text6;
-    o[22] = indexText(d.check3);
-    o[23] = indexText(d.check4);
+    o.pttId.set(d.combo4);
+    o.voxFunction.set(d.combo6);
+    o.voxGain.set(d.combo7);
+    o.voxDelay.set(d.combo8);
+    o.voxVolumeControl.set(d.combo9);
+    o.duplicate.set(d.combo10);
+    o.priorityMode.set(d.combo11);
+    o.preferredChannel.set(d.combo12 + 1);
+    o.retraceTimeA.set(d.combo13);
+    o.retraceTimeB.set(d.combo14);
+    o.returnChannel.set(d.combo15);
+    o.scanReceiveDelay.text = d.text5;
+    o.scanLaunchDelay.text = d.text6;
+    o.cancelOperation.set(d.check3);
+    o.voxBannedWhileReceiving.set(d.check4);
     s.values.dtmfMemories = d.mfgrid1;
-    s.values.dtmfValues = {d.combo0,  d.combo16, d.combo18, d.combo17,
-                           d.combo19, d.combo20, d.combo22, d.combo21};
+    DtmfValues& v = s.values.dtmfValues;
+    v.rate = d.combo0;
+    v.firstDigitTime = d.combo16;
+    v.firstDigitDelay = d.combo18;
+    v.starHashTone = d.combo17;
+    v.dKey = d.combo19;
+    v.sideTone = d.combo20;
+    v.groupCallCode = d.combo22;
+    v.autoResetTimer = d.combo21;
     return std::nullopt;
 }
 

@@ -66,14 +66,20 @@ struct NamedBackup {
 } // namespace
 
 QString backupFolder() {
-    // q716-cli runs under its own name; the folder is the program's.
-    const QString application = QCoreApplication::applicationName();
-    const QString organization = QCoreApplication::organizationName();
-    QCoreApplication::setApplicationName(QStringLiteral("q716"));
-    QCoreApplication::setOrganizationName(QStringLiteral("q716"));
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QCoreApplication::setApplicationName(application);
-    QCoreApplication::setOrganizationName(organization);
+    // q716-cli runs under its own name; the folder is the program's. The
+    // data folder ends in this process's organisation and application
+    // names: those are swapped for the program's, and the global names stay
+    // as they are.
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString own;
+    if (const QString organization = QCoreApplication::organizationName(); !organization.isEmpty())
+        own += QLatin1Char('/') + organization;
+    if (const QString application = QCoreApplication::applicationName(); !application.isEmpty())
+        own += QLatin1Char('/') + application;
+    if (!data.isEmpty() && data.endsWith(own)) {
+        data.chop(own.size());
+        data += QStringLiteral("/q716/q716");
+    }
     return data + QStringLiteral("/backups");
 }
 

@@ -45,14 +45,19 @@ char scanByte(const ChannelGrid& grid, int firstRow) {
     return static_cast<char>(bits);
 }
 
-char optionByte(const ProgramValues& v, int slot) {
-    return clampedByte(wholeNumber(v.optionValues[slot], 0, 255));
+char optionByte(const NumberText& option) {
+    return clampedByte(option.number());
 }
 
-// Retrace times: position 0 ("Empty") is stored as FF.
-char retraceByte(const ProgramValues& v, int slot) {
-    const int n = wholeNumber(v.optionValues[slot], 0, 255);
-    return n == 0 ? '\xFF' : clampedByte(n);
+// Retrace times: position 0 ("Empty") is stored as FF; below 0 is 0 as well.
+char retraceByte(const NumberText& option) {
+    const int n = option.number();
+    return n <= 0 ? '\xFF' : clampedByte(n);
+}
+
+// Scan resume delays: the radio takes 0..300 s and a load drops more.
+quint16 delayWord(const NumberText& option) {
+    return static_cast<quint16>(qBound(0, option.number(), 300));
 }
 
 char groupCallByte(int position) {
@@ -69,6 +74,7 @@ char bandCodeByte(int position) {
 
 QByteArray buildImageBytes(const EditorState& s) {
     const ProgramValues& v = s.values;
+    const OptionValues& o = v.optionValues;
     const MainWindowState& f = s.form1;
     QByteArray out;
     out.reserve(ImageBytes);
@@ -76,30 +82,29 @@ QByteArray buildImageBytes(const EditorState& s) {
     for (int row = 1; row <= ChannelCount; ++row) // 0x0010
         appendChannel(out, f.grid, row);
 
-    const auto& d = v.dtmfValues; // 0x0110
-    out.append(clampedByte(d[0]));
-    out.append(clampedByte(d[1]));
-    // The first-digit delay list runs from 100 ms in steps of 50 ms; the
-    // radio counts 10 ms units.
-    out.append(clampedByte((100 + 50 * d[2]) / 10));
-    out.append(clampedByte(d[3]));
-    out.append(clampedByte(d[4]));
-    out.append(clampedByte(d[5]));
-    out.append(groupCallByte(d[6]));
-    out.append(clampedByte(d[7]));
+    const DtmfValues& d = v.dtmfValues; // 0x0110
+    out.append(clampedByte(d.rate));
+    out.append(clampedByte(d.firstDigitTime));
+    // The radio counts the first-digit delay in 10 ms units.
+    out.append(clampedByte((100 + 50 * d.firstDigitDelay) / 10));
+    out.append(clampedByte(d.starHashTone));
+    out.append(clampedByte(d.dKey));
+    out.append(clampedByte(d.sideTone));
+    out.append(groupCallByte(d.groupCallCode));
+    out.append(clampedByte(d.autoResetTimer));
     out.append(5, '\xFF');
 
     out.append(clampedByte(v.keyFunctionPF1)); // 0x011D
     out.append(clampedByte(v.keyFunctionPF2));
     out.append('\xFF');
 
-    appendCharField(out, v.optionValues[15], 10); // 0x0120
+    appendCharField(out, o.field0120, 10); // 0x0120
     out.append(5, '\xFF');
 
     out.append(clampedByte(f.combo2)); // 0x012F
     out.append(clampedByte(f.combo3 + 1));
     out.append(clampedByte(f.combo4));
-    out.append(optionByte(v, 3));
+    out.append(optionByte(o.pttId));
     out.append('\0');
     out.append(clampedByte(f.combo9));
     out.append(clampedByte(f.combo6));
@@ -109,22 +114,21 @@ QByteArray buildImageBytes(const EditorState& s) {
     out.append(clampedByte(f.combo11));
     out.append(clampedByte(f.combo13));
     out.append(clampedByte(f.combo12));
-    out.append(optionByte(v, 8));
+    out.append(optionByte(o.voxVolumeControl));
     out.append('\xFF');
-    out.append(wholeNumber(v.optionValues[9], 0, 255) == 1 ? '\xFF' : '\xFE'); // 0x013E
+    out.append(o.duplicate.number() == 1 ? '\xFF' : '\xFE'); // 0x013E
     out.append('\xFF');
 
-    appendCharField(out, v.optionValues[16], 16); // 0x0140
-    appendCharField(out, v.optionValues[17], 16);
+    appendCharField(out, o.field0140, 16); // 0x0140
+    appendCharField(out, o.field0150, 16);
 
-    out.append(optionByte(v, 10)); // 0x0160
-    out.append(optionByte(v, 11));
-    out.append(retraceByte(v, 12));
-    out.append(retraceByte(v, 13));
-    out.append(optionByte(v, 14));
-    // Scan resume delays: the radio takes 0..300 s and a load drops more.
-    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[18], 0, 300)));
-    appendWord(out, static_cast<quint16>(wholeNumber(v.optionValues[19], 0, 300)));
+    out.append(optionByte(o.priorityMode)); // 0x0160
+    out.append(optionByte(o.preferredChannel));
+    out.append(retraceByte(o.retraceTimeA));
+    out.append(retraceByte(o.retraceTimeB));
+    out.append(optionByte(o.returnChannel));
+    appendWord(out, delayWord(o.scanReceiveDelay));
+    appendWord(out, delayWord(o.scanLaunchDelay));
     out.append(21, '\xFF');
 
     out.append(scanByte(f.grid, 1)); // 0x017E

@@ -62,41 +62,37 @@ void loadChannel(ChannelGrid& grid, const Image& img, int row, int lang) {
     setFlagCell(grid, row, 5, (img.at(base + 13) >> 5) & 1, lang);
 }
 
-void loadDtmfValues(std::array<int, 8>& d, const Image& img) {
+void loadDtmfValues(DtmfValues& d, const Image& img) {
     const auto below = [&](int address, int limit, int& target) {
         if (img.at(address) < limit)
             target = img.at(address);
     };
-    below(0x0110, 4, d[0]);
-    below(0x0111, 4, d[1]);
+    below(0x0110, 4, d.rate);
+    below(0x0111, 4, d.firstDigitTime);
     // First-digit delay: 10 ms units in the radio, list position
     // (100 ms + 50 ms steps) in the editor.
     const int delay = img.at(0x0112);
     if (delay >= 10 && delay <= 100)
-        d[2] = (delay * 10 - 100) / 50;
-    below(0x0113, 4, d[3]);
-    below(0x0114, 17, d[4]);
-    below(0x0115, 2, d[5]);
+        d.firstDigitDelay = (delay * 10 - 100) / 50;
+    below(0x0113, 4, d.starHashTone);
+    below(0x0114, 17, d.dKey);
+    below(0x0115, 2, d.sideTone);
     const int group = img.at(0x0116);
     if (group == 0x00 || group == 0xFF)
-        d[6] = 0;
+        d.groupCallCode = 0;
     else if (group >= '0' && group <= '6')
-        d[6] = group - '0';
-    below(0x0117, 16, d[7]);
+        d.groupCallCode = group - '0';
+    below(0x0117, 16, d.autoResetTimer);
 }
 
-int optionNumber(const ProgramValues& v, int slot) {
-    return wholeNumber(v.optionValues[slot], -32768, 32767);
-}
-
-void setOptionIfBelow(ProgramValues& v, const Image& img, int address, int limit, int slot) {
+void setOptionIfBelow(NumberText& option, const Image& img, int address, int limit) {
     if (img.at(address) < limit)
-        v.optionValues[slot] = QString::number(img.at(address));
+        option.set(img.at(address));
 }
 
 void loadSettings(EditorState& s, const Image& img) {
     MainWindowState& f = s.form1;
-    ProgramValues& v = s.values;
+    OptionValues& o = s.values.optionValues;
     const auto below = [&](int address, int limit, int& target, int shift = 0) {
         if (img.at(address) < limit)
             target = img.at(address) + shift;
@@ -104,8 +100,8 @@ void loadSettings(EditorState& s, const Image& img) {
     below(0x012F, 3, f.combo2);
     below(0x0130, 41, f.combo3, -1); // a 0 leaves no entry selected
     below(0x0131, 11, f.combo4);
-    setOptionIfBelow(v, img, 0x0132, 3, 3);
-    s.form5.combo4 = optionNumber(v, 3);
+    setOptionIfBelow(o.pttId, img, 0x0132, 3);
+    s.form5.combo4 = o.pttId.number();
     below(0x0134, 10, f.combo9);
     below(0x0135, 2, f.combo6);
     below(0x0136, 2, f.combo7);
@@ -114,41 +110,45 @@ void loadSettings(EditorState& s, const Image& img) {
     below(0x0139, 2, f.combo11);
     below(0x013A, 11, f.combo13);
     below(0x013B, 6, f.combo12);
-    setOptionIfBelow(v, img, 0x013C, 2, 8);
-    s.form5.combo9 = optionNumber(v, 8);
-    v.optionValues[9] = QString::number(img.at(0x013E) & 1);
-    s.form5.combo10 = optionNumber(v, 9);
+    setOptionIfBelow(o.voxVolumeControl, img, 0x013C, 2);
+    s.form5.combo9 = o.voxVolumeControl.number();
+    o.duplicate.set(img.at(0x013E) & 1);
+    s.form5.combo10 = o.duplicate.number();
 }
 
 void loadScanGroup(EditorState& s, const Image& img, const MessageFn& show) {
-    ProgramValues& v = s.values;
-    setOptionIfBelow(v, img, 0x0160, 3, 10);
-    choosePriorityMode(s, optionNumber(v, 10), show);
+    OptionValues& o = s.values.optionValues;
+    setOptionIfBelow(o.priorityMode, img, 0x0160, 3);
+    choosePriorityMode(s, o.priorityMode.number(), show);
 
     const int preferred = img.at(0x0161);
     if (preferred >= 1 && preferred <= 16)
-        v.optionValues[11] = QString::number(preferred);
-    choosePreferredChannel(s, optionNumber(v, 11) - 1, show);
+        o.preferredChannel.set(preferred);
+    choosePreferredChannel(s, o.preferredChannel.number() - 1, show);
 
-    for (int slot : {12, 13}) {
-        const int address = 0x0162 + slot - 12;
+    // Retrace times: FF is the entry "Empty".
+    const auto retrace = [&](NumberText& option, int address) {
         if (img.at(address) == 0xFF)
-            v.optionValues[slot] = QStringLiteral("0");
+            option.set(0);
         else
-            setOptionIfBelow(v, img, address, 92, slot);
-    }
-    s.form5.combo13 = optionNumber(v, 12);
-    s.form5.combo14 = optionNumber(v, 13);
-    setOptionIfBelow(v, img, 0x0164, 4, 14);
-    s.form5.combo15 = optionNumber(v, 14);
+            setOptionIfBelow(option, img, address, 92);
+    };
+    retrace(o.retraceTimeA, 0x0162);
+    retrace(o.retraceTimeB, 0x0163);
+    s.form5.combo13 = o.retraceTimeA.number();
+    s.form5.combo14 = o.retraceTimeB.number();
+    setOptionIfBelow(o.returnChannel, img, 0x0164, 4);
+    s.form5.combo15 = o.returnChannel.number();
 
-    for (int slot : {18, 19}) {
-        const quint16 delay = readWord(img.ptr(0x0165 + 2 * (slot - 18)));
-        if (delay <= 300)
-            v.optionValues[slot] = QString::number(delay);
-    }
-    s.form5.text5 = v.optionValues[18];
-    s.form5.text6 = v.optionValues[19];
+    const auto delay = [&](NumberText& option, int address) {
+        const quint16 seconds = readWord(img.ptr(address));
+        if (seconds <= 300)
+            option.set(seconds);
+    };
+    delay(o.scanReceiveDelay, 0x0165);
+    delay(o.scanLaunchDelay, 0x0167);
+    s.form5.text5 = o.scanReceiveDelay.text;
+    s.form5.text6 = o.scanLaunchDelay.text;
 }
 
 void loadScanColumn(ChannelGrid& grid, const Image& img, int lang) {
@@ -191,16 +191,16 @@ void loadTestFrequencies(EditorState& s, const Image& img) {
 // The optional-functions dialog shows the DTMF values and memories of the
 // last load, never older ones.
 void refreshDtmfControls(EditorState& s) {
-    const auto& d = s.values.dtmfValues;
+    const DtmfValues& d = s.values.dtmfValues;
     OptionsDialogState& o = s.form5;
-    o.combo0 = d[0];
-    o.combo16 = d[1];
-    o.combo18 = d[2];
-    o.combo17 = d[3];
-    o.combo19 = d[4];
-    o.combo20 = d[5];
-    o.combo22 = d[6];
-    o.combo21 = d[7];
+    o.combo0 = d.rate;
+    o.combo16 = d.firstDigitTime;
+    o.combo18 = d.firstDigitDelay;
+    o.combo17 = d.starHashTone;
+    o.combo19 = d.dKey;
+    o.combo20 = d.sideTone;
+    o.combo22 = d.groupCallCode;
+    o.combo21 = d.autoResetTimer;
     o.mfgrid1 = s.values.dtmfMemories;
 }
 
@@ -227,10 +227,10 @@ void loadImageBytes(EditorState& s, const QByteArray& bytes, const MessageFn& sh
         v.keyFunctionPF2 = img.at(0x011E);
     s.form6.combo2 = v.keyFunctionPF2;
 
-    v.optionValues[15] = readCharField(img.ptr(0x0120), 10, false);
+    v.optionValues.field0120 = readCharField(img.ptr(0x0120), 10, false);
     loadSettings(s, img);
-    v.optionValues[16] = readCharField(img.ptr(0x0140), 16, true);
-    v.optionValues[17] = readCharField(img.ptr(0x0150), 16, true);
+    v.optionValues.field0140 = readCharField(img.ptr(0x0140), 16, true);
+    v.optionValues.field0150 = readCharField(img.ptr(0x0150), 16, true);
     loadScanGroup(s, img, show);
     loadScanColumn(f.grid, img, lang);
 

@@ -102,7 +102,7 @@ QChar polarityFromDcsSuffix(QChar suffix) {
 }
 
 std::optional<Mode> modeFromText(const QString& text) {
-    return lookup(Modes, text);
+    return lookup(Modes, text.toUpper());
 }
 QString modeText(Mode mode) {
     return wordOf(Modes, mode);

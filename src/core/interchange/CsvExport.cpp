@@ -10,6 +10,22 @@ namespace q716 {
 
 namespace {
 
+// Collects what a channel's fields change, when asked to.
+class ExportNotes {
+  public:
+    ExportNotes(std::vector<ExportIssue>* issues, const ChannelGrid& grid, int row)
+        : issues_(issues), grid_(grid), row_(row) {}
+    void add(ExportIssue::Kind kind, int column, int entry = 0) {
+        if (issues_)
+            issues_->push_back({kind, row_, column, grid_.cell(row_, column), entry});
+    }
+
+  private:
+    std::vector<ExportIssue>* issues_;
+    const ChannelGrid& grid_;
+    int row_;
+};
+
 // A tone cell as the image stores it: none, a CTCSS value, or a DCS code
 // with its polarity suffix.
 struct SideTone {
@@ -18,9 +34,13 @@ struct SideTone {
     QChar suffix;  // N or I for a DCS code
 };
 
-SideTone sideTone(const QString& cell) {
-    if (encodeTone(cell) == NoToneWord)
+SideTone sideTone(const QString& cell, int col, ExportNotes& notes) {
+    if (encodeTone(cell) == NoToneWord) {
+        // An empty transmit tone is a receive-only channel's.
+        if (!cell.isEmpty() && !isNoToneText(cell))
+            notes.add(ExportIssue::Kind::NoTone, col);
         return {};
+    }
     if (cell.startsWith(QLatin1Char('D')))
         return {ToneSource::Dcs, cell.mid(1, 3), cell.back()};
     return {ToneSource::Ctcss, cell, QChar()};
@@ -82,30 +102,39 @@ QString tuningStep(const QString& frequency) {
                                                         : QStringLiteral("5.00");
 }
 
-int flag(const ChannelGrid& grid, int row, int col, int whenUnknown) {
-    return flagEntry(col, grid.cell(row, col)).value_or(whenUnknown);
+int flag(const ChannelGrid& grid, int row, int col, int whenUnknown, ExportNotes& notes) {
+    const std::optional<int> entry = flagEntry(col, grid.cell(row, col));
+    if (!entry)
+        notes.add(ExportIssue::Kind::ListDefault, col, whenUnknown);
+    return entry.value_or(whenUnknown);
 }
 
 } // namespace
 
-QStringList exportedFields(const ChannelGrid& grid, int row) {
+QStringList exportedFields(const ChannelGrid& grid, int row, std::vector<ExportIssue>* issues) {
+    ExportNotes notes(issues, grid, row);
     const QString& rx = grid.cell(row, 1);
     const QString& tx = grid.cell(row, 3);
     const qint64 rxHertz = megahertzToHertz(rx).value_or(0);
     Duplex duplex = Duplex::Simplex;
     qint64 offset = 0;
     if (!isFrequencyText(tx)) {
+        // An empty cell is a receive-only channel as the table shows it.
+        if (!tx.isEmpty())
+            notes.add(ExportIssue::Kind::ReceiveOnly, 3);
         duplex = Duplex::Off;
     } else if (tx != rx) {
         offset = megahertzToHertz(tx).value_or(0) - rxHertz;
         duplex = offset < 0 ? Duplex::Minus : Duplex::Plus;
         offset = offset < 0 ? -offset : offset;
     }
-    const ToneFields tones = toneFields(sideTone(grid.cell(row, 4)), sideTone(grid.cell(row, 2)));
+    const SideTone rxTone = sideTone(grid.cell(row, 2), 2, notes);
+    const SideTone txTone = sideTone(grid.cell(row, 4), 4, notes);
+    const ToneFields tones = toneFields(txTone, rxTone);
     // The same defaults for texts that are no list item as the image builder.
-    const bool wide = flag(grid, row, 7, 1) == 1;
-    const bool scanned = flag(grid, row, 8, 0) == 1;
-    const bool high = flag(grid, row, 5, 1) == 1;
+    const bool high = flag(grid, row, 5, 1, notes) == 1;
+    const bool wide = flag(grid, row, 7, 1, notes) == 1;
+    const bool scanned = flag(grid, row, 8, 0, notes) == 1;
 
     QStringList f;
     f << QString::number(row) << QString() << hertzToMegahertz(rxHertz) << duplexText(duplex)
@@ -118,11 +147,14 @@ QStringList exportedFields(const ChannelGrid& grid, int row) {
     return f;
 }
 
-QByteArray exportChannelCsv(const ChannelGrid& grid) {
+QByteArray exportChannelCsv(const ChannelGrid& grid, std::vector<ExportIssue>* issues) {
     QString text = csvLine(csvHeader());
-    for (int row = 1; row <= ChannelCount; ++row)
+    for (int row = 1; row <= ChannelCount; ++row) {
         if (isFrequencyText(grid.cell(row, 1)))
-            text += csvLine(exportedFields(grid, row));
+            text += csvLine(exportedFields(grid, row, issues));
+        else if (grid.inUse(row))
+            ExportNotes(issues, grid, row).add(ExportIssue::Kind::ChannelLeftOut, 1);
+    }
     return text.toUtf8();
 }
 

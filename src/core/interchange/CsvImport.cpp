@@ -6,7 +6,7 @@
 #include "interchange/CsvRowFields.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 namespace q716 {
 
@@ -35,29 +35,50 @@ std::vector<int> findColumns(const QStringList& header) {
 
 // Channel by Location when every row names a distinct channel 1..16 (as a
 // list this radio exported does), else by file order: lists numbered from 0
-// or with gaps past 16 are common.
-std::vector<int> placeRows(const std::vector<CsvRecord>& rows, const std::vector<int>& columns) {
-    std::vector<int> channels;
-    std::set<int> taken;
-    bool byLocation = true;
-    for (const CsvRecord& record : rows) {
-        const QString location = CsvRow(record, columns).value(CsvColumn::Location);
+// or with gaps past 16 are common. The reason for file order goes into the
+// list.
+void placeRows(CsvChannelList& list) {
+    std::map<int, int> lineOf; // channel -> line of the row that names it
+    for (const CsvRecord& record : list.rows) {
+        const QString location = CsvRow(record, list.columns).value(CsvColumn::Location);
         bool digits = !location.isEmpty() && location.size() <= 2;
         for (QChar c : location)
             digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         const int channel = digits ? location.toInt() : 0;
-        if (channel < 1 || channel > ChannelCount || !taken.insert(channel).second) {
-            byLocation = false;
-            break;
+        ImportIssue reason;
+        reason.line = record.line;
+        reason.location = location;
+        if (channel < 1 || channel > ChannelCount) {
+            reason.problem = ImportProblem::LocationNotAChannel;
+        } else if (const auto [at, fresh] = lineOf.emplace(channel, record.line); !fresh) {
+            reason.problem = ImportProblem::LocationRepeated;
+            reason.value = QString::number(at->second);
+        } else {
+            list.locationChannels.push_back(channel);
+            continue;
         }
-        channels.push_back(channel);
+        list.locationChannels.clear();
+        list.fileOrderReason = reason;
+        return;
     }
-    if (byLocation)
-        return channels;
-    channels.clear();
-    for (size_t i = 0; i < rows.size(); ++i)
-        channels.push_back(i < size_t(ChannelCount) ? int(i) + 1 : 0);
-    return channels;
+}
+
+// Under a semicolon separator a number's one comma is its decimal point.
+void readDecimalCommas(CsvChannelList& list) {
+    for (CsvColumn column : {CsvColumn::Frequency, CsvColumn::Offset, CsvColumn::rToneFreq,
+                             CsvColumn::cToneFreq, CsvColumn::TStep, CsvColumn::Power}) {
+        const int at = list.columns[static_cast<int>(column)];
+        for (CsvRecord& record : list.rows)
+            if (at >= 0 && at < record.fields.size() && record.fields[at].count(u',') == 1)
+                record.fields[at].replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+}
+
+bool blank(const CsvRecord& record) {
+    for (const QString& field : record.fields)
+        if (!field.trimmed().isEmpty())
+            return false;
+    return true;
 }
 
 std::optional<double> highestWatts(const CsvChannelList& list) {
@@ -98,14 +119,6 @@ bool outsideBand(const ImportIssue& i) {
            i.problem == ImportProblem::TransmitOutsideBand;
 }
 
-// The tone's position in the tone list, 0 for a typed value not in it.
-int toneListIndex(const QString& tone) {
-    for (int i = 1; i < ToneCount; ++i)
-        if (toneItem(i, 1) == tone)
-            return i;
-    return 0;
-}
-
 void setTone(ChannelGrid& grid, int row, int col, const QString& tone, int languageCode) {
     const int item = tone.isEmpty() ? 0 : toneListIndex(tone);
     grid.cell(row, col) = tone.isEmpty() ? noToneText(languageCode) : tone;
@@ -114,14 +127,18 @@ void setTone(ChannelGrid& grid, int row, int col, const QString& tone, int langu
 
 } // namespace
 
-CsvChannelList readChannelCsv(const QByteArray& bytes, QChar separator) {
+CsvChannelList readChannelCsv(const QByteArray& bytes, std::optional<QChar> separator) {
     CsvChannelList list;
-    CsvRecords read = readCsvRecords(bytes, separator);
+    const QString text = csvText(bytes);
+    const QChar sep = separator.value_or(csvSeparator(text));
+    CsvRecords read = readCsvRecords(text, sep);
     if (read.unclosedQuoteLine > 0) {
         list.refusal =
             fileIssue(ImportProblem::UnclosedQuote, QString::number(read.unclosedQuoteLine));
         return list;
     }
+    // Spreadsheets write rows of empty fields below a list; they are blank lines.
+    std::erase_if(read.records, blank);
     if (read.records.empty()) {
         list.refusal = fileIssue(ImportProblem::FileEmpty);
         return list;
@@ -135,7 +152,9 @@ CsvChannelList readChannelCsv(const QByteArray& bytes, QChar separator) {
     }
     list.rows.assign(std::make_move_iterator(read.records.begin() + 1),
                      std::make_move_iterator(read.records.end()));
-    list.channelOfRow = placeRows(list.rows, list.columns);
+    if (sep == QLatin1Char(';'))
+        readDecimalCommas(list);
+    placeRows(list);
     list.highestWatts = highestWatts(list);
     return list;
 }
@@ -157,18 +176,26 @@ CsvImportPlan planRows(const CsvChannelList& list, int band) {
     if (plan.refused())
         return plan;
     plan.rows = int(list.rows.size());
+    plan.fileOrderReason = list.fileOrderReason;
+    const bool byLocation = !list.locationChannels.empty();
+    int next = list.firstChannel; // in file order: the channel the next imported row takes
     for (size_t i = 0; i < list.rows.size(); ++i) {
         const CsvRow row(list.rows[i], list.columns);
         RowReport report(row);
-        const int channel = list.channelOfRow[i];
-        std::optional<ImportedChannel> imported;
-        if (channel == 0)
-            report.add(ImportProblem::NoChannelLeft, {});
-        else
-            imported = importRow(row, band, list.highestWatts, report);
+        std::optional<ImportedChannel> imported = importRow(row, band, list.highestWatts, report);
+        int channel = 0;
+        if (imported) {
+            if (byLocation)
+                channel = list.locationChannels[i];
+            else if (next <= ChannelCount)
+                channel = next++;
+            else
+                report.add(ImportProblem::NoChannelLeft, {});
+        }
+        plan.channelOfRow.push_back(channel);
         const std::vector<ImportIssue> issues = report.issues();
         plan.issues.insert(plan.issues.end(), issues.begin(), issues.end());
-        if (!imported) {
+        if (channel == 0) {
             ++plan.rowsSkipped;
             // A row another band would not take either (an AM row, say)
             // does not count against this one.
@@ -215,11 +242,9 @@ int bestBandFor(const CsvChannelList& list) {
 }
 
 void placeRowsFrom(CsvChannelList& list, int first) {
-    list.channelOfRow.clear();
-    for (size_t i = 0; i < list.rows.size(); ++i) {
-        const int channel = first + int(i);
-        list.channelOfRow.push_back(channel <= ChannelCount ? channel : 0);
-    }
+    list.locationChannels.clear();
+    list.fileOrderReason.reset();
+    list.firstChannel = first;
 }
 
 void setImportedChannel(ChannelGrid& grid, int row, const ImportedChannel& ch, int languageCode) {
@@ -240,7 +265,7 @@ void setImportedChannel(ChannelGrid& grid, int row, const ImportedChannel& ch, i
 }
 
 void applyCsvImport(MainWindowState& form, const CsvImportPlan& plan, int languageCode) {
-    if (plan.refused())
+    if (plan.refused() || plan.setsNothing())
         return;
     ClearGrid(form.grid);
     for (int row = 1; row <= ChannelCount; ++row)

@@ -62,16 +62,16 @@ class RecordReader {
                 }
                 return true;
             }
-            if (c == QLatin1Char('\n'))
+            if (c == QLatin1Char('\n') ||
+                (c == QLatin1Char('\r') &&
+                 (pos_ >= text_.size() || text_[pos_] != QLatin1Char('\n'))))
                 ++line_;
             field += c;
         }
     }
 
     bool atLineEnd() const {
-        return text_[pos_] == QLatin1Char('\n') ||
-               (text_[pos_] == QLatin1Char('\r') &&
-                (pos_ + 1 >= text_.size() || text_[pos_ + 1] == QLatin1Char('\n')));
+        return text_[pos_] == QLatin1Char('\n') || text_[pos_] == QLatin1Char('\r');
     }
 
     void skipLineEnd() {
@@ -90,14 +90,46 @@ class RecordReader {
 
 } // namespace
 
-CsvRecords readCsvRecords(const QByteArray& bytes, QChar separator) {
-    // Bytes that are no UTF-8 become replacement characters: only the
-    // numbers and keywords count, and those are plain ASCII.
-    QStringDecoder decode(QStringDecoder::Utf8);
+QString csvText(const QByteArray& bytes) {
+    QStringDecoder::Encoding encoding = QStringDecoder::Utf8;
+    if (bytes.startsWith("\xFF\xFE"))
+        encoding = QStringDecoder::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF"))
+        encoding = QStringDecoder::Utf16BE;
+    QStringDecoder decode(encoding);
     QString text = decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
+    return text;
+}
+
+QChar csvSeparator(const QString& text) {
+    const auto lineEnd = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    qsizetype start = 0;
+    while (start < text.size() && lineEnd(text[start]))
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && !lineEnd(text[end]))
+        ++end;
+    const QStringView firstLine = QStringView(text).mid(start, end - start);
+    QChar best = QLatin1Char(',');
+    qsizetype most = 0;
+    for (QChar candidate : {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t')}) {
+        const qsizetype n = firstLine.count(candidate);
+        if (n > most) {
+            best = candidate;
+            most = n;
+        }
+    }
+    return best;
+}
+
+CsvRecords readCsvRecords(const QString& text, QChar separator) {
     return RecordReader(text, separator).readAll();
+}
+
+CsvRecords readCsvRecords(const QByteArray& bytes, QChar separator) {
+    return readCsvRecords(csvText(bytes), separator);
 }
 
 QString csvField(const QString& text, QChar separator) {

@@ -1,9 +1,10 @@
 #pragma once
 // Comma-separated records as spreadsheets write them (RFC 4180): fields in
-// double quotes may hold commas, quotes (doubled) and line breaks; lines end
-// in CRLF or LF; UTF-8 with or without a byte order mark. The same rules with
-// a tab as the separator read and write the text spreadsheets put on the
-// clipboard.
+// double quotes may hold the separator, quotes (doubled) and line breaks;
+// lines end in CRLF, LF or a lone CR (old Macintosh files); UTF-8 with or
+// without a byte order mark, or UTF-16 after one. The same rules with a
+// semicolon or a tab as the separator read what European spreadsheets save
+// and what spreadsheets put on the clipboard.
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,17 @@ struct CsvRecords {
     int unclosedQuoteLine = 0;
 };
 
+// The file's text: UTF-16 (little or big endian) after its byte order mark,
+// else UTF-8, where bytes that are no UTF-8 (a GB18030 name, say) become
+// replacement characters: only numbers and keywords count, and those are
+// plain ASCII in every one of these encodings.
+QString csvText(const QByteArray& bytes);
+
+// The separator the first line holds most of: a comma, a semicolon or a tab;
+// a comma when it holds none.
+QChar csvSeparator(const QString& text);
+
+CsvRecords readCsvRecords(const QString& text, QChar separator);
 CsvRecords readCsvRecords(const QByteArray& bytes, QChar separator = QLatin1Char(','));
 
 // One field as written: quoted only when it holds the separator, a quote, a

@@ -33,7 +33,8 @@ std::optional<QString> commitSide(const QString& typed, ChannelSide side, int ba
         return std::nullopt;
     }
     if (plainMegahertz(typed) != plainMegahertz(*stored))
-        report.add(ImportProblem::FrequencyMoved, plainMegahertz(typed), side, *stored);
+        report.add(ImportProblem::FrequencyMoved, plainMegahertz(typed), side,
+                   plainMegahertz(*stored));
     return stored;
 }
 
@@ -45,6 +46,8 @@ QString ctcssTone(const CsvRow& row, CsvColumn column, ChannelSide side, RowRepo
         report.add(ImportProblem::ToneRefused, value, side);
         return QString();
     }
+    if (value.toDouble() != tone->toDouble())
+        report.add(ImportProblem::ToneRounded, value, side, *tone);
     return *tone;
 }
 
@@ -60,16 +63,18 @@ QString dcsTone(const CsvRow& row, CsvColumn column, ChannelSide side, RowReport
         report.add(ImportProblem::UnknownPolarity, polarity, side);
         return QString();
     }
+    // Spreadsheets drop the leading zeros of "023".
     const QString code = row.value(column);
-    bool digits = !code.isEmpty();
+    bool digits = !code.isEmpty() && code.size() <= 3;
     for (QChar c : code)
         digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    const auto tone = digits ? commitTone(QLatin1Char('D') + code + *suffix) : std::nullopt;
-    if (!tone) {
+    const QString tone =
+        QLatin1Char('D') + code.rightJustified(3, QLatin1Char('0')) + QChar(*suffix);
+    if (!digits || toneListIndex(tone) == 0) {
         report.add(ImportProblem::ToneRefused, code, side);
         return QString();
     }
-    return *tone;
+    return tone;
 }
 
 QString sideTone(const CsvRow& row, ToneSource source, ChannelSide side, RowReport& report) {
@@ -88,6 +93,13 @@ QString sideTone(const CsvRow& row, ToneSource source, ChannelSide side, RowRepo
 }
 
 } // namespace
+
+int toneListIndex(const QString& tone) {
+    for (int i = 1; i < ToneCount; ++i)
+        if (toneItem(i, 1) == tone)
+            return i;
+    return 0;
+}
 
 bool CsvRow::has(CsvColumn column) const {
     return columns_[static_cast<int>(column)] >= 0;
@@ -154,7 +166,8 @@ std::optional<QString> transmitFrequency(const CsvRow& row, const QString& store
     const qint64 rx = megahertzToHertz(row.value(CsvColumn::Frequency)).value_or(0);
     const qint64 tx = *duplex == Duplex::Plus ? rx + *offset : rx - *offset;
     if (tx < 0) {
-        report.add(ImportProblem::TransmitOutsideBand, hertzToMegahertz(tx), ChannelSide::Transmit,
+        report.add(ImportProblem::TransmitOutsideBand,
+                   QLatin1Char('-') + plainMegahertz(hertzToMegahertz(-tx)), ChannelSide::Transmit,
                    {}, band);
         return std::nullopt;
     }

@@ -12,6 +12,9 @@
 
 namespace q716 {
 
+// The tone's position in the tone list, 0 for a value not in it.
+int toneListIndex(const QString& tone);
+
 // A data row with its columns found by name.
 class CsvRow {
   public:
@@ -60,9 +63,10 @@ struct ChannelTones {
     QString receive;
     bool operator==(const ChannelTones&) const = default;
 };
+// DCS codes must be in the tone list; CTCSS values are rounded to 0.1 Hz.
 ChannelTones channelTones(const CsvRow& row, RowReport& report);
 
-// 1 wide (FM), 0 narrow (NFM); no value for any other mode.
+// 1 wide (FM), 0 narrow (NFM), in any case; no value for any other mode.
 std::optional<int> channelBandwidth(const CsvRow& row, RowReport& report);
 
 // 1 in the scan list, 0 not.

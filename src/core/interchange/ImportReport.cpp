@@ -13,8 +13,14 @@ QString sideName(ChannelSide side, int lang) {
     return pickText(lang, QStringLiteral("接收"), QStringLiteral("receive"));
 }
 
+bool placesRows(ImportProblem problem) {
+    return problem == ImportProblem::LocationNotAChannel ||
+           problem == ImportProblem::LocationRepeated;
+}
+
 QString where(const ImportIssue& i, int lang) {
-    if (i.line <= 0)
+    // The reason for file order names its lines itself.
+    if (i.line <= 0 || placesRows(i.problem))
         return QString();
     if (i.location.isEmpty())
         return pickText(lang, QStringLiteral("第 %1 行："), QStringLiteral("Line %1: "))
@@ -41,6 +47,20 @@ QString what(const ImportIssue& i, int lang) {
                         QStringLiteral("The quoted field that starts on line %1 never closes, so "
                                        "the file cannot be imported."))
             .arg(i.value);
+    case ImportProblem::LocationNotAChannel:
+        return pickText(lang,
+                        QStringLiteral("第 %1 行的 Location“%2”不是 1–16 的信道号，"
+                                       "各行按文件中的顺序填入信道。"),
+                        QStringLiteral("Location \"%2\" on line %1 is no channel number 1–16; rows "
+                                       "fill channels in file order."))
+            .arg(QString::number(i.line), i.location);
+    case ImportProblem::LocationRepeated:
+        return pickText(lang,
+                        QStringLiteral("Location %1 出现了两次（第 %2 行和第 %3 行），"
+                                       "各行按文件中的顺序填入信道。"),
+                        QStringLiteral("Location %1 appears twice (lines %2 and %3); rows fill "
+                                       "channels in file order."))
+            .arg(i.location, i.value, QString::number(i.line));
     case ImportProblem::NoChannelLeft:
         return pickText(lang, QStringLiteral("16 个信道已被前面的行占满，此行未导入。"),
                         QStringLiteral("all 16 channels are taken by earlier rows; row skipped."));
@@ -77,6 +97,10 @@ QString what(const ImportIssue& i, int lang) {
                         QStringLiteral("%1 tone \"%2\" is no CTCSS or DCS tone this radio takes; "
                                        "no %1 tone."))
             .arg(side, i.value);
+    case ImportProblem::ToneRounded:
+        return pickText(lang, QStringLiteral("%1亚音频 %2 按 0.1 Hz 取整为 %3。"),
+                        QStringLiteral("%1 tone %2 is rounded to 0.1 Hz as %3."))
+            .arg(side, i.value, i.detail);
     case ImportProblem::UnknownToneMode:
         return pickText(lang, QStringLiteral("未知的 Tone 值“%1”，不设亚音频。"),
                         QStringLiteral("unknown Tone \"%1\"; no tones."))

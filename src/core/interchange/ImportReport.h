@@ -12,6 +12,9 @@ enum class ImportProblem {
     FileEmpty,     // not even a header line
     MissingColumn, // value: the required column
     UnclosedQuote, // line: where the quoted field opened
+    // The rows fill channels in file order instead of by Location.
+    LocationNotAChannel, // line and location of the first such row
+    LocationRepeated,    // line and location of the second row; value: the first row's line
     // The row is skipped.
     NoChannelLeft,       // the 16 channels are taken by earlier rows
     FrequencyNotANumber, // value: the Frequency field
@@ -23,6 +26,7 @@ enum class ImportProblem {
     // The row is imported, with this loss or change.
     FrequencyMoved,  // value as written, detail as stored; side
     ToneRefused,     // value: the tone the tone rule refused; side
+    ToneRounded,     // value as written, detail as stored; side
     UnknownToneMode, // value: the Tone field; both sides without a tone
     UnknownCrossMode,
     UnknownPolarity, // value: the DtcsPolarity field; side without a tone

@@ -8,7 +8,7 @@ QList<PortDevice> windowsPorts() {
     QList<PortDevice> ports;
     for (int n = 1; n <= PortSlots; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
-        ports.append({name, name});
+        ports.append(PortDevice(name, name));
     }
     return ports;
 }
@@ -16,7 +16,7 @@ QList<PortDevice> windowsPorts() {
 QList<PortDevice> portsFromList(const QString& list) {
     QList<PortDevice> ports;
     for (const QString& path : list.split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        ports.append({path, path});
+        ports.append(PortDevice(path, path));
     return ports;
 }
 
@@ -38,6 +38,12 @@ QString portCaption(int index, const QList<PortDevice>& devices) {
     if (index < devices.size() && devices.at(index).name != com)
         return com + QStringLiteral(" (") + devices.at(index).name + QLatin1Char(')');
     return com;
+}
+
+QString portLabel(int index, const PortDevice& device) {
+    if (index < 0 || index >= PortSlots)
+        return device.location;
+    return portCaption(index, QList<PortDevice>(index + 1, device));
 }
 
 } // namespace q716

@@ -2,6 +2,7 @@
 
 #include "link/LinkMessages.h"
 #include "link/LinkTexts.h"
+#include "link/WritePlan.h"
 
 namespace q716 {
 
@@ -287,16 +288,7 @@ void Session::writeStep() {
         finish(linktext::writeSuccess(lang()));
         return;
     }
-    if (address == 0x0180 && !host_.debugUnlocked())
-        address = 0x01B0;
-    if (address == 0x0190)
-        address = 0x01B0;
-    if (host_.adminMode()) {
-        if (address == 0x01D0)
-            address = 0x0300;
-    } else if (address == 0x01C0) {
-        address = 0x0300;
-    }
+    address = writeBlockAddress(address, host_.debugUnlocked(), host_.adminMode());
     send(linkmsg::writeBlock(address, imageBytes(address, WriteBlockSize)));
     address += WriteBlockSize;
 }

@@ -38,6 +38,9 @@ struct Message {
     // Buttons that say what they do instead of the standard texts, by
     // result code (a Yes that reads "Save").
     std::vector<std::pair<int, QString>> buttonTexts = {};
+    // A list that belongs to the message, shown beside it and scrollable
+    // however long it is; empty for most messages.
+    QString details = {};
 };
 
 // Shows a message and returns the result code of the pressed button.

@@ -3,6 +3,8 @@
 // reads and writes. The windows mirror this state; they never hold values of
 // their own that a file or the radio depends on.
 
+#include "state/OptionValues.h"
+
 #include <QString>
 #include <array>
 
@@ -125,8 +127,8 @@ struct ProgramValues {
     int languageCode = 0; // 0 Chinese, 1 English; other values keep design texts
     int selectedPort = 0; // 1..20, 0 = none remembered
     QString commPassword; // kept trimmed, at most 16 characters reach the image
-    std::array<QString, 24> optionValues{};
-    std::array<int, 8> dtmfValues{0, 1, 0, 1, 1, 1, 0, 0};
+    OptionValues optionValues;
+    DtmfValues dtmfValues;
     std::array<QString, 8> dtmfMemories{};
     int keyFunctionPF1 = 10;
     int keyFunctionPF2 = 0;

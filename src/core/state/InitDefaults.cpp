@@ -28,14 +28,14 @@ void initDefaults(EditorState& s) {
         v.dtmfMemories[i] = QString::number(i + 1);
 
     for (int i = 0; i <= 14; ++i)
-        v.optionValues[i] = QStringLiteral("1");
-    v.optionValues[10] = QStringLiteral("0");
-    v.optionValues[16] = QStringLiteral("1");
-    v.optionValues[17] = QStringLiteral("2");
+        v.optionValues.slot(i) = QStringLiteral("1");
+    v.optionValues.priorityMode.set(0);
+    v.optionValues.field0140 = QStringLiteral("1");
+    v.optionValues.field0150 = QStringLiteral("2");
     for (int i = 20; i <= 23; ++i)
-        v.optionValues[i] = QStringLiteral("1");
+        v.optionValues.slot(i) = QStringLiteral("1");
 
-    v.dtmfValues = {0, 1, 0, 1, 1, 1, 0, 0};
+    v.dtmfValues = DtmfValues{};
 
     f.combo2 = 1;
     f.combo3 = 11;

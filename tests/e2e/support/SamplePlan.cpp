@@ -12,6 +12,7 @@ const QString CommunicationError =
 const QString PortNotOpen =
     QStringLiteral("Communication port not open, please first selection menu 'communication port' "
                    "to open its serial ports!");
+const QString CableGone = QStringLiteral("The programming cable is not connected: ");
 
 EditorState samplePlan() {
     EditorState s = freshEditorState();
@@ -30,6 +31,15 @@ EditorState samplePlan() {
     s.values.embeddedInfo = {QStringLiteral("FIELD UNIT 7"), QStringLiteral("Q716")};
     s.values.commPassword = QStringLiteral("abc123");
     s.values.highPowerLevel = 200;
+    return s;
+}
+
+EditorState windowPlan() {
+    EditorState s = samplePlan();
+    s.form1.combo9 = 7;
+    s.values.keyFunctionPF2 = 3;
+    s.values.testFrequencies[0] = QStringLiteral("436.12500");
+    s.values.testFrequencies[16] = QStringLiteral("437.25000");
     return s;
 }
 

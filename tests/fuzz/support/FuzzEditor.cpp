@@ -77,7 +77,7 @@ EditorState busyEnglishEditor() {
                                      "0",
                                      "0"};
     for (int i = 0; i < 24; ++i)
-        v.optionValues[i] = QString::fromLatin1(options[i]);
+        v.optionValues.slot(i) = QString::fromLatin1(options[i]);
     v.dtmfValues = {3, 2, 18, 2, 16, 0, 6, 15};
     v.dtmfMemories = {QStringLiteral("0"),
                       QStringLiteral("123"),
@@ -194,21 +194,22 @@ void checkMainWindow(const MainWindowState& f, const ProgramValues& v) {
 void checkValues(const ProgramValues& v) {
     Q716_FUZZ_CHECK(v.commPassword.size() <= 16 && oneByteCharacters(v.commPassword),
                     "the password fits its 16 one-byte characters");
-    Q716_FUZZ_CHECK(v.optionValues[15].size() <= 10, "option slot 15 fits its 10 bytes");
-    Q716_FUZZ_CHECK(v.optionValues[16].size() <= 16 && v.optionValues[17].size() <= 16,
+    Q716_FUZZ_CHECK(v.optionValues.field0120.size() <= 10, "option slot 15 fits its 10 bytes");
+    Q716_FUZZ_CHECK(v.optionValues.field0140.size() <= 16 && v.optionValues.field0150.size() <= 16,
                     "option slots 16 and 17 fit their 16 bytes");
     const int numeric[][3] = {{3, 0, 2},   {8, 0, 1},   {9, 0, 1},   {10, 0, 2},
                               {11, 1, 16}, {12, 0, 91}, {13, 0, 91}, {14, 0, 3}};
     for (const auto& [slot, low, high] : numeric)
-        Q716_FUZZ_CHECK(numberWithin(v.optionValues[slot], low, high),
+        Q716_FUZZ_CHECK(numberWithin(v.optionValues.slot(slot), low, high),
                         "numeric option slots hold a number inside their list");
     for (int slot : {18, 19})
-        Q716_FUZZ_CHECK(v.optionValues[slot].isEmpty() ||
-                            numberWithin(v.optionValues[slot], 0, 300),
+        Q716_FUZZ_CHECK(v.optionValues.slot(slot).isEmpty() ||
+                            numberWithin(v.optionValues.slot(slot), 0, 300),
                         "scan delays are empty or 0..300");
     const int dtmfHigh[8] = {3, 3, 18, 3, 16, 1, 6, 15};
     for (int i = 0; i < 8; ++i)
-        Q716_FUZZ_CHECK(within(v.dtmfValues[i], 0, dtmfHigh[i]), "DTMF values inside their lists");
+        Q716_FUZZ_CHECK(within(v.dtmfValues.at(i), 0, dtmfHigh[i]),
+                        "DTMF values inside their lists");
     for (const QString& m : v.dtmfMemories)
         Q716_FUZZ_CHECK(m.size() <= 16, "DTMF memories fit their 16 bytes");
     Q716_FUZZ_CHECK(within(v.keyFunctionPF1, 0, 11) && within(v.keyFunctionPF2, 0, 11),
@@ -283,16 +284,18 @@ void checkEditorInRange(const EditorState& s) {
 
 void checkDialogsShowLoadedValues(const EditorState& s) {
     const ProgramValues& v = s.values;
+    const OptionValues& stored = v.optionValues;
     const OptionsDialogState& o = s.form5;
-    const auto number = [&v](int slot) { return v.optionValues[slot].toInt(); };
-    Q716_FUZZ_CHECK(o.combo4 == number(3) && o.combo9 == number(8) && o.combo10 == number(9) &&
-                        o.combo13 == number(12) && o.combo14 == number(13) &&
-                        o.combo15 == number(14),
-                    "the optional-functions lists show the loaded values");
-    Q716_FUZZ_CHECK(o.text5 == v.optionValues[18] && o.text6 == v.optionValues[19],
+    Q716_FUZZ_CHECK(
+        o.combo4 == stored.pttId.number() && o.combo9 == stored.voxVolumeControl.number() &&
+            o.combo10 == stored.duplicate.number() && o.combo13 == stored.retraceTimeA.number() &&
+            o.combo14 == stored.retraceTimeB.number() && o.combo15 == stored.returnChannel.number(),
+        "the optional-functions lists show the loaded values");
+    Q716_FUZZ_CHECK(o.text5 == stored.scanReceiveDelay.text &&
+                        o.text6 == stored.scanLaunchDelay.text,
                     "the scan delay boxes show the loaded values");
-    const std::array<int, 8> shown{o.combo0,  o.combo16, o.combo18, o.combo17,
-                                   o.combo19, o.combo20, o.combo22, o.combo21};
+    const DtmfValues shown{o.combo0,  o.combo16, o.combo18, o.combo17,
+                           o.combo19, o.combo20, o.combo22, o.combo21};
     Q716_FUZZ_CHECK(shown == v.dtmfValues && o.mfgrid1 == v.dtmfMemories,
                     "the DTMF controls show the loaded values");
     Q716_FUZZ_CHECK(s.form6.combo1 == v.keyFunctionPF1 && s.form6.combo2 == v.keyFunctionPF2,
@@ -323,7 +326,7 @@ void checkOnlyImageTargetsChanged(const EditorState& before, const EditorState& 
         Q716_FUZZ_CHECK(after.form1.grid.cells[row][0] == before.form1.grid.cells[row][0],
                         "a load keeps the channel numbers");
     for (int slot : {0, 1, 2, 4, 5, 6, 7, 20, 21, 22, 23})
-        Q716_FUZZ_CHECK(a.optionValues[slot] == b.optionValues[slot],
+        Q716_FUZZ_CHECK(a.optionValues.slot(slot) == b.optionValues.slot(slot),
                         "a load keeps the option slots the image does not hold");
 }
 

@@ -34,7 +34,7 @@ QByteArray radioMemoryFor(int choice) {
         return memoryWithImage(buildImageBytes(startingEditors().back()));
     case 1: {
         EditorState s = freshEditorState();
-        s.values.optionValues[10] = QStringLiteral("1");
+        s.values.optionValues.priorityMode.text = QStringLiteral("1");
         return memoryWithImage(buildImageBytes(s));
     }
     case 2:
@@ -108,7 +108,18 @@ SessionRig::SessionRig(const RigSetup& setup)
                   return answerFor(m, setup_.answerFirst);
               });
           }),
-      session_(host_), memory_(radioMemoryFor(setup.radioMemory)) {
+      runner_(host_), memory_(radioMemoryFor(setup.radioMemory)) {
+    runner_.setPort(this);
+    runner_.setDisplay(this);
+    runner_.setTimerSwitch([this](QTimer* timer, bool on) {
+        (timer == runner_.Timer1 ? window_.timer1 : window_.timer2) = on;
+    });
+    QObject::connect(&runner_, &SessionRunner::sessionFinished, [this](bool succeeded) {
+        if (succeeded)
+            onSucceeded();
+        else
+            onFailed(callKind_);
+    });
     if (setup.flipDebugUnlocked)
         state_.values.debugUnlocked = !state_.values.debugUnlocked;
     if (setup.flipAdminMode)
@@ -153,29 +164,10 @@ void SessionRig::startPasswordChange(const QString& oldPassword, const QString& 
 }
 
 void SessionRig::start(SessionKind kind) {
-    const SessionView before = session_.view();
     const bool noneRunning = !current_ || current_->verdict;
-    const int id = ++calls_;
-    const SessionActions actions = kind == SessionKind::Read ? session_.startRead(portOpen_)
-                                   : kind == SessionKind::Write
-                                       ? session_.startWrite(portOpen_)
-                                       : session_.startPasswordChange(portOpen_);
-    const bool started = std::any_of(actions.begin(), actions.end(), [](const SessionAction& a) {
-        return a.kind == SessionAction::Send;
-    });
-    if (!started) {
-        // Refused: while a session runs, or on a closed port.
-        const Message refusal =
-            noneRunning ? linktext::portNotOpen(lang()) : linktext::sessionRunning(lang());
-        Q716_FUZZ_CHECK(!noneRunning || !portOpen_, "a start on an open port starts a session");
-        Q716_FUZZ_CHECK(actions.size() == 1 && actions[0].kind == SessionAction::ShowMessage &&
-                            actions[0].message.text == refusal.text &&
-                            actions[0].message.style == refusal.style,
-                        "a refused start only shows why");
-        Q716_FUZZ_CHECK(session_.view() == before, "a refused start changes nothing");
-    } else {
-        Q716_FUZZ_CHECK(noneRunning, "at most one session is active");
-        Q716_FUZZ_CHECK(portOpen_, "a session starts only on an open port");
+    // A start on an open port with no session running starts one: its
+    // record must be there for the first message it sends.
+    if (noneRunning && portOpen_) {
         SessionRecord s;
         s.id = ++sessions_;
         s.kind = kind;
@@ -188,79 +180,65 @@ void SessionRig::start(SessionKind kind) {
         }
         current_ = s;
         ticksSinceSend_ = 0;
-        const auto firstSend =
-            std::find_if(actions.begin(), actions.end(),
-                         [](const SessionAction& a) { return a.kind == SessionAction::Send; });
-        Q716_FUZZ_CHECK(firstSend->bytes == linkmsg::open(), "a session opens with TQ-PROG");
     }
-    apply(actions, id, Call::Start);
+    StartWatch watch;
+    watch.before = session_.view();
+    StartWatch* const outer = watch_;
+    watch_ = &watch;
+    bool started = false;
+    call(Call::Start, [&] {
+        watch.callId = callId_;
+        started = runner_.start(kind == SessionKind::Read    ? SessionRunner::Kind::Read
+                                : kind == SessionKind::Write ? SessionRunner::Kind::Write
+                                                             : SessionRunner::Kind::Password);
+    });
+    watch_ = outer;
+    if (!started) {
+        // Refused: while a session runs, or on a closed port.
+        const Message refusal =
+            noneRunning ? linktext::portNotOpen(lang()) : linktext::sessionRunning(lang());
+        Q716_FUZZ_CHECK(!noneRunning || !portOpen_, "a start on an open port starts a session");
+        Q716_FUZZ_CHECK(watch.sent.isEmpty() && watch.shown.size() == 1 &&
+                            watch.shown[0].text == refusal.text &&
+                            watch.shown[0].style == refusal.style,
+                        "a refused start only shows why");
+        Q716_FUZZ_CHECK(watch.atMessage == watch.before, "a refused start changes nothing");
+    } else {
+        Q716_FUZZ_CHECK(noneRunning, "at most one session is active");
+        Q716_FUZZ_CHECK(portOpen_, "a session starts only on an open port");
+        Q716_FUZZ_CHECK(!watch.sent.isEmpty() && watch.sent.first() == linkmsg::open(),
+                        "a session opens with TQ-PROG");
+    }
+}
+
+void SessionRig::call(Call kind, const std::function<void()>& runnerCall) {
+    const int outerId = callId_;
+    const Call outerKind = callKind_;
+    callId_ = ++calls_;
+    callKind_ = kind;
+    runnerCall();
+    callId_ = outerId;
+    callKind_ = outerKind;
     if (boxesOpen_ == 0)
         checkAtRest();
 }
 
-void SessionRig::call(Call kind, const std::function<SessionActions()>& engineCall) {
-    const int id = ++calls_;
-    apply(engineCall(), id, kind);
-    if (boxesOpen_ == 0)
-        checkAtRest();
+void SessionRig::setProgressRange(int minimum, int maximum) {
+    Q716_FUZZ_CHECK(minimum == 0 && maximum == Session::ProgressMaximum,
+                    "progress stays within 0..460");
+    window_.progressMaximum = maximum;
+    Q716_FUZZ_CHECK(current_ && !current_->verdict && !current_->dataPhase &&
+                        current_->kind != SessionKind::Password,
+                    "only a running read or write enters its data phase, once");
+    current_->dataPhase = true;
+    current_->image = buildImageBytes(state_);
+    current_->plan = writePlan(state_.values.debugUnlocked, state_.values.adminMode);
 }
 
-void SessionRig::apply(const SessionActions& actions, int callId, Call kind) {
-    for (const SessionAction& a : actions) {
-        switch (a.kind) {
-        case SessionAction::Send:
-            onSend(a.bytes, callId);
-            break;
-        case SessionAction::Caption:
-            window_.caption = a.text;
-            break;
-        case SessionAction::LabelVisible:
-            window_.labelVisible = a.on;
-            break;
-        case SessionAction::ProgressVisible:
-            window_.progressVisible = a.on;
-            break;
-        case SessionAction::ProgressRange:
-            Q716_FUZZ_CHECK(a.value == 0 && a.maximum == Session::ProgressMaximum,
-                            "progress stays within 0..460");
-            window_.progressMaximum = a.maximum;
-            Q716_FUZZ_CHECK(current_ && !current_->verdict && !current_->dataPhase &&
-                                current_->kind != SessionKind::Password,
-                            "only a running read or write enters its data phase, once");
-            current_->dataPhase = true;
-            current_->image = buildImageBytes(state_);
-            current_->plan = writePlan(state_.values.debugUnlocked, state_.values.adminMode);
-            break;
-        case SessionAction::ProgressValue:
-            Q716_FUZZ_CHECK(a.value >= 0 && a.value <= Session::ProgressMaximum,
-                            "progress stays within 0..460");
-            window_.progressValue = a.value;
-            break;
-        case SessionAction::ControlsEnabled:
-            window_.controlsEnabled = a.on;
-            break;
-        case SessionAction::EnableFrame1:
-            break;
-        case SessionAction::Timer1Enabled:
-            window_.timer1 = a.on;
-            break;
-        case SessionAction::Timer2Enabled:
-            window_.timer2 = a.on;
-            break;
-        case SessionAction::ShowMessage:
-            onShowMessage(a.message);
-            break;
-        case SessionAction::LoadImage:
-            onLoad(a.text);
-            break;
-        case SessionAction::SessionSucceeded:
-            onSucceeded();
-            break;
-        case SessionAction::SessionFailed:
-            onFailed(kind);
-            break;
-        }
-    }
+void SessionRig::setProgressValue(int value) {
+    Q716_FUZZ_CHECK(value >= 0 && value <= Session::ProgressMaximum,
+                    "progress stays within 0..460");
+    window_.progressValue = value;
 }
 
 void SessionRig::checkMessageForm(const QByteArray& m) const {
@@ -285,6 +263,8 @@ void SessionRig::checkMessageForm(const QByteArray& m) const {
 }
 
 void SessionRig::onSend(const QByteArray& bytes, int callId) {
+    if (watch_ && callId == watch_->callId)
+        watch_->sent.append(bytes);
     checkMessageForm(bytes);
     Q716_FUZZ_CHECK(current_ && !current_->verdict, "nothing is sent outside a session");
     Q716_FUZZ_CHECK(portOpen_ || callId < lostAtCall_, "nothing is sent after the port was lost");
@@ -331,6 +311,10 @@ void SessionRig::checkSendInSession(SessionRecord& s, const QByteArray& bytes) {
 }
 
 void SessionRig::onShowMessage(const Message& m) {
+    if (watch_ && callId_ == watch_->callId) {
+        watch_->shown.append(m);
+        watch_->atMessage = session_.view();
+    }
     const int l = lang();
     const bool sessionMessage = m.text == linktext::communicationError(l).text ||
                                 m.text == linktext::passwordIncorrect(l).text;
@@ -346,7 +330,7 @@ void SessionRig::onShowMessage(const Message& m) {
     openBox();
 }
 
-void SessionRig::onLoad(const QString& text) {
+void SessionRig::onLoad(SessionHost& host, const QString& text) {
     Q716_FUZZ_CHECK(current_ && current_->kind == SessionKind::Read && !current_->verdict &&
                         current_->loads == 0,
                     "only a read loads, once, before its verdict");
@@ -373,7 +357,7 @@ void SessionRig::onLoad(const QString& text) {
 
     const EditorState before = state_;
     loading_ = true;
-    session_.host().loadImage(text);
+    host.loadImage(text);
     loading_ = false;
     EditorState expected = before;
     LoadImage(expected, text,
@@ -481,11 +465,14 @@ void SessionRig::deliver(Pending pending) {
         breakPending_ = false;
         if (current_)
             current_->received += o.bytes;
-        call(Call::Bytes, [&] { return session_.bytesReceived(o.bytes); });
+        call(Call::Bytes, [&] {
+            arrived_ = o.bytes;
+            runner_.received();
+        });
         break;
     case q716sim::RadioOutput::Break:
         breakPending_ = true;
-        call(Call::Break, [&] { return session_.breakReceived(); });
+        call(Call::Break, [&] { runner_.lineBreak(); });
         break;
     case q716sim::RadioOutput::HangUp:
         portLost();
@@ -567,7 +554,7 @@ void SessionRig::portLost() {
         portOpen_ = false;
         lostAtCall_ = calls_ + 1;
     }
-    call(Call::PortLost, [&] { return session_.portLost(); });
+    call(Call::PortLost, [&] { runner_.portLost(); });
 }
 
 void SessionRig::portOpened() {
@@ -584,7 +571,7 @@ void SessionRig::tick1() {
     const int ticks = ticksSinceSend_;
     const int saved = ticksAtCall_;
     ticksAtCall_ = ticks;
-    call(Call::Tick1, [&] { return session_.timer1Tick(); });
+    call(Call::Tick1, [&] { runner_.timer1Tick(); });
     ticksAtCall_ = saved;
     if (ticks >= WatchdogEnd)
         Q716_FUZZ_CHECK(!session_.view().timer1,
@@ -592,7 +579,7 @@ void SessionRig::tick1() {
 }
 
 void SessionRig::tick2() {
-    call(Call::Tick2, [&] { return session_.timer2Tick(); });
+    call(Call::Tick2, [&] { runner_.timer2Tick(); });
 }
 
 } // namespace q716::fuzz

@@ -1,14 +1,16 @@
 #pragma once
 // The program's side of a session as the session fuzz target drives it: the
-// engine with the real editor as its host, a window that only mirrors the
-// engine's actions, and a line to the in-process radio whose replies wait in
-// a queue until the input delivers, cuts, drops or spoils them. Every action
-// is checked as it is carried out; a broken invariant aborts (FuzzCheck.h).
+// session runner with the real editor as its host, a window that only
+// mirrors what the runner shows, and a line to the in-process radio whose
+// replies wait in a queue until the input delivers, cuts, drops or spoils
+// them. Every action is checked as it is carried out; a broken invariant
+// aborts (FuzzCheck.h).
 
 #include "Radio.h"
 
 #include "link/EditorSessionHost.h"
 #include "link/Session.h"
+#include "link/SessionRunner.h"
 #include "state/EditorState.h"
 
 #include <QByteArray>
@@ -19,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace q716::fuzz {
 
@@ -40,7 +43,7 @@ struct RigSetup {
 // What the window knows of a session: only the actions it was given.
 using WindowMirror = SessionView;
 
-class SessionRig {
+class SessionRig : private SessionPort, private SessionDisplay {
   public:
     explicit SessionRig(const RigSetup& setup);
     SessionRig(const SessionRig&) = delete;
@@ -109,17 +112,41 @@ class SessionRig {
         bool admin = false;
     };
     enum class Call { Start, Bytes, Break, Tick1, Tick2, PortLost };
+    // What one start sent and showed itself (not the calls made while its
+    // box was open).
+    struct StartWatch {
+        int callId = 0;
+        SessionView before;
+        SessionView atMessage;
+        QList<QByteArray> sent;
+        QList<Message> shown;
+    };
 
-    void call(Call kind, const std::function<SessionActions()>& engineCall);
-    void apply(const SessionActions& actions, int callId, Call kind);
+    void call(Call kind, const std::function<void()>& runnerCall);
     void start(SessionKind kind);
     void deliver(Pending pending);
+
+    // The line.
+    bool isOpen() const override { return portOpen_; }
+    void output(const QByteArray& bytes) override { onSend(bytes, callId_); }
+    QByteArray input() override { return std::exchange(arrived_, {}); }
+    // The window.
+    void setStatusCaption(const QString& text) override { window_.caption = text; }
+    void setStatusVisible(bool on) override { window_.labelVisible = on; }
+    void setProgressVisible(bool on) override { window_.progressVisible = on; }
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressValue(int value) override;
+    void setSessionControlsEnabled(bool on) override { window_.controlsEnabled = on; }
+    void showMessage(const Message& m) override { onShowMessage(m); }
+    void loadIntoEditor(SessionHost& host, const QString& readHex) override {
+        onLoad(host, readHex);
+    }
 
     void onSend(const QByteArray& bytes, int callId);
     void checkMessageForm(const QByteArray& bytes) const;
     void checkSendInSession(SessionRecord& s, const QByteArray& bytes);
     void onShowMessage(const Message& m);
-    void onLoad(const QString& text);
+    void onLoad(SessionHost& host, const QString& text);
     void onSucceeded();
     void onFailed(Call kind);
     void checkAtRest();
@@ -132,7 +159,8 @@ class SessionRig {
     EditorState state_;
     EditorState editorBefore_; // the editor as the last load or dialog left it
     EditorSessionHost host_;
-    Session session_;
+    SessionRunner runner_;
+    const Session& session_ = runner_.session();
     WindowMirror window_;
 
     bool portOpen_ = false;
@@ -143,6 +171,10 @@ class SessionRig {
     bool breakPending_ = false;
 
     int calls_ = 0;
+    int callId_ = 0; // the call being carried out
+    Call callKind_ = Call::Start;
+    StartWatch* watch_ = nullptr;
+    QByteArray arrived_;  // bytes delivered, for the runner to take
     int ticksAtCall_ = 0; // Timer1 ticks without a send, at the tick being handled
     int boxesOpen_ = 0;
     bool loading_ = false;

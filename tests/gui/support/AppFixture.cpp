@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -66,6 +67,8 @@ AppFixture::AppFixture() {
         if (box.defaultButton())
             shown.defaultButton = box.defaultButton()->text();
         shown.hasIcon = box.icon() != QMessageBox::NoIcon;
+        if (const auto* list = box.findChild<QPlainTextEdit*>(QStringLiteral("MessageDetails")))
+            shown.details = list->toPlainText();
         if (!answers_.isEmpty()) {
             shown.answer = answers_.takeFirst();
         } else {

@@ -27,6 +27,7 @@ struct ShownMessage {
     QString defaultButton; // text of the default button
     bool hasIcon = false;
     int answer = 0;
+    QString details; // the list shown beside the text, if any
 };
 
 class AppFixture {

@@ -189,9 +189,9 @@ QByteArray Planner::randomPlanImage() {
     ProgramValues& v = s.values;
     v.keyFunctionPF1 = in(0, 11);
     v.keyFunctionPF2 = in(0, 11);
-    v.optionValues[10] = QString::number(in(0, 2));
-    v.optionValues[11] = QString::number(in(1, 16));
-    v.optionValues[18] = QString::number(in(0, 300));
+    v.optionValues.priorityMode.set(in(0, 2));
+    v.optionValues.preferredChannel.set(in(1, 16));
+    v.optionValues.scanReceiveDelay.set(in(0, 300));
     v.highPowerLevel = in(0, 255);
     v.lowPowerLevel = in(0, 255);
     for (QString& t : v.testFrequencies)
@@ -205,7 +205,7 @@ QByteArray Planner::questionImage() {
     // load asks the user to set it again.
     EditorState s = freshEditorState();
     s.values.languageCode = in(0, 1);
-    s.values.optionValues[10] = QStringLiteral("1");
+    s.values.optionValues.priorityMode.text = QStringLiteral("1");
     return memoryWithImage(buildImageBytes(s));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The line a session talks through: MSComm1 in the program. A test may put an
-// in-process radio in its place; it then calls the controller's
-// MSComm1_OnComm and MSComm1_HungUp as MSComm1's signals would.
+// The line a session talks through: the serial port in the program and in
+// q716-cli, the in-process radio in tests. What arrives is taken with input()
+// when the line says bytes are waiting.
 
 #include <QByteArray>
 
