@@ -132,7 +132,8 @@ class Form1 : public QMainWindow, public SessionDisplay {
     SessionController* link = nullptr;
     FormCOM* formCOM = nullptr;
     FormUsePass* formUsePass = nullptr;
-    // Backups, the check after a write, comparisons and the session log.
+    // Backups, the check after a write, comparisons and the session log;
+    // created by finishStartup().
     LinkSafety* safety = nullptr;
 
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
@@ -141,8 +142,8 @@ class Form1 : public QMainWindow, public SessionDisplay {
     // Start-up: parameter file, defaults, language, captions. What this
     // window does not show waits for finishStartup().
     void Form_Load();
-    // The rest of the start-up: the dialogs, the port scan, pruning old
-    // backups, the sizes of the other windows. Runs once the window has been
+    // The rest of the start-up: the dialogs, the safety and its windows, the
+    // port scan, pruning old backups, the sizes of the other windows. Runs once the window has been
     // drawn, or before the first command that reaches the program; only the
     // first call does anything.
     void finishStartup();
@@ -268,6 +269,8 @@ class Form1 : public QMainWindow, public SessionDisplay {
     // no session needs it.
     void showPortNotice();
     void createSafety();
+    // The safety and the handlers that must follow its own on the link.
+    void createSafetyAndNotices();
     void buildMenus();
     void buildSafetyMenus();
     void buildEditMenu();

@@ -30,6 +30,9 @@ void Form1::createLink() {
     connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
+}
+
+void Form1::createSafetyAndNotices() {
     createSafety();
     // The load comes after the end byte with the watchdog stopped, as its
     // own questions do: a box then holds nothing up.

@@ -122,6 +122,7 @@ void Form1::finishStartup() {
         finishStartupGuard_->deleteLater(); // it may be the caller
         finishStartupGuard_ = nullptr;
     }
+    createSafetyAndNotices();
     // Loading the port dialog scans the ports and opens the remembered one.
     formCOM->Form_Load();
     pruneBackups(backupFolder(), QDateTime::currentDateTime());
