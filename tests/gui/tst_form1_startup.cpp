@@ -363,8 +363,8 @@ class TestStartup : public QObject {
         QVERIFY(firstContextMenuItem(&edit).startsWith("&Undo"));
     }
 
-    // What the window does not show (the dialogs, the port scan, pruning old
-    // backups) waits until it has been drawn, or until a command reaches the
+    // What the window does not show (the dialogs, the safety windows, the
+    // port scan, pruning old backups) waits until it has been drawn, or until a command reaches the
     // program before that.
     void restOfStartupWaitsForTheWindow() {
         AppFixture fx;
@@ -377,16 +377,16 @@ class TestStartup : public QObject {
         }
         {
             const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
-            QVERIFY(!w->dialogs && !w->frmAbout);
+            QVERIFY(!w->dialogs && !w->frmAbout && !w->safety);
             QCOMPARE(backups.entryList(QDir::Files).size(), 21);
             w->show();
             QVERIFY(QTest::qWaitFor([&] { return w->startupFinished(); }));
-            QVERIFY(w->dialogs && w->frmAbout);
+            QVERIFY(w->dialogs && w->frmAbout && w->safety);
             QCOMPARE(backups.entryList(QDir::Files).size(), 20);
         }
         const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
         QTest::keyClick(w->Grid1, Qt::Key_Down);
-        QVERIFY(w->dialogs && w->frmAbout);
+        QVERIFY(w->dialogs && w->frmAbout && w->safety);
     }
 
     // Without Qt's translation files the program runs as before, in English
