@@ -152,10 +152,13 @@ TEST(AccessibleTexts, MenuEntriesGetTheirAccessKey) {
 // Every accessible text exists in both languages, and a channel's editor
 // is named by its channel and its announced column.
 TEST(AccessibleTexts, BothLanguagesAndTheCellEditorsName) {
-    for (const WindowAccessibleTexts& w : accessibleTables())
-        for (const AccessibleEntry& e : w.entries)
-            if (e.property != AccessibleProperty::LabelledBy)
+    for (const WindowAccessibleTexts& w : accessibleTables()) {
+        for (const AccessibleEntry& e : w.entries) {
+            if (e.property != AccessibleProperty::LabelledBy) {
                 EXPECT_FALSE(e.zh.isEmpty() || e.en.isEmpty()) << qPrintable(w.window + e.control);
+            }
+        }
+    }
     EXPECT_EQ(cellEditorName(3, 2, 0), QStringLiteral("信道 3 接收亚音频"));
     EXPECT_EQ(cellEditorName(12, 4, 1), QStringLiteral("Channel 12 TX tone"));
 }

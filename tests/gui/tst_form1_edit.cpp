@@ -331,7 +331,8 @@ class TestEdit : public QObject {
                  QString("3"));                    // the priority channel follows
         QTest::keyClick(w->Grid1, Qt::Key_Delete); // clear
         QCOMPARE(cell(*w, 3, 1), QString());
-        QCOMPARE(w->state.values.optionValues.preferredChannel.text, QString("1")); // as for Delete: the first in use
+        QCOMPARE(w->state.values.optionValues.preferredChannel.text,
+                 QString("1")); // as for Delete: the first in use
         clickHeading(2);
         QTest::keyClick(w->Grid1, Qt::Key_Insert);
         QCOMPARE(w->history->stack()->count(), 3 + 4);

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window: parameter file, lock, language
 // override, design texts, the TAnMa double press, help and about, the toolbar
-// captions and Qt's own texts in the chosen language.
+// captions, Qt's own texts in the chosen language and what waits until the
+// window is drawn.
 #include "support/AppFixture.h"
 #include "support/GridDriver.h"
 
@@ -8,9 +9,11 @@
 #include "shell/ClickLabel.h"
 #include "shell/FrmAbout.h"
 #include "shell/QtTranslations.h"
+#include "shell/Startup.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -358,6 +361,32 @@ class TestStartup : public QObject {
         auto english = fx.start();
         QTRY_COMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
         QVERIFY(firstContextMenuItem(&edit).startsWith("&Undo"));
+    }
+
+    // What the window does not show (the dialogs, the safety windows, the
+    // port scan, pruning old backups) waits until it has been drawn, or until a command reaches the
+    // program before that.
+    void restOfStartupWaitsForTheWindow() {
+        AppFixture fx;
+        const QDir backups(fx.backupDir());
+        QVERIFY(backups.mkpath("."));
+        for (int second = 0; second <= 20; ++second) { // one more than the newest kept
+            QFile old(backups.filePath(
+                QString("2000-01-01_0000%1_read.DAT").arg(second, 2, 10, QChar('0'))));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+        }
+        {
+            const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
+            QVERIFY(!w->dialogs && !w->frmAbout && !w->safety);
+            QCOMPARE(backups.entryList(QDir::Files).size(), 21);
+            w->show();
+            QVERIFY(QTest::qWaitFor([&] { return w->startupFinished(); }));
+            QVERIFY(w->dialogs && w->frmAbout && w->safety);
+            QCOMPARE(backups.entryList(QDir::Files).size(), 20);
+        }
+        const std::unique_ptr<q716::Form1> w = q716::startMainWindow({});
+        QTest::keyClick(w->Grid1, Qt::Key_Down);
+        QVERIFY(w->dialogs && w->frmAbout && w->safety);
     }
 
     // Without Qt's translation files the program runs as before, in English

@@ -34,16 +34,24 @@ class X11RefusedFocus : public QObject {
 
     // The message box of the refusal is answered with Enter, as a person
     // does, once it is the active window; it runs its own event loop, so the
-    // answer comes from a timer.
+    // answer comes from a timer. A busy window manager may leave the box
+    // inactive; then it is clicked to the front, as a person would.
     QTimer answerer;
     bool answered = false;
+    int inactiveTicks = 0;
 
     void answerTheNextMessage() {
         answered = false;
+        inactiveTicks = 0;
         answerer.callOnTimeout(this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isActiveWindow())
+            if (!box)
                 return;
+            if (!box->isActiveWindow()) {
+                if (++inactiveTicks % 20 == 0)
+                    activateWindow(box->winId());
+                return;
+            }
             answerer.stop();
             answered = pressKey(QStringLiteral("Return"));
         });

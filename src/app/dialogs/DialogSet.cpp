@@ -14,25 +14,31 @@
 
 namespace q716 {
 
-DialogSet::DialogSet(EditorState& state, QWidget* mainWindow, SecondsClock clock)
+DialogSet::DialogSet(EditorState& state, QWidget* mainWindow, SecondsClock clock, Loading loading)
     : QObject(mainWindow), state_(state) {
-    // Created and loaded in the order the captions first touch them.
+    // The load steps only change the state, which creating a dialog leaves
+    // alone; the dialogs show it once they all exist.
+    if (loading == Loading::LoadStoredValues)
+        loadStoredValues(state);
     form2_ = new Form2(state, mainWindow);
-    loadDebugDialog(state);
     form4_ = new Form4(state, mainWindow);
-    loadTestFrequencyDialog(state);
     form5_ = new Form5(state, mainWindow, std::move(clock));
-    loadOptionsDialog(state, localMessageFn());
     form6_ = new Form6(state, mainWindow);
-    loadKeysDialog(state);
     form7_ = new Form7(state, mainWindow);
-    loadEmbeddedDialog(state);
     refreshFromState();
 
     connect(form5_, &Form5::debugUnlockRepeated, this, [this] {
         form2_->refreshFromState();
         emit debugUnlockRepeated();
     });
+}
+
+void DialogSet::loadStoredValues(EditorState& state) {
+    loadDebugDialog(state);
+    loadTestFrequencyDialog(state);
+    loadOptionsDialog(state, localMessageFn());
+    loadKeysDialog(state);
+    loadEmbeddedDialog(state);
 }
 
 QList<QWidget*> DialogSet::windowsInCaptionOrder() const {

@@ -22,10 +22,17 @@ class Form7;
 class DialogSet : public QObject {
     Q_OBJECT
   public:
+    enum class Loading { LoadStoredValues, ValuesLoaded };
+
     // Creates Form2, Form4, Form5, Form6 and Form7 hidden, owned by
-    // `mainWindow`, and runs their load steps on `state`. `clock` defaults to
-    // the system clock.
-    DialogSet(EditorState& state, QWidget* mainWindow, SecondsClock clock = {});
+    // `mainWindow`, and runs their load steps on `state` unless they have run
+    // already (ValuesLoaded). `clock` defaults to the system clock.
+    DialogSet(EditorState& state, QWidget* mainWindow, SecondsClock clock = {},
+              Loading loading = Loading::LoadStoredValues);
+
+    // The load steps of Form2, Form4, Form5, Form6 and Form7 on `state`: the
+    // main window runs them at start-up and creates the dialogs once it shows.
+    static void loadStoredValues(EditorState& state);
 
     // Form2, Form4, Form5, Form6, Form7: the order the captions are applied in.
     QList<QWidget*> windowsInCaptionOrder() const;

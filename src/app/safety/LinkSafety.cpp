@@ -28,7 +28,6 @@ LinkSafety::LinkSafety(SessionController& link, EditorState& state, QWidget* own
       compare_(new CompareWindow(state, owner)),
       logWindow_(new LogWindow(sequence_.log(), state, owner)),
       verifyWindow_(new VerifyWindow(state, owner)) {
-    pruneBackups(backupFolder(), QDateTime::currentDateTime());
     sequence_.setPortName([&link] { return link.comm().device().location; });
     sequence_.setVerifyAfterWrite(&LinkSafety::verifyAfterWriteSetting);
     connect(&sequence_, &SessionSafety::logged, this, [this] {

@@ -61,8 +61,8 @@ void applyTableEntry(QTableWidget* table, const AccessibleEntry& e, const QStrin
     }
 }
 
-void applyEntry(QWidget* window, const AccessibleEntry& e, const QString& text) {
-    QObject* o = findWindowControl(window, e.control);
+void applyEntry(const WindowControls& controls, const AccessibleEntry& e, const QString& text) {
+    QObject* o = controls.find(e.control);
     if (auto* action = qobject_cast<QAction*>(o)) {
         if (e.property == P::Mnemonic)
             action->setText(withMnemonic(action->text(), text.at(0)));
@@ -79,7 +79,7 @@ void applyEntry(QWidget* window, const AccessibleEntry& e, const QString& text) 
         widget->setAccessibleDescription(text);
         break;
     case P::LabelledBy:
-        if (auto* label = qobject_cast<QLabel*>(findWindowControl(window, e.label))) {
+        if (auto* label = qobject_cast<QLabel*>(controls.find(e.label))) {
             label->setBuddy(widget);
             setName(widget, label->text());
         }
@@ -94,9 +94,11 @@ void applyEntry(QWidget* window, const AccessibleEntry& e, const QString& text) 
 } // namespace
 
 void applyAccessibleTexts(QWidget* window, int languageCode) {
-    if (const WindowAccessibleTexts* table = accessibleTextsOf(window->objectName()))
+    if (const WindowAccessibleTexts* table = accessibleTextsOf(window->objectName())) {
+        const WindowControls controls(window);
         for (const AccessibleEntry& e : table->entries)
-            applyEntry(window, e, accessibleText(e, languageCode));
+            applyEntry(controls, e, accessibleText(e, languageCode));
+    }
 }
 
 void nameCellEditor(QWidget* editor, int channel, int column, int languageCode) {

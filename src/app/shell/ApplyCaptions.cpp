@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -16,26 +17,25 @@ namespace q716 {
 
 namespace {
 
-// A control belongs to `window` when no other window lies between them;
+// A control belongs to a window when no other window lies between them:
 // dialogs owned by the main window have their own controls of the same names.
-bool belongsTo(const QObject* control, const QWidget* window) {
-    for (const QObject* o = control->parent(); o; o = o->parent()) {
-        if (o == window)
-            return true;
+void addControls(QHash<QString, QList<QObject*>>& byName, const QObject* parent) {
+    for (QObject* o : parent->children()) {
+        byName[o->objectName()].append(o);
         const auto* w = qobject_cast<const QWidget*>(o);
-        if (w && w->isWindow() && !qobject_cast<const QMenu*>(w))
-            return false;
+        if (!w || !w->isWindow() || qobject_cast<const QMenu*>(w))
+            addControls(byName, o);
     }
-    return false;
 }
 
 } // namespace
 
-QObject* findWindowControl(QWidget* window, const QString& name, int arrayIndex) {
-    const QList<QObject*> named = window->findChildren<QObject*>(name);
-    for (QObject* o : named) {
-        if (!belongsTo(o, window))
-            continue;
+WindowControls::WindowControls(const QWidget* window) {
+    addControls(byName_, window);
+}
+
+QObject* WindowControls::find(const QString& name, int arrayIndex) const {
+    for (QObject* o : byName_.value(name)) {
         if (arrayIndex >= 0 && o->property("index").toInt() != arrayIndex)
             continue;
         return o;
@@ -44,10 +44,6 @@ QObject* findWindowControl(QWidget* window, const QString& name, int arrayIndex)
 }
 
 namespace {
-
-QObject* findControl(QWidget* window, const CaptionEntry& e) {
-    return findWindowControl(window, e.control, e.arrayIndex);
-}
 
 void setCaption(QObject* o, const QString& text) {
     if (auto* menu = qobject_cast<QMenu*>(o))
@@ -76,12 +72,13 @@ void setHeading(QObject* o, int column, const QString& text) {
     }
 }
 
-void applyEntry(QWidget* window, const CaptionEntry& e, const QString& text) {
+void applyEntry(QWidget* window, const WindowControls& controls, const CaptionEntry& e,
+                const QString& text) {
     if (e.property == CaptionProperty::WindowCaption) {
         window->setWindowTitle(text);
         return;
     }
-    QObject* o = findControl(window, e);
+    QObject* o = controls.find(e.control, e.arrayIndex);
     if (!o)
         return;
     switch (e.property) {
@@ -111,14 +108,16 @@ void applyEntry(QWidget* window, const CaptionEntry& e, const QString& text) {
 } // namespace
 
 void applyWindowCaptions(QWidget* window, const WindowCaptions& table, int languageCode) {
+    const WindowControls controls(window);
     for (const CaptionEntry& e : table.entries)
         if (const QString* text = captionFor(e, languageCode))
-            applyEntry(window, e, *text);
+            applyEntry(window, controls, e, *text);
 }
 
 void applyDesignCaptions(QWidget* window, const WindowCaptions& table) {
+    const WindowControls controls(window);
     for (const CaptionEntry& e : table.entries)
-        applyEntry(window, e, designCaption(table.window, e));
+        applyEntry(window, controls, e, designCaption(table.window, e));
 }
 
 void applyAllCaptions(const QList<QWidget*>& windows, int languageCode) {

@@ -4,16 +4,28 @@
 
 #include "shell/CaptionTables.h"
 
+#include <QHash>
 #include <QList>
+#include <QString>
 
 class QObject;
 class QWidget;
 
 namespace q716 {
 
-// The control of `window` with this objectName (and control-array index);
-// controls of the dialogs it owns are not its own.
-QObject* findWindowControl(QWidget* window, const QString& name, int arrayIndex = -1);
+// The controls of a window by objectName, gathered in one walk that serves
+// every entry of a table (a search per entry walks the whole window again).
+// Controls of the dialogs the window owns are not its own.
+class WindowControls {
+  public:
+    explicit WindowControls(const QWidget* window);
+    // The control with this objectName (and control-array index), the first
+    // findChildren() would give.
+    QObject* find(const QString& name, int arrayIndex = -1) const;
+
+  private:
+    QHash<QString, QList<QObject*>> byName_;
+};
 
 // One window's entries in the texts of `languageCode`; codes other than 0
 // and 1 change nothing.

@@ -1,8 +1,8 @@
 #include "shell/ContextMenuKeys.h"
 
 #include <QAbstractItemView>
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>

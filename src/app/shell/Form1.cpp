@@ -72,7 +72,7 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
 Form1::Form1(QWidget* parent) : QMainWindow(parent), timeOfDay_(systemTimeOfDay()) {
     initResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/logo.svg")));
+    setWindowIcon(logoIcon());
     history = new EditHistory(state, this);
     rowSelection = new RowSelection(this);
     buildMenus();
@@ -209,8 +209,7 @@ void Form1::buildToolbar() {
     // The captions are the design's and stay in both languages; the caption
     // tables give the tool tips per language.
     auto button = [this](const char* key, const char* caption, bool visible) {
-        auto* a = new QAction(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(key))),
-                              QString::fromUtf8(caption), this);
+        auto* a = new QAction(toolbarIcon(key), QString::fromUtf8(caption), this);
         a->setProperty("key", QString::fromLatin1(key));
         a->setVisible(visible);
         Toolbar1->addAction(a);
@@ -248,7 +247,8 @@ void Form1::buildFrame1() {
     Text2->setValidator(new KeyFilterValidator(&filterPasswordKey, PasswordLength, Text2));
     connect(Text2, &QLineEdit::textEdited, this, &Form1::Text2_Change);
     Picture1 = label(Frame1, "Picture1");
-    Picture1->setPixmap(QIcon(QStringLiteral(":/images/logo.svg")).pixmap(QSize(57, 52)));
+    // The window's icon, read once.
+    Picture1->setPixmap(windowIcon().pixmap(QSize(57, 52)));
     Picture1->setAlignment(Qt::AlignCenter);
 
     auto* g = new QGridLayout(Frame1);
@@ -331,8 +331,8 @@ void Form1::buildGrid() {
     Grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
     int width = 0;
     for (int c = 0; c < GridColumns; ++c) {
-        const int w = qMax(twipsToPixels(ColumnTwips[c], dpiX),
-                           c == 1 || c == 3 ? frequencyWidth : 0);
+        const int w =
+            qMax(twipsToPixels(ColumnTwips[c], dpiX), c == 1 || c == 3 ? frequencyWidth : 0);
         Grid1->setColumnWidth(c, w);
         Grid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
         width += w;

@@ -122,24 +122,32 @@ class Form1 : public QMainWindow, public SessionDisplay {
     // channel of the current cell.
     ChannelRows selectedChannels() const;
 
-    // The windows created hidden by the first ApplyCaptions.
+    // The windows created hidden by finishStartup().
     DialogSet* dialogs = nullptr;
     FrmAbout* frmAbout = nullptr;
 
     // The radio link, created by Form_Load: the port control MSComm1, the
     // timers Timer1 and Timer2 and the session engine, the port dialog and
-    // the password dialog.
+    // the password dialog. finishStartup() scans the ports.
     SessionController* link = nullptr;
     FormCOM* formCOM = nullptr;
     FormUsePass* formUsePass = nullptr;
-    // Backups, the check after a write, comparisons and the session log.
+    // Backups, the check after a write, comparisons and the session log;
+    // created by finishStartup().
     LinkSafety* safety = nullptr;
 
     // Toolbar button by key: "new", "open", "save", "read", "write", "TAnMa", "Login".
     QAction* toolbarButton(const QString& key) const;
 
-    // Start-up: parameter file, defaults, language, captions.
+    // Start-up: parameter file, defaults, language, captions. What this
+    // window does not show waits for finishStartup().
     void Form_Load();
+    // The rest of the start-up: the dialogs, the safety and its windows, the
+    // port scan, pruning old backups, the sizes of the other windows. Runs once the window has been
+    // drawn, or before the first command that reaches the program; only the
+    // first call does anything.
+    void finishStartup();
+    bool startupFinished() const { return startupFinished_; }
 
     // Public operations on the channel table.
     void SetGrid1Text();
@@ -252,6 +260,7 @@ class Form1 : public QMainWindow, public SessionDisplay {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -260,6 +269,8 @@ class Form1 : public QMainWindow, public SessionDisplay {
     // no session needs it.
     void showPortNotice();
     void createSafety();
+    // The safety and the handlers that must follow its own on the link.
+    void createSafetyAndNotices();
     void buildMenus();
     void buildSafetyMenus();
     void buildEditMenu();
@@ -293,7 +304,8 @@ class Form1 : public QMainWindow, public SessionDisplay {
     void refreshGrid();
     void refreshControls();
     void applyLock();
-    void ensureDialogs();
+    QList<QWidget*> captionWindows();
+    void fitOtherWindows();
     void keepOneWidth();
     void showDialog(const char* objectName);
     void placeEditor(QWidget* editor, int row, int col, bool fullHeight);
@@ -320,7 +332,10 @@ class Form1 : public QMainWindow, public SessionDisplay {
     int contextColumn_ = 0; // the column the context menu was opened on
     ImportReportDialog* importReport_ = nullptr;
     bool portNoticeShown_ = false;
-    QSpacerItem* widthKeeper_ = nullptr; // the width both languages fit in
+    QSpacerItem* widthKeeper_ = nullptr;    // the width both languages fit in
+    QObject* finishStartupGuard_ = nullptr; // watches for input until the start-up finishes
+    bool startupQueued_ = false;
+    bool startupFinished_ = false;
     TimeOfDayClock timeOfDay_;
     TAnMaTiming tanma_;
     bool refreshing_ = false;

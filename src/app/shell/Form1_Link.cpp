@@ -24,14 +24,15 @@ namespace q716 {
 void Form1::createLink() {
     link = new SessionController(this, state, *this);
     formCOM = new FormCOM(link->comm(), state, this);
-    // Loading the port dialog scans the ports and opens the remembered one.
-    formCOM->Form_Load();
     formUsePass = new FormUsePass(
         *link, state, [this] { refreshControls(); }, this);
     // A read brings the radio's contents, which no channel file holds.
     connect(link, &SessionController::editorLoaded, this, [this] { setHeldFile({}); });
     registerCaptionWindow(formCOM);
     registerCaptionWindow(formUsePass);
+}
+
+void Form1::createSafetyAndNotices() {
     createSafety();
     // The load comes after the end byte with the watchdog stopped, as its
     // own questions do: a box then holds nothing up.

@@ -6,6 +6,8 @@
 #include "dialogs/DesignSize.h"
 #include "dialogs/DialogSet.h"
 #include "edit/EditHistory.h"
+#include "files/Backups.h"
+#include "link/FormCOM.h"
 #include "link/SessionController.h"
 #include "shell/AccessibleNames.h"
 #include "shell/ApplyCaptions.h"
@@ -23,15 +25,55 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
+#include <array>
 
 namespace q716 {
+
+namespace {
+
+// Until the start-up has finished, the first command that reaches the
+// program (a key, a click, a drop, closing a window) finishes it first.
+class FinishBeforeInput : public QObject {
+  public:
+    explicit FinishBeforeInput(Form1* window) : QObject(window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+        case QEvent::Close:
+            window_->finishStartup();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    Form1* window_;
+};
+
+} // namespace
 
 void Form1::Form_Load() {
     const ParameterBytes stored = readParameterFile(parameterFilePath());
@@ -52,10 +94,47 @@ void Form1::Form_Load() {
     ProgressBar1->setVisible(false);
 
     state.values.languageCode = loadLanguageSetting(QStringLiteral("RM-52"), stored.language);
+    // The dialogs are created once this window shows; what loading them does
+    // to the state happens now.
+    DialogSet::loadStoredValues(state);
     ApplyCaptions();
     refreshGrid();
     refreshControls();
     applyLock();
+    finishStartupGuard_ = new FinishBeforeInput(this);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    // The rest of the start-up waits until the window is on the screen.
+    if (finishStartupGuard_ && !startupQueued_) {
+        startupQueued_ = true;
+        QTimer::singleShot(0, this, &Form1::finishStartup);
+    }
+}
+
+void Form1::finishStartup() {
+    if (startupFinished_)
+        return;
+    startupFinished_ = true;
+    if (finishStartupGuard_) {
+        QCoreApplication::instance()->removeEventFilter(finishStartupGuard_);
+        finishStartupGuard_->deleteLater(); // it may be the caller
+        finishStartupGuard_ = nullptr;
+    }
+    createSafetyAndNotices();
+    // Loading the port dialog scans the ports and opens the remembered one.
+    formCOM->Form_Load();
+    pruneBackups(backupFolder(), QDateTime::currentDateTime());
+    dialogs = new DialogSet(state, this, {}, DialogSet::Loading::ValuesLoaded);
+    dialogs->setStepRecorder(history);
+    connect(dialogs, &DialogSet::debugUnlockRepeated, this,
+            [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
+    frmAbout = new FrmAbout(state, this);
+    QList<QWidget*> created = dialogs->windowsInCaptionOrder();
+    created.append(frmAbout);
+    applyAllCaptions(created, state.values.languageCode);
+    fitOtherWindows();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -92,17 +171,6 @@ void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void Form1::ensureDialogs() {
-    if (!dialogs) {
-        dialogs = new DialogSet(state, this);
-        dialogs->setStepRecorder(history);
-        connect(dialogs, &DialogSet::debugUnlockRepeated, this,
-                [this] { toolbarButton(QStringLiteral("TAnMa"))->setVisible(true); });
-    }
-    if (!frmAbout)
-        frmAbout = new FrmAbout(state, this);
-}
-
 void Form1::registerCaptionWindow(QWidget* window) {
     extraCaptionWindows_.append(window);
     if (const WindowCaptions* table = captionsOf(window->objectName()))
@@ -110,24 +178,35 @@ void Form1::registerCaptionWindow(QWidget* window) {
     applyAccessibleTexts(window, state.values.languageCode);
 }
 
+QList<QWidget*> Form1::captionWindows() {
+    QList<QWidget*> windows{this};
+    if (dialogs)
+        windows += dialogs->windowsInCaptionOrder();
+    windows += extraCaptionWindows_;
+    if (frmAbout)
+        windows.append(frmAbout);
+    return windows;
+}
+
 void Form1::ApplyCaptions() {
-    ensureDialogs();
     if (!widthKeeper_)
         keepOneWidth();
-    QList<QWidget*> windows{this};
-    windows += dialogs->windowsInCaptionOrder();
-    windows += extraCaptionWindows_;
-    windows.append(frmAbout);
-    applyAllCaptions(windows, state.values.languageCode);
+    applyAllCaptions(captionWindows(), state.values.languageCode);
     showTitle();
     setMessageBoxLanguage(state.values.languageCode);
     // Texts of the other language have other widths and heights.
     page()->layout()->activate();
     fitWindowToScreen(this);
-    for (QWidget* w : windows)
+    // During the start-up the other windows are fitted once they all exist.
+    if (startupFinished_)
+        fitOtherWindows();
+    emit captionsApplied();
+}
+
+void Form1::fitOtherWindows() {
+    for (QWidget* w : captionWindows())
         if (w != this && w->layout())
             fitToCaptions(w);
-    emit captionsApplied();
 }
 
 // The window takes the width its wider language needs, once, so that a
@@ -135,14 +214,17 @@ void Form1::ApplyCaptions() {
 void Form1::keepOneWidth() {
     const WindowCaptions* table = captionsOf(objectName());
     auto* layout = static_cast<QBoxLayout*>(page()->layout());
+    // The language shown comes last, so its texts stay; codes other than 0
+    // and 1 keep the design texts.
+    const int shown = state.values.languageCode;
     int widest = 0;
-    for (int languageCode : {0, 1}) {
+    for (int languageCode : shown == 0 ? std::array{1, 0} : std::array{0, 1}) {
         applyWindowCaptions(this, *table, languageCode);
         layout->activate();
         widest = qMax(widest, page()->sizeHint().width());
     }
-    // Codes other than 0 and 1 keep the design texts.
-    applyDesignCaptions(this, *table);
+    if (shown != 0 && shown != 1)
+        applyDesignCaptions(this, *table);
     const QMargins margins = layout->contentsMargins();
     widthKeeper_ = new QSpacerItem(widest - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
                                    QSizePolicy::Fixed);

@@ -34,7 +34,7 @@ void Form1::mnuQuit_Click() {
 }
 
 void Form1::showDialog(const char* name) {
-    ensureDialogs();
+    finishStartup();
     for (QWidget* w : dialogs->windowsInCaptionOrder()) {
         if (w->objectName() == QLatin1String(name)) {
             w->show();
@@ -88,7 +88,7 @@ void Form1::mnumainhelp_Click() {
 }
 
 void Form1::mnuabout_Click() {
-    ensureDialogs();
+    finishStartup();
     frmAbout->show();
     frmAbout->raise();
 }

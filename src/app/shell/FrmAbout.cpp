@@ -58,7 +58,8 @@ FrmAbout::FrmAbout(const EditorState& state, QWidget* owner) : QDialog(owner), s
     lblDescription = new ClickLabel(this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setCursor(Qt::PointingHandCursor);
-    lblDescription->setStyleSheet(QStringLiteral("color: palette(link); text-decoration: underline;"));
+    lblDescription->setStyleSheet(
+        QStringLiteral("color: palette(link); text-decoration: underline;"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Line1 = {line(this, 0), line(this, 1)};

@@ -56,18 +56,19 @@ void fitWindowToScreen(QWidget* window) {
         layout->invalidate();
     QSize full = window->sizeHint();
     window->setMaximumSize(full);
-    const QScreen* screen =
-        window->windowHandle() ? window->windowHandle()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window->windowHandle() ? window->windowHandle()->screen()
+                                                   : QGuiApplication::primaryScreen();
     if (screen) {
         // The window manager's frame takes its share of the screen too;
         // before the window is shown it is not known, and a title bar and
         // a border are assumed.
-        QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins()
-                                                : QMargins();
+        QMargins frame =
+            window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
         if (frame.isNull()) {
             const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-            frame = QMargins(border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + border,
-                             border, border);
+            frame =
+                QMargins(border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + border,
+                         border, border);
         }
         const QSize room = screen->availableGeometry().size() -
                            QSize(frame.left() + frame.right(), frame.top() + frame.bottom());

@@ -26,8 +26,11 @@ std::unique_ptr<Form1> startMainWindow(const QStringList& arguments) {
     window->Form_Load();
     // Before a file named on the command line can show a message box.
     useQtTranslations(window->state.values.languageCode);
-    if (!arguments.isEmpty())
+    if (!arguments.isEmpty()) {
+        // A file opens into a window whose start-up is complete.
+        window->finishStartup();
         window->openChannelFileNamed(arguments.first());
+    }
     return window;
 }
 

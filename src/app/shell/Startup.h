@@ -15,7 +15,8 @@ void configureApplication(QCoreApplication& app);
 
 // Builds the main window, runs its start-up, puts Qt's own texts in the
 // chosen language and opens a channel file named on the command line. The
-// window is not shown yet.
+// window is not shown yet; what it does not show is built once it has been
+// drawn (Form1::finishStartup), or before a file named here is opened.
 std::unique_ptr<Form1> startMainWindow(const QStringList& arguments);
 
 } // namespace q716

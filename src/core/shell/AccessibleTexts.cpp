@@ -27,7 +27,8 @@ class Rows {
         return *this;
     }
     // The announced headings of a table's columns, from column 0 on.
-    Rows& headings(const char* table, std::initializer_list<std::pair<const char*, const char*>> h) {
+    Rows& headings(const char* table,
+                   std::initializer_list<std::pair<const char*, const char*>> h) {
         int column = 0;
         for (const auto& [zh, en] : h)
             add(table, P::Heading, column++, zh, en);
@@ -61,9 +62,9 @@ class Rows {
 // The channel table's columns as announced: the two tone columns, whose
 // visible headings are alike, by what they hold.
 const std::initializer_list<std::pair<const char*, const char*>> ChannelColumns = {
-    {"信道", "Channel"},      {"接收频率", "RX frequency"}, {"接收亚音频", "RX tone"},
-    {"发射频率", "TX frequency"}, {"发射亚音频", "TX tone"},      {"功率", "Power"},
-    {"禁发", "Forbid"},       {"宽窄带", "Band"},           {"扫描添加", "Scan"}};
+    {"信道", "Channel"},          {"接收频率", "RX frequency"}, {"接收亚音频", "RX tone"},
+    {"发射频率", "TX frequency"}, {"发射亚音频", "TX tone"},    {"功率", "Power"},
+    {"禁发", "Forbid"},           {"宽窄带", "Band"},           {"扫描添加", "Scan"}};
 
 WindowAccessibleTexts form1() {
     return Rows("Form1")
@@ -79,7 +80,8 @@ WindowAccessibleTexts form1() {
                    {"Label11", "Combo11"},
                    {"Label13", "Combo13"},
                    {"Label12", "Combo12"}})
-        .description("Text2", "最多 16 个字符：数字、字母和点", "Up to 16 characters: digits, letters and a point")
+        .description("Text2", "最多 16 个字符：数字、字母和点",
+                     "Up to 16 characters: digits, letters and a point")
         .name("Grid1", "信道表", "Channel table")
         .description("Grid1", "方向键移动，Enter 或 F2 编辑单元格，Shift+F10 或菜单键打开菜单",
                      "Arrow keys move, Enter or F2 edits the cell, Shift+F10 or the Menu key "
@@ -91,27 +93,14 @@ WindowAccessibleTexts form1() {
         .description("Combo8", "亚音频：关闭、67.0 到 254.1 Hz，或如 D023N 的数字码；Enter 确认",
                      "Tone: Off, 67.0 to 254.1 Hz, or a digital code such as D023N; Enter confirms")
         .name("ProgressBar1", "读写进度", "Progress")
-        .mnemonics({{"mnuImportCsv", 'I'},
-                    {"mnuExportCsv", 'E'},
-                    {"mnuPrint", 'P'},
-                    {"mnuExportPdf", 'D'},
-                    {"mnuCompareFile", 'C'},
-                    {"mnuUndo", 'U'},
-                    {"mnuRedo", 'R'},
-                    {"mnuCut", 'T'},
-                    {"mnuCopy", 'C'},
-                    {"mnuPaste", 'P'},
-                    {"mnuInsertChannel", 'I'},
-                    {"mnuDeleteChannels", 'D'},
-                    {"mnuMoveUp", 'V'},
-                    {"mnuMoveDown", 'W'},
-                    {"mnuClearChannels", 'L'},
-                    {"mnuSortChannels", 'S'},
-                    {"mnuSetColumn", 'O'},
-                    {"mnuVerifyAfterWrite", 'V'},
-                    {"mnuCompareRadio", 'C'},
-                    {"mnuBackupFolder", 'B'},
-                    {"mnuCommLog", 'C'}})
+        .mnemonics(
+            {{"mnuImportCsv", 'I'},    {"mnuExportCsv", 'E'},     {"mnuPrint", 'P'},
+             {"mnuExportPdf", 'D'},    {"mnuCompareFile", 'C'},   {"mnuUndo", 'U'},
+             {"mnuRedo", 'R'},         {"mnuCut", 'T'},           {"mnuCopy", 'C'},
+             {"mnuPaste", 'P'},        {"mnuInsertChannel", 'I'}, {"mnuDeleteChannels", 'D'},
+             {"mnuMoveUp", 'V'},       {"mnuMoveDown", 'W'},      {"mnuClearChannels", 'L'},
+             {"mnuSortChannels", 'S'}, {"mnuSetColumn", 'O'},     {"mnuVerifyAfterWrite", 'V'},
+             {"mnuCompareRadio", 'C'}, {"mnuBackupFolder", 'B'},  {"mnuCommLog", 'C'}})
         .done();
 }
 
@@ -129,9 +118,8 @@ WindowAccessibleTexts form4() {
         .name("mfgrid1", "测试频率表", "Test frequency table")
         .description("mfgrid1", "方向键移动，输入频率即编辑，单位 MHz",
                      "Arrow keys move; typing a frequency in MHz edits the cell")
-        .headings("mfgrid1", {{"频道", "Channel"},
-                              {"接收频率", "RX Frequency"},
-                              {"发射频率", "TX Frequency"}})
+        .headings("mfgrid1",
+                  {{"频道", "Channel"}, {"接收频率", "RX Frequency"}, {"发射频率", "TX Frequency"}})
         .rows("mfgrid1", "频道 %1", "Channel %1")
         .done();
 }
@@ -204,7 +192,7 @@ WindowAccessibleTexts runTimeTexts() {
 
 const std::vector<WindowAccessibleTexts>& accessibleTables() {
     static const std::vector<WindowAccessibleTexts> tables = {
-        form1(),        form2(),         form4(),     form5(),        form6(), form7(),
+        form1(),       form2(),        form4(),         form5(),     form6(),       form7(),
         formUsePass(), importReport(), compareWindow(), logWindow(), runTimeTexts()};
     return tables;
 }

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 namespace q716test {
 
@@ -145,6 +146,9 @@ std::unique_ptr<q716::Form1> AppFixture::start(const QStringList& arguments) {
     w->activateWindow();
     w->raise();
     QApplication::processEvents();
+    // The window builds what it does not show once it has been drawn.
+    if (!QTest::qWaitFor([&w] { return w->startupFinished(); }))
+        qWarning("the main window did not finish its start-up");
     window_ = w.get();
     return w;
 }

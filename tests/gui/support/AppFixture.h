@@ -48,8 +48,9 @@ class AppFixture {
     void setLanguageOverride(const QVariant& value);
     bool languageOverridePresent() const;
 
-    // Builds and starts the main window like main(); shows it and makes it
-    // the active window so focus changes happen as on a desktop.
+    // Builds and starts the main window like main(); shows it, makes it the
+    // active window so focus changes happen as on a desktop, and waits until
+    // it has built what it builds once drawn.
     std::unique_ptr<q716::Form1> start(const QStringList& arguments = {});
     q716::Form1* window() const { return window_; }
 
