@@ -9,6 +9,8 @@
 #include "support/SimRadio.h"
 #include "support/SimWindow.h"
 
+#include "SoakPlan.h"
+
 #include "channels/DropDownCombo.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/Form2.h"
@@ -48,16 +50,6 @@ using namespace q716::e2e;
 using q716test::AppFixture;
 
 namespace {
-
-QList<int> planAddresses(bool debugUnlocked) {
-    QList<int> a;
-    for (int address = 0x0010; address < 0x0180; address += 0x10)
-        a.append(address);
-    if (debugUnlocked)
-        a.append(0x0180);
-    a << 0x01B0 << 0x0300 << 0x0310 << 0x0320 << 0x0330 << 0x0340;
-    return a;
-}
 
 // The addresses of the write blocks of each session, split at the end bytes.
 QList<QList<int>> writeSessions(const QList<QByteArray>& received) {
@@ -222,10 +214,10 @@ void TestLinkWindow::writesSendThePlannedBlocksAndCalibrationOnlyWhenUnlocked() 
 
     const QList<QList<int>> sessions = writeSessions(sim->logged('>'));
     QCOMPARE(sessions.size(), 2);
-    QCOMPARE(sessions[0], planAddresses(false));
-    QCOMPARE(sessions[1], planAddresses(true));
+    QCOMPARE(sessions[0], q716::soak::writeAddresses(false));
+    QCOMPARE(sessions[1], q716::soak::writeAddresses(true));
     const QByteArray memory = sim->memory();
-    for (int a : planAddresses(false))
+    for (int a : q716::soak::writeAddresses(false))
         QCOMPARE(memory.mid(a, 16), built.mid(a - 0x10, 16));
     QCOMPARE(memory.mid(0x0180, 16), unlocked.mid(0x0170, 16));
     QVERIFY(memory.mid(0x0180, 16) != built.mid(0x0170, 16));
@@ -518,7 +510,7 @@ void TestLinkWindow::hungUpLineMidSessionThenAFreshRadioWorks() {
         waitUntilIdle();
         QVERIFY(fresh.stop());
         const QByteArray memory = fresh.memory();
-        for (int a : planAddresses(false))
+        for (int a : q716::soak::writeAddresses(false))
             QCOMPARE(memory.mid(a, 16), before.mid(a - 0x10, 16));
     }
     QCOMPARE(shown.size(), 1);
