@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -326,6 +327,20 @@ class TestStartup : public QObject {
             for (const char* hidden : {"TAnMa", "Login"})
                 QVERIFY(w->toolbarButton(hidden)->text().isEmpty());
         }
+        // The pictures drawn when the program was built, at both scales.
+        const auto drawn = [](const QPixmap& pixmap) {
+            const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) != 0)
+                        return true;
+            return false;
+        };
+        for (const char* key : {"new", "open", "save", "read", "write", "TAnMa", "Login"})
+            for (const int size : {24, 48})
+                QVERIFY2(drawn(w->toolbarButton(key)->icon().pixmap(size)), key);
+        QVERIFY(w->windowIcon().availableSizes().contains(QSize(128, 128)));
+        QVERIFY(drawn(w->windowIcon().pixmap(128)) && drawn(w->Picture1->pixmap()));
     }
 
     // Qt's own texts (standard buttons, the file dialog, a text box's context
