@@ -6,6 +6,7 @@
 #include "shell/QtTranslations.h"
 #include "shell/WheelGuard.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 
 namespace q716 {
@@ -16,6 +17,9 @@ void configureApplication(QCoreApplication& app) {
     app.setApplicationVersion(QStringLiteral(Q716_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(Q716_APP_ID));
+    // --help and --version answer without windows, from a QCoreApplication.
+    if (!qobject_cast<QApplication*>(&app))
+        return;
     WheelGuard::install(app);
     installAccessibleInterfaces();
     FocusReturn::install();
